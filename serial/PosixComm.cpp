@@ -1,0 +1,144 @@
+#include "serial/PosixComm.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+
+namespace posix_comm {
+
+namespace {
+
+speed_t StandardSpeed(int baudRate) {
+  switch (baudRate) {
+    case 1200:
+      return B1200;
+    case 2400:
+      return B2400;
+    case 4800:
+      return B4800;
+    case 9600:
+      return B9600;
+    case 19200:
+      return B19200;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    case 230400:
+      return B230400;
+    default:
+      return B0;
+  }
+}
+
+tcflag_t CharacterSize(int byteSize) {
+  switch (byteSize) {
+    case 5:
+      return CS5;
+    case 6:
+      return CS6;
+    case 7:
+      return CS7;
+    default:
+      return CS8;
+  }
+}
+
+// Parity codes as the line settings store them: 0 none, 1 odd, 2 even.
+void ApplyParity(termios& t, int parity) {
+  t.c_cflag &= ~(PARENB | PARODD);
+  if (parity == 1) t.c_cflag |= PARENB | PARODD;
+  if (parity == 2) t.c_cflag |= PARENB;
+}
+
+}  // namespace
+
+int Open(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return kNoHandle;
+  // Exclusive like a Windows COM handle: a second program (or a second link of ours) must not
+  // read half of the controller's replies.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    ::close(fd);
+    return kNoHandle;
+  }
+  return fd;
+}
+
+void Close(int fd) {
+  if (fd != kNoHandle) ::close(fd);
+}
+
+ConfigureResult Configure(int fd, int baudRate, int byteSize, int parity, int stopBits) {
+  termios t{};
+  if (::tcgetattr(fd, &t) != 0) return ConfigureResult::kReadSettingsFailed;
+  ::cfmakeraw(&t);
+  t.c_cflag &= ~(CSIZE | CSTOPB | CRTSCTS | HUPCL);
+  t.c_cflag |= CharacterSize(byteSize) | CLOCAL | CREAD;
+  if (stopBits > 1) t.c_cflag |= CSTOPB;
+  ApplyParity(t, parity);
+  t.c_iflag &= ~(IXON | IXOFF | IXANY);
+  t.c_cc[VMIN] = 0;
+  t.c_cc[VTIME] = 0;
+  const speed_t speed = StandardSpeed(baudRate);
+  if (speed != B0) ::cfsetspeed(&t, speed);
+  if (::tcsetattr(fd, TCSANOW, &t) != 0) return ConfigureResult::kApplySettingsFailed;
+  if (speed == B0 && !SetArbitraryBaudRate(fd, baudRate))
+    return ConfigureResult::kApplySettingsFailed;
+  ::tcflush(fd, TCIOFLUSH);
+  return ConfigureResult::kOk;
+}
+
+int Read(int fd, unsigned char* buffer, int count) {
+  if (count <= 0) return 0;
+  const ssize_t n = ::read(fd, buffer, static_cast<size_t>(count));
+  if (n >= 0) return static_cast<int>(n);
+  return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
+}
+
+int Write(int fd, const unsigned char* buffer, int count) {
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(2 + 2 * count);
+  int written = 0;
+  while (written < count) {
+    const ssize_t n = ::write(fd, buffer + written, static_cast<size_t>(count - written));
+    if (n > 0) {
+      written += static_cast<int>(n);
+      continue;
+    }
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return -1;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) break;
+    pollfd p{fd, POLLOUT, 0};
+    ::poll(&p, 1, static_cast<int>(left));
+  }
+  return written;
+}
+
+int InQueueCount(int fd) {
+  int count = 0;
+  return ::ioctl(fd, FIONREAD, &count) == 0 ? count : -1;
+}
+
+void PurgeRx(int fd) {
+  ::tcflush(fd, TCIFLUSH);
+}
+void PurgeTx(int fd) {
+  ::tcflush(fd, TCOFLUSH);
+}
+
+bool HungUp(int fd) {
+  pollfd p{fd, 0, 0};
+  return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+}  // namespace posix_comm

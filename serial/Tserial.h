@@ -1,0 +1,65 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "serial/Ftd2xx.h"
+
+// One entry of a connection menu's port list; the window turns it into a radio item of
+// group 1 that checks itself when clicked.
+struct PortEntry {
+  std::string caption;
+  int tag;  // the port number
+  bool checked;
+};
+
+// The byte transport under both device links: a COM port or an FTDI converter, opened,
+// read and written without ever blocking on the line. It knows nothing of frames.
+class TSerial {
+ public:
+  static constexpr int kFtdiBase = 1024;
+
+  explicit TSerial(const std::string& ftdiLibraryName = ftdi::kDefaultLibraryName);
+  virtual ~TSerial();
+  TSerial(const TSerial&) = delete;
+  TSerial& operator=(const TSerial&) = delete;
+
+  // Selects port n (when n > 0) and opens it; n = -1 reopens the port already selected.
+  bool PortOpen(int n);
+  void PortOpenComm();
+  bool PortOpenFtdiByDescription(const std::string& description);
+  void PortClose();
+  bool PortConnected();
+  int PortRead(unsigned char* buffer, int count);
+  int PortWrite(const unsigned char* buffer, int count);
+  int PortInQueCount();
+  void PortPurgeRx();
+  void PortPurgeTx();
+
+  // The port entries of a connection menu: FTDI devices first, then COM ports.
+  std::vector<PortEntry> PortList(const std::string& root = "");
+  // The default click of a connection-menu entry; entryTag is the entry's tag, which the
+  // fixed Connect/Disconnect entry (tag below 1) rewrites.
+  void PortOnClick(int& entryTag);
+
+  std::unique_ptr<ftdi::Library> FtdiLibrary;
+  ftdi::Handle FtdiHandle = nullptr;
+  int CommHandle;
+  std::string PortName = "Com1";
+  bool CommOpen = false;
+  bool JustOpened = false;
+  int PortNumber = 0;
+  int BaudRate = 38400;
+  unsigned char ByteSize = 8;
+  unsigned char Parity = 0;
+  int StopBits = 1;
+  // Outcome of the last COM open: 0 ok, 1 the device could not be opened, 2 its line settings
+  // could not be read, 3 they could not be applied.
+  int OpenStatus = 0;
+
+ private:
+  bool OpenFtdi(int index);
+  std::vector<PortEntry> FtdiEntries();
+  std::vector<PortEntry> ComEntries(const std::string& root);
+};
