@@ -45,16 +45,22 @@ void Unscramble(uint8_t* frame, int length) {
   }
 }
 
-std::string LogText(const char* label, const uint8_t* frame, int length) {
+std::string HexText(const uint8_t* bytes, int count) {
   static const char kHex[] = "0123456789ABCDEF";
-  std::string text(label);
-  text.reserve(text.size() + 3 * static_cast<size_t>(length) + 2);
-  for (int i = 0; i < length; ++i) {
+  std::string text;
+  text.reserve(3 * static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
     text += ' ';
-    text += kHex[frame[i] >> 4];
-    text += kHex[frame[i] & 0xF];
-    if (i == kHeaderSize - 1) text += "  ";
+    text += kHex[bytes[i] >> 4];
+    text += kHex[bytes[i] & 0xF];
   }
+  return text;
+}
+
+std::string LogText(const char* label, const uint8_t* frame, int length) {
+  const int header = length < kHeaderSize ? length : kHeaderSize;
+  std::string text = label + HexText(frame, header);
+  if (length > kHeaderSize) text += "  " + HexText(frame + kHeaderSize, length - kHeaderSize);
   return text;
 }
 

@@ -35,7 +35,10 @@ void Unscramble(uint8_t* frame, int length);
 // The 8-bit total of a plain frame; 0 for a sound one.
 uint8_t Total(const uint8_t* frame, int length);
 
-// The transmission-log form: label, then " XX" per byte with two more spaces after the header.
+// " XX" per byte, upper-case hexadecimal: how the transmission log shows bytes.
+std::string HexText(const uint8_t* bytes, int count);
+
+// The transmission-log form of a frame: label, the bytes, two more spaces after the header.
 std::string LogText(const char* label, const uint8_t* frame, int length);
 
 }  // namespace ramka

@@ -1,0 +1,340 @@
+#include "sim/SimController.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "controller/Ramka.h"
+#include "controller/SettingsCatalogue.h"
+#include "controller/TransmissionTables.h"
+
+namespace sim {
+
+namespace {
+
+constexpr uint8_t kIdentification = 0x81;
+constexpr uint8_t kFirmwareBlock = 0xFF;
+constexpr int kHeader = ramka::kHeaderSize;
+
+void Put16(std::vector<uint8_t>& payload, int frameOffset, int value) {
+  payload[frameOffset - kHeader] = static_cast<uint8_t>(value & 0xFF);
+  payload[frameOffset - kHeader + 1] = static_cast<uint8_t>((value >> 8) & 0xFF);
+}
+
+void Put8(std::vector<uint8_t>& payload, int frameOffset, int value) {
+  payload[frameOffset - kHeader] = static_cast<uint8_t>(value);
+}
+
+}  // namespace
+
+Identity DefaultIdentity(int family) {
+  Identity id;
+  id.family = family;
+  switch (family) {
+    case 2:
+      id.model = 3;
+      id.firmware = 15;
+      id.injectors = 4;
+      id.cylinders = 4;
+      break;
+    case 5:
+      id.model = 4;
+      id.firmware = 16;
+      id.injectors = 8;
+      id.cylinders = 8;
+      id.specialVersion = 3;
+      break;
+    case 6:
+      id.model = 5;
+      id.firmware = 14;
+      id.injectors = 4;
+      id.cylinders = 4;
+      break;
+    case 255:
+      id.model = 9;
+      id.firmware = 17;
+      id.boardVariant = 13;
+      id.injectors = 6;
+      id.cylinders = 6;
+      id.hardwareRevision = 13;
+      break;
+    case 8:
+      id.model = 8;
+      id.firmware = 10;
+      id.injectors = 4;
+      break;
+    case 13:
+      id.model = 13;
+      id.firmware = 3;
+      id.injectors = 4;
+      break;
+    default:
+      break;
+  }
+  return id;
+}
+
+SimController::SimController(const Identity& id) : identity(id) {
+  FillDefaultMemory();
+}
+
+void SimController::FillDefaultMemory() {
+  memory.fill(0);
+  ObrazNastaw settings{};
+  if (identity.family != 13) {
+    const Katalog list = identity.family == 255
+                             ? KaviCatalogue(identity.firmware, identity.boardVariant)
+                             : MalverCatalogue(identity.firmware);
+    for (int i = 0; i < kSettingsCount; ++i)
+      settings[i] = list[i].domyslna;
+  }
+  settings[0] = PageChecksum(settings.data());
+  settings[256] = PageChecksum(settings.data() + 256);
+  std::copy(settings.begin(), settings.end(), memory.begin() + img::Nastawy);
+
+  // Learned maps: injection times in 0.1 ms over RPM columns and load rows, a few cells empty.
+  for (int column = 0; column < 16; ++column) {
+    for (int row = 0; row < 16; ++row) {
+      const int cell = column * 16 + row;
+      const bool learned = column < 12 && row < 12;
+      memory[img::MapaEcuBen + cell] = learned ? static_cast<uint8_t>(20 + 4 * row + column) : 0;
+      memory[img::MapaEcuGaz + cell] = learned ? static_cast<uint8_t>(22 + 4 * row + column) : 0;
+      memory[img::KorOdObr1 + cell] = memory[img::KorOdObr2 + cell] = 100;
+    }
+  }
+  for (int i = 0; i < img::kAreaSize; ++i) {
+    memory[img::Mnoznik1 + i] = memory[img::Mnoznik2 + i] = static_cast<uint8_t>(110 - i / 16);
+    memory[img::KorOdCis + i] = memory[img::KorOdTempRed + i] = memory[img::KorOdTempGazu + i] =
+        128;
+  }
+  const char description[] = "Workshop demo controller";
+  std::memcpy(&memory[img::OpisSterownika], description, sizeof description);
+  // One history entry: the controller as delivered.
+  const uint8_t delivered[8] = {0x08, 24, 5, 17, 0x12, 0x34, 0xAB, 0xCD};
+  std::memcpy(&memory[img::HistoriaZmian], delivered, sizeof delivered);
+}
+
+void SimController::Receive(const uint8_t* bytes, size_t count) {
+  input_.insert(input_.end(), bytes, bytes + count);
+  for (;;) {
+    // Resynchronise on the request start byte.
+    const auto start = std::find(input_.begin(), input_.end(), ramka::kRequestStart);
+    input_.erase(input_.begin(), start);
+    if (input_.size() < kHeader) return;
+    const bool block = input_[3] == kFirmwareBlock && input_[2] == 1;
+    const size_t length = kHeader + (block ? ramka::kLargestPayload : 2 * input_[2]);
+    if (input_.size() < length) return;
+    std::vector<uint8_t> frame(input_.begin(), input_.begin() + static_cast<long>(length));
+    input_.erase(input_.begin(), input_.begin() + static_cast<long>(length));
+    HandleFrame(frame);
+  }
+}
+
+std::vector<uint8_t> SimController::TakeOutput() {
+  std::vector<uint8_t> out;
+  while (!output_.empty()) {
+    Pending& next = output_.front();
+    if (next.waitCalls > 0) {
+      --next.waitCalls;
+      break;
+    }
+    if (splitReplies && !next.split && next.bytes.size() > 1) {
+      const size_t half = next.bytes.size() / 2;
+      out.insert(out.end(), next.bytes.begin(), next.bytes.begin() + static_cast<long>(half));
+      next.bytes.erase(next.bytes.begin(), next.bytes.begin() + static_cast<long>(half));
+      next.split = true;
+      break;
+    }
+    out.insert(out.end(), next.bytes.begin(), next.bytes.end());
+    output_.pop_front();
+  }
+  return out;
+}
+
+void SimController::HandleFrame(std::vector<uint8_t>& frame) {
+  const int length = static_cast<int>(frame.size());
+  ramka::Unscramble(frame.data(), length);
+  if (ramka::Total(frame.data(), length) != 0) return;  // a garbled request is ignored
+  const uint8_t code = frame[3];
+  ++requestsSeen;
+  lastRequestCodes.push_back(code);
+  const std::vector<uint8_t> data(frame.begin() + std::min<long>(kHeader + 2, length), frame.end());
+
+  if (code == kIdentification) return Answer(code, IdentificationPayload(data));
+  if ((code & 0xF0) == 0x90) return Answer(code, StatusPayload(code));
+  if (const auto* area = transmission::AreaOfReadCode(code)) {
+    std::vector<uint8_t> payload(2 + img::kAreaSize, 0);
+    std::copy_n(&memory[area->offset], img::kAreaSize, payload.begin() + 2);
+    return Answer(code, payload);
+  }
+  if (const auto* area = transmission::AreaOfWriteCode(code)) {
+    if (data.size() >= img::kAreaSize)
+      std::copy_n(data.begin(), img::kAreaSize, &memory[area->offset]);
+    if (code == 0xDF)
+      password.assign(data.begin(), data.begin() + std::min<size_t>(data.size(), img::kAreaSize));
+    if (code == 0xDF &&
+        std::all_of(password.begin(), password.end(), [](uint8_t b) { return b == 0; }))
+      password.clear();
+    return Answer(code, {});
+  }
+  switch (code) {
+    case 0x82:  // error list: nothing stored
+    case 0x76:  // OBD module trouble codes: none
+      return Answer(code, std::vector<uint8_t>(2 + 16, 0));
+    case 0x77: {  // petrol-input scope, one 500-byte chunk per request
+      std::vector<uint8_t> payload(2 + 500);
+      payload[0] = '0';
+      payload[1] = static_cast<uint8_t>(scopeChunk_);
+      for (int i = 0; i < 500; ++i)
+        payload[2 + i] = static_cast<uint8_t>(128 + 100 * std::sin((scopeChunk_ * 500 + i) / 20.0));
+      scopeChunk_ = (scopeChunk_ + 1) % 8;
+      return Answer(code, payload);
+    }
+    case 0x8D:
+      password.clear();
+      return Answer(code, {});
+    case 0x8E:
+      state = State::kBootloader;
+      return Answer(code, {});
+    case 0x8F:
+      state = State::kNormal;
+      return Answer(code, {});
+    case 0x74:
+    case 0x78:
+    case 0x7B:
+    case 0x80:
+    case 0x83:
+    case 0x84:
+    case 0x85:
+    case 0x86:
+    case 0x87:
+    case 0x88:
+    case 0x89:
+    case kFirmwareBlock:
+      return Answer(code, {});
+    default:
+      return;  // a controller stays quiet about what it does not know
+  }
+}
+
+void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
+  if (silent) return;
+  if (dropReplies > 0) {
+    --dropReplies;
+    return;
+  }
+  std::vector<uint8_t> frame(kHeader + payload.size() + 1, 0);
+  std::copy(payload.begin(), payload.end(), frame.begin() + kHeader);
+  const uint8_t start = code == kIdentification ? ramka::kReplyStart : ramka::kReplyStartLower;
+  frame.resize(ramka::Build(frame.data(), start, code, static_cast<int>(payload.size())));
+  ramka::Scramble(frame.data(), static_cast<int>(frame.size()));
+  if (corruptReplies > 0 && frame.size() > kHeader) {
+    --corruptReplies;
+    frame.back() ^= 0x5A;
+  }
+  output_.push_back({frame, delayCalls, false});
+}
+
+std::vector<uint8_t> SimController::IdentificationPayload(
+    const std::vector<uint8_t>& request) const {
+  std::vector<uint8_t> p(100 - kHeader, 0);  // a 100-byte reply: the whole block fits
+  const bool unlocked =
+      password.empty() || (request.size() >= password.size() &&
+                           std::equal(password.begin(), password.end(), request.begin()));
+  State shown = state;
+  if (state == State::kNormal && !unlocked) shown = State::kPasswordLocked;
+  Put8(p, 5, static_cast<int>(shown));
+  for (size_t i = 0; i < 16 && i < identity.barcode.size(); ++i)
+    Put8(p, 6 + static_cast<int>(i), identity.barcode[i]);
+  for (int i = 0; i < 13; ++i)
+    Put8(p, 22 + i, 0x30 + 7 * i);
+  Put8(p, 36, password.empty() ? 0 : 1);
+  const int board[8] = {identity.model,
+                        identity.boardVariant,
+                        identity.maker,
+                        1,
+                        identity.family,
+                        identity.injectors,
+                        1,
+                        2};
+  for (int i = 0; i < 8; ++i)
+    Put8(p, 38 + i, board[i]);
+  Put8(p, 46, 24);  // produced 2024.05.17
+  Put8(p, 47, 5);
+  Put8(p, 48, 17);
+  Put8(p, 50, 0x1A);
+  Put8(p, 51, 0x2B);
+  Put8(p, 52, 0x3C);
+  Put8(p, 53, 0);
+  const int program[8] = {
+      identity.specialVersion, identity.hardwareRevision, identity.maker,    identity.beta,
+      identity.family,         identity.cylinders,        identity.firmware, 8};
+  for (int i = 0; i < 8; ++i)
+    Put8(p, 54 + i, program[i]);
+  Put8(p, 62, 25);  // firmware built 2025.02.03
+  Put8(p, 63, 2);
+  Put8(p, 64, 3);
+  Put8(p, 65, identity.requiredLevel);
+  const int eeprom[16] = {128,  128,  128,  128,  0x10, 0x0E, 0x00, 0x00,
+                          0x2C, 0x01, 0x00, 0x00, 0x34, 0x12, 0x00, 0x00};
+  for (int i = 0; i < 16; ++i)
+    Put8(p, 66 + i, eeprom[i]);
+  Put8(p, 82, 3);  // emergency starts
+  return p;
+}
+
+// Live values move slowly around idle on gas unless frozen, so a test can predict the text.
+std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
+  const bool longRecord = code & 0x08;
+  std::vector<uint8_t> p((longRecord ? 256 : 128) - kHeader, 0);
+  const double phase = frozenLiveValues ? 0.0 : std::sin(liveTick_ / 12.0);
+  if (!frozenLiveValues) ++liveTick_;
+  const int rpm = static_cast<int>(85 + 10 * phase);  // x10 rpm
+  if (identity.family == 8) {
+    Put8(p, 11, 125);
+    Put16(p, 14, rpm);
+    Put16(p, 16, 2800);
+    Put16(p, 18, static_cast<int>(400 + 40 * phase));
+    Put16(p, 22, 500);
+    return p;
+  }
+  Put8(p, 10, 6);     // work state: gas
+  Put8(p, 11, 0x03);  // ignition on, engine turning
+  Put8(p, 13, 2);
+  Put8(p, 14, 1);
+  Put8(p, 22, 0xFF);  // every injector on gas
+  if (identity.family == 13) {
+    Put16(p, 27, 300);
+    Put8(p, 50, 64);
+    Put16(p, 52, 2800);
+    Put16(p, 54, 500);
+    Put16(p, 56, 300);
+    Put16(p, 58, 200);
+    Put16(p, 60, static_cast<int>(800 + 50 * phase));
+    Put16(p, 62, static_cast<int>(900 + 50 * phase));
+    return p;
+  }
+  Put16(p, 17, rpm);
+  Put8(p, 21, 0);                                   // petrol share
+  Put16(p, 27, 300);                                // emulation 1.50 V
+  Put16(p, 37, 100);                                // gas-petrol time
+  Put8(p, 39, 120);                                 // set pressure
+  Put8(p, 40, 128 + 55);                            // reducer 55 °C
+  Put8(p, 42, 128 + 30);                            // gas 30 °C
+  Put16(p, 44, static_cast<int>(35 + 5 * phase));   // vacuum 0.35 bar
+  Put16(p, 46, 155);                                // absolute gas pressure
+  Put16(p, 48, static_cast<int>(120 + 3 * phase));  // gas pressure 1.20 bar
+  Put8(p, 50, 80);                                  // level sensor 1.60 V
+  Put8(p, 51, 156);                                 // level 62.4 %
+  Put16(p, 52, 2800);                               // supply 14.00 V
+  Put16(p, 54, 500);                                // PWM 2.50 V
+  Put16(p, 56, 100);                                // lambda 2 0.50 V
+  Put16(p, 58, static_cast<int>(90 + 60 * phase));  // lambda 0.45 V
+  for (int channel = 0; channel < identity.injectors && channel < 8; ++channel) {
+    Put16(p, 60 + 4 * channel, static_cast<int>(800 + 40 * phase) + 5 * channel);  // petrol
+    Put16(p, 62 + 4 * channel, static_cast<int>(900 + 40 * phase) + 5 * channel);  // gas
+  }
+  return p;
+}
+
+}  // namespace sim

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "controller/ImageLayout.h"
+
+// A simulated gas controller: answers the link's frames as a controller of the chosen family
+// does, keeps its own memory so that writes persist, and can be told to misbehave.
+namespace sim {
+
+struct Identity {
+  int family = 2;        // "schemat": 2, 5, 6, 8, 13 or 255
+  int model = 3;         // "wyrob": chooses the display name
+  int boardVariant = 0;  // family 255 feature level
+  int firmware = 15;
+  int beta = 0;
+  int injectors = 4;
+  int cylinders = 4;  // program "ilewtr"
+  int hardwareRevision = 0;
+  int specialVersion = 0;
+  int requiredLevel = 10;
+  int maker = 1;  // "firma"; only 1 is served by the program
+  std::string barcode = "MV0000123456789";
+};
+
+// A realistic identity of each family, with firmware that exercises its version-dependent reads.
+Identity DefaultIdentity(int family);
+
+enum class State { kNormal = 0, kBootloader = 1, kPasswordLocked = 2 };
+
+class SimController {
+ public:
+  explicit SimController(const Identity& identity);
+
+  // Bytes from the program. Complete request frames are answered at once (into the output).
+  void Receive(const uint8_t* bytes, size_t count);
+  // Reply bytes ready for the program. While replies are split, a frame goes out in two
+  // halves on two calls; while delayed, a reply waits the given number of calls.
+  std::vector<uint8_t> TakeOutput();
+
+  // Misbehaviour.
+  bool silent = false;            // answer nothing at all
+  int dropReplies = 0;            // swallow the next n replies
+  int corruptReplies = 0;         // damage one payload byte of the next n replies
+  bool splitReplies = false;      // hand replies out in two halves
+  int delayCalls = 0;             // hold every reply for n calls of TakeOutput
+  bool frozenLiveValues = false;  // live values stay at their starting point
+
+  State state = State::kNormal;
+  // A controller locked by a workshop password; empty = none set.
+  std::vector<uint8_t> password;
+
+  std::array<uint8_t, img::kSize> memory{};
+  Identity identity;
+  int requestsSeen = 0;
+  std::vector<uint8_t> lastRequestCodes;  // codes in arrival order
+
+ private:
+  void HandleFrame(std::vector<uint8_t>& frame);
+  void Answer(uint8_t code, const std::vector<uint8_t>& payload);
+  std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
+  std::vector<uint8_t> StatusPayload(uint8_t code);
+  void FillDefaultMemory();
+
+  std::vector<uint8_t> input_;
+  struct Pending {
+    std::vector<uint8_t> bytes;
+    int waitCalls;
+    bool split;  // the first half has gone out
+  };
+  std::deque<Pending> output_;
+  int liveTick_ = 0;
+  int scopeChunk_ = 0;
+};
+
+}  // namespace sim

@@ -1,0 +1,73 @@
+// malver-sim: a simulated gas controller on a pseudo-terminal, for demonstrations and for
+// trying the program without a car. Prints the terminal's path and its COM number.
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "serial/ComPorts.h"
+#include "sim/PtyServer.h"
+#include "sim/SimController.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+  stopRequested = 1;
+}
+
+void Usage() {
+  std::fprintf(stderr,
+               "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
+               "                  [--password] [--maker N] [--silent] [--split] [--delay N]\n"
+               "                  [--frozen]\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int family = 2;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--family") == 0) family = std::atoi(argv[i + 1]);
+  sim::SimController controller(sim::DefaultIdentity(family));
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--family" && hasValue) {
+      ++i;
+    } else if (arg == "--firmware" && hasValue) {
+      controller.identity.firmware = std::atoi(argv[++i]);
+    } else if (arg == "--maker" && hasValue) {
+      controller.identity.maker = std::atoi(argv[++i]);
+    } else if (arg == "--delay" && hasValue) {
+      controller.delayCalls = std::atoi(argv[++i]);
+    } else if (arg == "--bootloader") {
+      controller.state = sim::State::kBootloader;
+    } else if (arg == "--password") {
+      controller.password.assign(256, 0x5A);
+    } else if (arg == "--silent") {
+      controller.silent = true;
+    } else if (arg == "--split") {
+      controller.splitReplies = true;
+    } else if (arg == "--frozen") {
+      controller.frozenLiveValues = true;
+    } else {
+      Usage();
+      return 2;
+    }
+  }
+  sim::PtyServer server(controller);
+  if (!server.ok()) {
+    std::fprintf(stderr, "malver-sim: cannot create a pseudo-terminal\n");
+    return 1;
+  }
+  std::printf("%s COM%d\n", server.path().c_str(), ComPortNumber(server.path()));
+  std::fflush(stdout);
+  std::signal(SIGINT, RequestStop);
+  std::signal(SIGTERM, RequestStop);
+  while (!stopRequested)
+    server.Serve(20);
+  return 0;
+}
