@@ -158,6 +158,7 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
   const uint8_t code = frame[3];
   ++requestsSeen;
   lastRequestCodes.push_back(code);
+  lastRequest = frame;
   const std::vector<uint8_t> data(frame.begin() + std::min<long>(kHeader + 2, length), frame.end());
 
   if (code == kIdentification) return Answer(code, IdentificationPayload(data));

@@ -58,6 +58,7 @@ class SimController {
   Identity identity;
   int requestsSeen = 0;
   std::vector<uint8_t> lastRequestCodes;  // codes in arrival order
+  std::vector<uint8_t> lastRequest;       // the last sound request, unscrambled
 
  private:
   void HandleFrame(std::vector<uint8_t>& frame);
