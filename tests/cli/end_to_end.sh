@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# malver-cli against malver-sim over a pseudo-terminal: identification of every family, a
+# complete read-out, and the exit codes of the failures.
+set -uo pipefail
+CLI=$1
+SIM=$2
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"; [ -n "${SIM_PID:-}" ] && kill "$SIM_PID" 2>/dev/null' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# Starts the simulator with the given options and sets PORT to its terminal.
+start_sim() {
+  coproc SIMPROC { exec "$SIM" "$@"; }
+  SIM_PID=$SIMPROC_PID
+  read -r PORT _ <&"${SIMPROC[0]}"
+}
+
+stop_sim() {
+  kill "$SIM_PID" 2>/dev/null
+  wait "$SIM_PID" 2>/dev/null
+  SIM_PID=
+}
+
+expect_identity() {  # family, expected name
+  start_sim --family "$1"
+  out=$("$CLI" identify --port "$PORT") || fail "identify family $1 exited $?"
+  grep -qxF "name:     $2" <<<"$out" || fail "family $1 name: $out"
+  grep -qx "family:   $1" <<<"$out" || fail "family $1 code: $out"
+  grep -qx "status:   0 normal" <<<"$out" || fail "family $1 status: $out"
+  stop_sim
+}
+
+expect_identity 2 "MALVER rumo"
+expect_identity 5 'MALVER FORTIX "Valvetronic"'
+expect_identity 6 "MALVER LUMO"
+expect_identity 8 "MIRVANE v2.0"
+expect_identity 13 "Fuel Pump Emulator"
+expect_identity 255 "KAVI 6 CYL. V1.2"
+
+start_sim --family 8
+"$CLI" read --port "$PORT" --out "$WORK/image.bin" >/dev/null || fail "read exited $?"
+[ "$(stat -c %s "$WORK/image.bin" 2>/dev/null)" = 7136 ] || fail "image size"
+live=$("$CLI" live --port "$PORT" --count 3)
+[ "$(grep -c '^ 76' <<<"$live")" = 3 ] || fail "three live frames: $live"
+log=$("$CLI" identify --port "$PORT" --log 2>&1 >/dev/null)
+grep -q '^  TX: 65 .. 02 81' <<<"$log" || fail "log: $log"
+stop_sim
+
+"$CLI" identify --port 1000; [ $? = 3 ] || fail "missing port exit code"
+"$CLI" identify; [ $? = 2 ] || fail "usage exit code"
+start_sim --silent
+"$CLI" identify --port "$PORT" --timeout 300; [ $? = 4 ] || fail "no answer exit code"
+stop_sim
+start_sim --maker 3
+"$CLI" identify --port "$PORT" --timeout 500; [ $? = 5 ] || fail "refused exit code"
+stop_sim
+
+[ "$failures" = 0 ] && echo "all passed"
+exit "$failures"
