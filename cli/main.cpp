@@ -3,6 +3,7 @@
 //   malver-cli identify --port P [--log] [--timeout MS]
 //   malver-cli read --port P --out FILE [--log] [--timeout MS]
 //   malver-cli live --port P [--count N] [--log] [--timeout MS]
+//   malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log to standard error; MS is how long to wait for the identification.
@@ -12,11 +13,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "cli/ConsoleUi.h"
 #include "controller/Clock.h"
+#include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "serial/ComPorts.h"
@@ -28,7 +32,7 @@ enum Exit { kOk = 0, kUsage = 2, kNoPort = 3, kNoAnswer = 4, kRefused = 5, kFile
 constexpr int kReadTimeoutMs = 60000;
 
 struct Options {
-  std::string command, port, out;
+  std::string command, port, out, image;
   int count = 10;
   int timeoutMs = 5000;
   bool log = false;
@@ -44,6 +48,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.port = argv[++i];
     else if (arg == "--out" && value)
       o.out = argv[++i];
+    else if (arg == "--image" && value)
+      o.image = argv[++i];
     else if (arg == "--count" && value)
       o.count = std::atoi(argv[++i]);
     else if (arg == "--timeout" && value)
@@ -53,6 +59,7 @@ bool Parse(int argc, char** argv, Options& o) {
     else
       return false;
   }
+  if (o.command == "settings") return o.port.empty() != o.image.empty();
   if (o.port.empty()) return false;
   if (o.command == "read") return !o.out.empty();
   return o.command == "identify" || o.command == "live";
@@ -124,7 +131,7 @@ void PrintIdentity(TSterownik& link) {
   std::printf("status:   %d %s\n", link.StanIdent, StateName(link.StanIdent));
 }
 
-int Read(TSterownik& link, const std::string& out) {
+int ReadOut(TSterownik& link) {
   if (link.StanIdent != 0) {
     std::fprintf(stderr, "malver-cli: the controller is %s; nothing to read\n",
                  StateName(link.StanIdent));
@@ -136,6 +143,11 @@ int Read(TSterownik& link, const std::string& out) {
     std::fprintf(stderr, "malver-cli: the controller stopped answering during the read-out\n");
     return kNoAnswer;
   }
+  return kOk;
+}
+
+int Read(TSterownik& link, const std::string& out) {
+  if (const int result = ReadOut(link); result != kOk) return result;
   std::ofstream file(out, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(link.ObrazSterownika.data()),
              static_cast<std::streamsize>(link.ObrazSterownika.size()));
@@ -148,12 +160,65 @@ int Read(TSterownik& link, const std::string& out) {
   return kOk;
 }
 
+int LoadImage(TSterownik& link, const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (!file.is_open() || bytes.size() != link.ObrazSterownika.size()) {
+    std::fprintf(stderr, "malver-cli: %s is not a %zu-byte controller image\n", path.c_str(),
+                 link.ObrazSterownika.size());
+    return kFileError;
+  }
+  std::copy(bytes.begin(), bytes.end(), link.ObrazSterownika.begin());
+  link.ListaNastawWykresyOdPlytki(1);
+  return kOk;
+}
+
+// Pads to width characters (not bytes: many names are Polish).
+std::string Padded(const std::string& text, size_t width) {
+  size_t characters = 0;
+  for (unsigned char c : text)
+    characters += (c & 0xC0) != 0x80;
+  return text + std::string(characters < width ? width - characters : 0, ' ');
+}
+
+// One line per setting the catalogue shows: number, name, value and unit, and "!" where the
+// value lies outside its allowed or normal range.
+void PrintSettings(TSterownik& link) {
+  const int firmware = link.WersjaProgramu();
+  for (int i = 0; i < kSettingsCount; ++i) {
+    const Nastawa& n = link.ListaNastaw[i];
+    if (n.nazwa == 0 || n.odWersji > firmware) continue;
+    const uint8_t raw = link.Nastawy()[i];
+    std::string value = link.StrNastawa(i);
+    if (n.jednostka != 0) value += " " + LangText(1049 + n.jednostka);
+    const bool outside = raw < n.min || raw > n.max || raw < n.normaOd || raw > n.normaDo;
+    std::printf("%3d  %s %s%s\n", i, Padded(LangText(static_cast<int>(n.nazwa)), 44).c_str(),
+                value.c_str(), outside ? "  !" : "");
+  }
+}
+
+// The work state, the readings panel's parameters with their units, and the controller's
+// message when it has one.
+std::string LiveLine(TSterownik& link) {
+  const uint8_t* frame = link.BuforOdbioru.data();
+  std::string line = link.StrStanPracy(frame[10] | (frame[11] << 8), 1);
+  constexpr int kReadingsPanel = 0x20;
+  for (int n = 0; n < link.PodajIleParamBiez(kReadingsPanel); ++n) {
+    Wykres& w = link.ListaWykresow[link.PodajPozycje(kReadingsPanel, n)];
+    w.ostatnia = -999.0;  // every line shows every value
+    line += " | " + LangText(w.nazwa) + " " + link.StrParamBiez(kReadingsPanel, n);
+    if (w.jednostka != 0) line += " " + LangText(w.jednostka);
+  }
+  if (link.InfoPracy(frame) != 0) line += " | " + link.StrInfoPracy(frame);
+  return line;
+}
+
 int Live(TSterownik& link, int count, int timeoutMs) {
   int frames = 0;
   link.OnZdarzenie = [&](int kind, int code, int, int length) {
     if (kind != 0 || (code & 0xF0) != 0x90 || length <= 4) return;
     ++frames;
-    std::printf("%s\n", ramka::LogText("", link.BuforOdbioru.data(), length).c_str());
+    std::printf("%s\n", LiveLine(link).c_str());
     std::fflush(stdout);
   };
   if (!RunUntil(
@@ -172,7 +237,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: malver-cli identify --port P [--log] [--timeout MS]\n"
                  "       malver-cli read --port P --out FILE [--log] [--timeout MS]\n"
-                 "       malver-cli live --port P [--count N] [--log] [--timeout MS]\n");
+                 "       malver-cli live --port P [--count N] [--log] [--timeout MS]\n"
+                 "       malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]\n");
     return kUsage;
   }
   Texts().LanguageIndex = 0;
@@ -183,6 +249,11 @@ int main(int argc, char** argv) {
     link.OnTekst = [](const TSerial*, const std::string& text, uint32_t) {
       std::fprintf(stderr, "%s\n", text.c_str());
     };
+  if (!o.image.empty()) {
+    if (const int result = LoadImage(link, o.image); result != kOk) return result;
+    PrintSettings(link);
+    return kOk;
+  }
   link.PortNumber = PortNumberOf(o.port);
   if (link.PortNumber <= 0 || !link.OtworzPortComm()) {
     std::fprintf(stderr, "malver-cli: cannot open port %s\n", o.port.c_str());
@@ -196,5 +267,10 @@ int main(int argc, char** argv) {
     return kOk;
   }
   if (o.command == "read") return Read(link, o.out);
+  if (o.command == "settings") {
+    if (const int result = ReadOut(link); result != kOk) return result;
+    PrintSettings(link);
+    return kOk;
+  }
   return Live(link, o.count, o.timeoutMs);
 }

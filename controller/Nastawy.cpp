@@ -49,9 +49,10 @@ void TSterownik::WypelnijNastawyDomyslne() {
   if (firmware < (kavi ? 15 : 14))
     for (int i = 256; i < kSettingsCount; ++i)
       settings[i] = 0;
+  // The stored images hold MALVER or KAVI settings; the fuel pump emulator has none of them.
   ObrazNastaw stored{};
   int size = 0;
-  if (StoredDefaultImage(kavi, firmware, stored, size))
+  if (Rodzina() != 13 && StoredDefaultImage(kavi, firmware, stored, size))
     for (int i = 0; i < size; ++i)
       settings[i] = stored[i];
   if (Rodzina() == 6) {

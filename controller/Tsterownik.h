@@ -117,6 +117,22 @@ class TSterownik : public TSerial {
   void NazwyWykresow(int);
   void NazwyWykresowUserPid(int entry, int setting);
 
+  // Live parameters, read straight from the last status frame in BuforOdbioru.
+  int PodajIleParamBiez(int mask) const;
+  int PodajPozycje(int mask, int n) const;
+  // The text of the n-th parameter of the mask; empty when its value has not changed since
+  // it was last shown.
+  std::string StrParamBiez(int mask, int n);
+  // status: frame byte 10 (work state) and byte 11 (work flags) as one 16-bit word.
+  std::string StrStanPracy(int status, int longForm) const;
+  uint32_t KolorStanuPracy(int status) const;
+  int InfoPracy(const uint8_t* frame) const;
+  std::string StrInfoPracy(const uint8_t* frame) const;
+  static std::string MessageText(int number);
+  bool RawParamValue(const Wykres& w, const uint8_t* frame, double& raw, std::string& text) const;
+  // Administrator extras (flag bits 0x04, 0x08) are counted too.
+  bool ParamAdmin = false;
+
   // Map banks.
   void WyznaczBank();
   int AktalnyBank() const { return DwaBanki ? NumerBanku : 0; }
@@ -209,6 +225,12 @@ class TSterownik : public TSerial {
   bool RequestControllerData();
   uint32_t VersionDependentReads() const;
 
+  struct WorkStateText {
+    int shortText, longText;
+    uint32_t colour;
+  };
+  WorkStateText StanPracy(int status) const;
+  bool MatchesMask(const Wykres& w, int mask) const;
   void SetDefaultTraceDisplay();
   void NormaliseGasControllerIdentity();
   void SelectMalverFamily(int family);

@@ -292,6 +292,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
   if (!frozenLiveValues) ++liveTick_;
   const int rpm = static_cast<int>(85 + 10 * phase);  // x10 rpm
   if (identity.family == 8) {
+    Put8(p, 10, 1);  // emulating
     Put8(p, 11, 125);
     Put16(p, 14, rpm);
     Put16(p, 16, 2800);

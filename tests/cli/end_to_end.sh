@@ -42,16 +42,24 @@ expect_identity 8 "MIRVANE v2.0"
 expect_identity 13 "Fuel Pump Emulator"
 expect_identity 255 "KAVI 6 CYL. V1.2"
 
-start_sim --family 8
+start_sim --family 8 --frozen
 "$CLI" read --port "$PORT" --out "$WORK/image.bin" >/dev/null || fail "read exited $?"
 [ "$(stat -c %s "$WORK/image.bin" 2>/dev/null)" = 7136 ] || fail "image size"
 live=$("$CLI" live --port "$PORT" --count 3)
-[ "$(grep -c '^ 76' <<<"$live")" = 3 ] || fail "three live frames: $live"
+expected="GAS | Revolutions 850 [rpm] | PWM 2.50 [V] | Fuel pressure 2.00 [V] | Emulation 2.50 [V] | Power supply 14.00 [V]"
+[ "$(grep -cxF "$expected" <<<"$live")" = 3 ] || fail "three live lines: $live"
 log=$("$CLI" identify --port "$PORT" --log 2>&1 >/dev/null)
 grep -q '^  TX: 65 .. 02 81' <<<"$log" || fail "log: $log"
+settings=$("$CLI" settings --image "$WORK/image.bin") || fail "settings from an image exited $?"
+grep -qE '^  3  RPM detection treshold +3.00 \[V\]$' <<<"$settings" || fail "settings: $settings"
+stop_sim
+
+start_sim --family 13
+"$CLI" settings --port "$PORT" >/dev/null || fail "settings of a fuel pump emulator exited $?"
 stop_sim
 
 "$CLI" identify --port 1000; [ $? = 3 ] || fail "missing port exit code"
+"$CLI" settings --image /nonexistent; [ $? = 6 ] || fail "missing image exit code"
 "$CLI" identify; [ $? = 2 ] || fail "usage exit code"
 start_sim --silent
 "$CLI" identify --port "$PORT" --timeout 300; [ $? = 4 ] || fail "no answer exit code"
