@@ -29,3 +29,32 @@ int TSterownik::FsiPozKanalu(int cylinder) const {
     if (kCylinderOfChannel[order][channel] == cylinder) return channel;
   return kChannels;
 }
+
+namespace {
+
+// Expected firing orders (0-based cylinder positions) by setting 93.
+constexpr int kOrder3[2][3] = {{0, 1, 2}, {0, 2, 1}};
+constexpr int kOrder4[2][4] = {{0, 2, 3, 1}, {0, 1, 3, 2}};
+constexpr int kOrder6[3][6] = {{0, 4, 2, 5, 1, 3}, {0, 3, 2, 5, 1, 4}, {0, 3, 1, 4, 2, 5}};
+
+}  // namespace
+
+int TSterownik::FsiKolejnoscZaplonu(const uint8_t* detected) const {
+  const int model = ObrazSterownika[img::Wyrob];
+  const int order = Nastawy()[93];
+  const int* expected = nullptr;
+  int length = 0;
+  if (model == 12 && IleWtryskiwaczy == 6) {
+    if (order < 2) expected = kOrder3[order], length = 3;
+  } else if ((model == 12 && IleWtryskiwaczy == 8) || IleWtryskiwaczy == 4) {
+    if (order < 2) expected = kOrder4[order], length = 4;
+  } else if (IleWtryskiwaczy == 6) {
+    if (order < 3) expected = kOrder6[order], length = 6;
+  }
+  if (!expected || detected[0] != 0) return 0;
+  for (int i = 1; i < length; ++i)
+    if (detected[i] == 0) return 0;  // the detection is not complete yet
+  for (int i = 0; i < length; ++i)
+    if (detected[i] != expected[i]) return length;
+  return 0;
+}

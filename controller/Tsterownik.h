@@ -50,6 +50,15 @@ class TSterownik : public TSerial {
   void ZapiszDoSterownika(uint32_t bits);
   void RozkazDoSterownika(uint32_t bits) { FlagiRozkazow |= bits; }
   void KasujFlagiTransmisji(const std::string& reason);
+  // The trouble codes of the controller's OBD module (FORTIX and KAVI only).
+  void CzytajBledyObd() {
+    if (Model == 5 || Model == 255) RozkazDoSterownika(0x4);
+  }
+  void KasujBledyObd() {
+    if (Model == 5 || Model == 255) RozkazDoSterownika(0x8);
+  }
+  // The administrator's erase of a controller's password.
+  void UsunHaslo() { RozkazDoSterownika(0x2000); }
 
   // Receive and transmit steps.
   int OdbiorRx();
@@ -140,6 +149,9 @@ class TSterownik : public TSerial {
   // Injector order of the KAVI family with six re-ordered channels.
   int FsiPozCyl(int channel) const;
   int FsiPozKanalu(int cylinder) const;
+  // Checks a firing order the controller detected against setting 93; the number of
+  // cylinders when it differs, 0 when it matches or is incomplete.
+  int FsiKolejnoscZaplonu(const uint8_t* detected) const;
 
   // Change history.
   void HistoriaZmian(int bit);

@@ -1,0 +1,142 @@
+#include "app/Configuration.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/IniFile.h"
+#include "controller/ChartListsData.h"
+#include "controller/Tsterownik.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kTraceColours = 38;
+constexpr int kFlagGroups = 4;
+constexpr int kFlagsPerGroup = 22;
+constexpr int kGroupStride = 25;
+
+// The colour keys are named after the records' names in the MALVER list: Color1400 ...
+std::string ColourKey(int record) {
+  return "Color" + std::to_string(charts::kMalverList[static_cast<size_t>(record)].nazwa);
+}
+
+std::string FlagKey(int group, int entry) {
+  return "View" + std::to_string(group) + (entry < 10 ? "0" : "") + std::to_string(entry);
+}
+
+// The group of section "4" a family's flags live in; 0 for families without one.
+int FlagGroupOf(int family) {
+  switch (family) {
+    case 2:
+      return 1;
+    case 5:
+      return 2;
+    case 6:
+      return 3;
+    case 255:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+// A value of section "1" limited to 0..highest; outside it (negative too) becomes outOfRange.
+int ReadChecked(const IniFile& ini, const char* key, int missing, int highest, int outOfRange) {
+  const int value = ini.ReadInteger("1", key, missing);
+  return value < 0 || value > highest ? outOfRange : value;
+}
+
+}  // namespace
+
+std::string DataFolder(const std::string& documentsFolder) {
+  return documentsFolder + "/VESK/Malver II";
+}
+
+void CreateDataFolders(const std::string& documentsFolder) {
+  std::error_code error;
+  for (const char* sub : {"/Scope", "/Settings"})
+    fs::create_directories(DataFolder(documentsFolder) + sub, error);
+}
+
+std::string ConfigurationReadPath(const std::string& documentsFolder,
+                                  const std::string& programPath) {
+  const std::string inData = DataFolder(documentsFolder) + "/Malver2.ini";
+  if (fs::exists(inData)) return inData;
+  const std::string beside = fs::path(programPath).replace_extension(".ini").string();
+  return fs::exists(beside) ? beside : std::string();
+}
+
+std::string ConfigurationWritePath(const std::string& documentsFolder,
+                                   const std::string& programPath) {
+  if (!documentsFolder.empty() && fs::is_directory(DataFolder(documentsFolder)))
+    return DataFolder(documentsFolder) + "/Malver2.ini";
+  return fs::path(programPath).replace_extension(".ini").string();
+}
+
+Configuration ReadConfiguration(const std::string& path, TSterownik& link, int screenWidth,
+                                int screenHeight) {
+  Configuration c;
+  IniFile ini;
+  if (path.empty() || !ini.Load(path)) return c;
+  c.fromFile = true;
+  c.comm = ini.ReadInteger("1", "Comm", c.comm);
+  c.elmComm = ini.ReadInteger("1", "ElmComm", c.elmComm);
+  c.colourScheme = ReadChecked(ini, "Comp", c.colourScheme, 5, 3);
+  c.language = ReadChecked(ini, "Lang", c.language, 13, 0);  // English
+  c.viewLevel = ReadChecked(ini, "View", c.viewLevel, 2, 1);
+  c.top = std::max(0, ini.ReadInteger("1", "WTop", c.top));
+  c.left = std::max(0, ini.ReadInteger("1", "WLeft", c.left));
+  c.width = std::min(screenWidth, ini.ReadInteger("1", "WWidth", c.width));
+  c.height = std::min(screenHeight, ini.ReadInteger("1", "WHeight", c.height));
+  c.state = ini.ReadInteger("1", "WState", c.state);
+
+  for (int r = 1; r <= kTraceColours; ++r)
+    link.KoloryWykresow[r - 1] = static_cast<uint32_t>(
+        ini.ReadInteger("2", ColourKey(r), static_cast<int>(link.KoloryWykresow[r - 1])));
+
+  c.checkBox1 = ini.ReadInteger("3", "CheckBox1", c.checkBox1);
+  c.checkBox2 = ini.ReadInteger("3", "CheckBox2", c.checkBox2);
+  c.button4 = ini.ReadInteger("3", "Button4", c.button4);
+  c.button5 = ini.ReadInteger("3", "Button5", c.button5);
+
+  for (int g = 1; g <= kFlagGroups; ++g) {
+    for (int entry = 1; entry <= kFlagsPerGroup; ++entry) {
+      uint8_t& stored =
+          link.ObrazSterownika[img::FlagiWykresow - 1 + (g - 1) * kGroupStride + entry];
+      stored = static_cast<uint8_t>(ini.ReadInteger("4", FlagKey(g, entry), stored));
+    }
+  }
+  return c;
+}
+
+bool WriteConfiguration(const std::string& path, const Configuration& c, const TSterownik& link) {
+  IniFile ini;
+  ini.Load(path);  // what this run does not write stays as it was
+  ini.WriteInteger("1", "Comm", c.comm);
+  ini.WriteInteger("1", "ElmComm", c.elmComm);
+  ini.WriteInteger("1", "Comp", c.colourScheme);
+  ini.WriteInteger("1", "Lang", c.language);
+  ini.WriteInteger("1", "View", c.viewLevel);
+  ini.WriteInteger("1", "WState", c.state);
+  if (c.state != 2) {  // a maximised window keeps the normal bounds of an earlier run
+    ini.WriteInteger("1", "WTop", c.top);
+    ini.WriteInteger("1", "WLeft", c.left);
+    ini.WriteInteger("1", "WWidth", c.width);
+    ini.WriteInteger("1", "WHeight", c.height);
+  }
+  const int group = FlagGroupOf(link.Rodzina());
+  const bool lists = group != 0 && link.ListaWykresow.size() > kTraceColours;
+  if (lists)
+    for (int r = 1; r <= kTraceColours; ++r)
+      ini.WriteInteger("2", ColourKey(r), static_cast<int>(link.ListaWykresow[r].kolor));
+  ini.WriteInteger("3", "CheckBox1", c.checkBox1);
+  ini.WriteInteger("3", "CheckBox2", c.checkBox2);
+  ini.WriteInteger("3", "CheckBox3", c.checkBox3);
+  ini.WriteInteger("3", "Button4", c.button4);
+  ini.WriteInteger("3", "Button5", c.button5);
+  if (lists)
+    for (int entry = 1; entry <= kFlagsPerGroup; ++entry)
+      ini.WriteInteger("4", FlagKey(group, entry), link.ListaWykresow[entry].flagi);
+  return ini.Save(path);
+}

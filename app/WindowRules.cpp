@@ -1,0 +1,160 @@
+#include "app/WindowRules.h"
+
+#include "charts/Tools.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+
+namespace {
+
+bool GasControllerFamily(int family) {
+  return family == 2 || family == 5 || family == 6 || family == 255;
+}
+
+constexpr uint32_t Rgb(int r, int g, int b) {
+  return static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b) << 16;
+}
+
+}  // namespace
+
+std::string IdentifiedTitle(const std::string& base, const TSterownik& link,
+                            bool administratorMenu) {
+  const uint8_t* image = link.ObrazSterownika.data();
+  const int status = image[img::StanIdentyfikacji];
+  if (status == 1) {
+    if (link.AktualizacjaZlecona) return base;
+    return base + " - " + link.StrNazwaSterownika() + " " + LangText(1365);
+  }
+  std::string title =
+      base + "  -  " + link.StrNazwaSterownika() + "  -  ver" + link.StrWersjaCyframi(1);
+  if (GasControllerFamily(link.Rodzina())) {
+    if (image[img::HasloUstawione] != 0) title += "[" + LangText(2203) + "]";
+    if (administratorMenu && image[img::KontrolaNumeru] == 2)
+      title += "  !!! Błąd numeru seryjnego procesora !!!";
+  }
+  return title;
+}
+
+std::string FileTitle(const std::string& base, const TSterownik& link,
+                      const std::string& fileName) {
+  return base + " - " + link.StrNazwaSterownika() + " - [" + fileName + "]";
+}
+
+FamilyLayout LayoutForController(const TSterownik& link) {
+  FamilyLayout l;
+  const int status = link.ObrazSterownika[img::StanIdentyfikacji];
+  const int family = link.Rodzina();
+  if (status == 1) {
+    l.changes = false;
+    return l;
+  }
+  if (status == 2) {
+    l.deviceInfo = true;
+    l.diagnosticsOnly = true;
+    return l;
+  }
+  l.rightPanel = true;
+  l.readWrite = true;
+  if (GasControllerFamily(family)) {
+    const bool noObd = family == 6 || link.ObrazSterownika[img::Opis] == 11;
+    l.elmMenu = family != 6;
+    l.viewMenu = l.deviceInfo = l.service = l.firmware = l.tabRow = true;
+    l.obdTab = !noObd;
+  } else if (family == 8 || family == 13) {
+    l.firmware = true;
+  } else {
+    l.rightPanel = false;
+    l.unknownDevice = true;
+  }
+  return l;
+}
+
+StatusEvent StatusEventText(const uint8_t* frame, int family) {
+  struct Bits {
+    int code;
+    int ids[7];
+  };
+  static constexpr Bits kEvents[] = {
+      {1, {0, 1802, 0, 1803, 0, 0, 0}},
+      {10, {1811, 1812, 1813, 1814, 1815, 1916, 1817}},
+      {20, {1821, 1822, 1823, 1824, 1825, 1826, 0}},
+  };
+  const int code = frame[6];
+  StatusEvent e;
+  if (code >= 1 && code <= 40) {
+    for (const Bits& b : kEvents)
+      if (b.code == code)
+        for (int bit = 0; bit < 7; ++bit)
+          if (b.ids[bit] && (frame[7] & (1 << bit))) e.textId = b.ids[bit];  // later bits win
+    return e;
+  }
+  const int flags = frame[11];
+  if (flags & 0x20) return {3210, Rgb(255, 0, 0)};
+  if (flags & 0x40) return {family == 255 ? 1737 : 4600, Rgb(0, 255, 0)};
+  if (flags & 0x80) return {4560, Rgb(255, 255, 0)};
+  return e;
+}
+
+int InjectionRows(const TSterownik& link, bool collapsed) {
+  if (collapsed) return 1;
+  if (link.Rodzina() == 255 && link.KanalyFsi == 6 && link.ObrazSterownika[img::Opis] == 10)
+    return 3;
+  return link.IleWtryskiwaczy;
+}
+
+std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14) {
+  constexpr uint32_t kGreen = Rgb(0, 160, 0), kRed = Rgb(200, 0, 0), kOff = 0;
+  auto twoColour = [&](uint8_t b) { return (b & 0x02) ? kGreen : (b & 0x01) ? kRed : kOff; };
+  std::array<uint32_t, 7> leds{};
+  for (int i = 0; i < 4; ++i)
+    leds[i] = (byte13 & (0x20 >> i)) ? kGreen : kOff;
+  leds[4] = twoColour(byte13);
+  leds[5] = twoColour(byte14);
+  leds[6] = (byte14 & 0x04) ? kRed : kOff;
+  return leds;
+}
+
+int PanelRowHeight(int panelHeight, int pictureHeight, int rows) {
+  const int divisor = rows >= 17 ? rows + 3 : 20;
+  const int height = (panelHeight - pictureHeight) / divisor;
+  return height < 17 ? 17 : height;
+}
+
+ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
+                          uint32_t windowFrame) {
+  ColourRoles c{};
+  const int kind = scheme / 2;  // 0 Windows, 1 Grey, 2 Black
+  c.secondaryText = kind == 2 ? Rgb(36, 154, 251) : Rgb(0, 0, 180);
+  c.selected = kind == 2 ? Rgb(0, 0, 128) : Rgb(0, 0, 160);
+  c.alarm = Rgb(255, 0, 0);
+  c.inUse = Rgb(0, 160, 0);
+  c.warning = Rgb(255, 150, 0);
+  c.tick = kind == 2 ? Rgb(0, 255, 0) : Rgb(0, 128, 0);
+  c.listBackground = kind == 2 ? Rgb(50, 50, 50) : Rgb(255, 255, 255);
+  c.optionText = kind == 2 ? Rgb(0, 200, 0) : Rgb(0, 0, 0);
+  switch (kind) {
+    case 0:
+      c.window = buttonFace;
+      c.light = Lighten(buttonFace, 10);
+      c.text = c.dimText = buttonText;
+      c.checkFrame = windowFrame;
+      c.splitters = Lighten(buttonFace, -20);
+      break;
+    case 1:
+      c.window = Rgb(210, 210, 210);
+      c.light = Rgb(230, 230, 230);
+      c.text = c.dimText = c.checkFrame = 0;
+      c.splitters = Rgb(190, 190, 190);
+      break;
+    default:
+      c.window = c.light = 0;
+      c.text = Rgb(192, 192, 192);
+      c.checkFrame = Rgb(80, 80, 80);
+      c.dimText = Rgb(150, 150, 150);
+      c.splitters = Rgb(128, 128, 128);
+      break;
+  }
+  c.darkShade = Lighten(c.window, kind == 2 ? 30 : -50);
+  c.softShade = Lighten(c.window, kind == 2 ? 50 : 30);
+  c.valueBackground = scheme % 2 == 0 ? c.listBackground : c.light;
+  return c;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class TSterownik;
+
+// What the main window shows, decided from the controller link without drawing anything.
+
+// The caption after an identification: base title, controller name and version, the password
+// and processor warnings.
+std::string IdentifiedTitle(const std::string& base, const TSterownik& link,
+                            bool administratorMenu);
+// The caption after a file was loaded.
+std::string FileTitle(const std::string& base, const TSterownik& link, const std::string& fileName);
+
+// Which parts of the window an identified controller gets.
+struct FamilyLayout {
+  bool changes = true;  // false: the window stays as it is
+  bool rightPanel = false;
+  bool elmMenu = false;
+  bool viewMenu = false;
+  bool deviceInfo = false;
+  bool service = false;
+  bool firmware = false;
+  bool readWrite = false;
+  bool tabRow = false;           // the first tab row, banners and injection grid
+  bool obdTab = false;           // the OBD tab
+  bool diagnosticsOnly = false;  // a locked controller: only the Diagnostics tab
+  bool unknownDevice = false;    // tell the installer the family is not known
+};
+FamilyLayout LayoutForController(const TSterownik& link);
+
+// The work-state panel's event text of a status frame (text id 0: none) and its colour.
+struct StatusEvent {
+  int textId = 0;
+  uint32_t colour = 0;  // 0x00BBGGRR
+};
+StatusEvent StatusEventText(const uint8_t* frame, int family);
+
+// Rows of the injection-time grid.
+int InjectionRows(const TSterownik& link, bool collapsed);
+
+// The controller picture's seven LEDs (0x00BBGGRR) from status frame bytes 13 and 14: the five
+// of the left column from the top, then the right top and right bottom one.
+std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14);
+
+// Height of one row of the right panel's grids.
+int PanelRowHeight(int panelHeight, int pictureHeight, int rows);
+
+// The colour roles of a scheme (0..5), 0x00BBGGRR; the Windows schemes take the system's
+// button face, button text and frame colours.
+struct ColourRoles {
+  uint32_t window, light, text, secondaryText, selected, alarm, inUse, warning, darkShade,
+      softShade, checkFrame, dimText, tick, listBackground, optionText, splitters, valueBackground;
+};
+ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
+                          uint32_t windowFrame);

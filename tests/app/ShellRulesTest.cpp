@@ -1,0 +1,320 @@
+// The main window's rules that need no window: configuration file, error list, titles,
+// layout per family, status texts, key buffers and the connection watch.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Configuration.h"
+#include "app/ConnectionSupervisor.h"
+#include "app/ErrorList.h"
+#include "app/IniFile.h"
+#include "app/KeyBuffers.h"
+#include "app/WindowRules.h"
+#include "app/Workstation.h"
+#include "lang/Langtext.h"
+#include "tests/support/SimLink.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ConfigurationTest : public ::testing::Test {
+ protected:
+  ConfigurationTest()
+      : folder(fs::temp_directory_path() / ("malver-ini-" + std::to_string(getpid()))),
+        link(ui, clock, "no-ftdi-library-here.so") {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  ~ConfigurationTest() override { fs::remove_all(folder); }
+  std::string Write(const std::string& text) {
+    const std::string path = (folder / "Malver2.ini").string();
+    std::ofstream(path) << text;
+    return path;
+  }
+  std::string Read(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  fs::path folder;
+  FakeUi ui;
+  SteadyClock clock;
+  TSterownik link;
+};
+
+TEST_F(ConfigurationTest, ValuesAreCheckedOnReading) {
+  const Configuration c = ReadConfiguration(
+      Write("[1]\nComm=305\nLang=14\nComp=9\nView=3\nWWidth=5000\nWLeft=-30\nWTop=12\n"), link,
+      1920, 1080);
+  EXPECT_TRUE(c.fromFile);
+  EXPECT_EQ(c.comm, 305);
+  EXPECT_EQ(c.language, 0);
+  EXPECT_EQ(c.colourScheme, 3);
+  EXPECT_EQ(c.viewLevel, 1);
+  EXPECT_EQ(c.width, 1920);
+  EXPECT_EQ(c.left, 0);
+  EXPECT_EQ(c.top, 12);
+  EXPECT_EQ(c.height, 600) << "missing keys take their defaults";
+
+  const Configuration negative =
+      ReadConfiguration(Write("[1]\nLang=-2\nComp=-1\nView=-5\n"), link, 1920, 1080);
+  EXPECT_EQ(negative.language, 0);
+  EXPECT_EQ(negative.colourScheme, 3);
+  EXPECT_EQ(negative.viewLevel, 1);
+
+  const Configuration none = ReadConfiguration("", link, 1920, 1080);
+  EXPECT_FALSE(none.fromFile);
+  EXPECT_EQ(none.language, 1) << "Polish by default";
+}
+
+TEST_F(ConfigurationTest, ColoursAndFlagsGoToTheLink) {
+  ReadConfiguration(Write("[2]\nColor1400=255\nColor1608=0x00FF00\n[4]\nView101=16\nView422=32\n"),
+                    link, 1920, 1080);
+  EXPECT_EQ(link.KoloryWykresow[0], 255u);
+  EXPECT_EQ(link.KoloryWykresow[37], 0x00FF00u);
+  EXPECT_EQ(link.KoloryWykresow[1], 0xFD7000u) << "the default of a missing key";
+  EXPECT_EQ(link.ObrazSterownika[1], 16);
+  EXPECT_EQ(link.ObrazSterownika[97], 32);
+  EXPECT_EQ(link.ObrazSterownika[3], 0x30) << "default of View103";
+}
+
+TEST_F(ConfigurationTest, WritingKeepsWhatThisRunDoesNotWrite) {
+  const std::string path =
+      Write("[1]\nWTop=40\nWLeft=50\nWWidth=900\nWHeight=700\n[2]\nColor1400=7\n[4]\nView101=1\n");
+  Configuration c;
+  c.state = 2;  // maximised
+  c.top = c.left = 0;
+  c.language = 4;
+  ASSERT_TRUE(WriteConfiguration(path, c, link));
+  const std::string text = Read(path);
+  EXPECT_NE(text.find("WTop=40"), std::string::npos);
+  EXPECT_NE(text.find("WWidth=900"), std::string::npos);
+  EXPECT_NE(text.find("WState=2"), std::string::npos);
+  EXPECT_NE(text.find("Lang=4"), std::string::npos);
+  EXPECT_NE(text.find("Color1400=7"), std::string::npos)
+      << "no family: colours of the last run stay";
+  EXPECT_NE(text.find("View101=1"), std::string::npos);
+
+  link.ObrazSterownika[img::Schemat] = 255;
+  link.ObrazSterownika[img::Wersja] = 17;
+  link.ListaNastawWykresyOdPlytki(0);
+  link.ListaWykresow[1].kolor = 0x010203;
+  c.state = 0;
+  c.width = 1000;
+  ASSERT_TRUE(WriteConfiguration(path, c, link));
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(path));
+  EXPECT_EQ(ini.ReadInteger("1", "WWidth", 0), 1000);
+  EXPECT_EQ(ini.ReadInteger("2", "Color1400", 0), 0x010203);
+  EXPECT_EQ(ini.ReadInteger("4", "View401", 0), 0x33);
+  EXPECT_EQ(ini.ReadInteger("4", "View101", 0), 1) << "other families' flags stay";
+  EXPECT_FALSE(WriteConfiguration((folder / "missing" / "x.ini").string(), c, link));
+}
+
+TEST_F(ConfigurationTest, WhereTheFileIs) {
+  const std::string documents = (folder / "docs").string();
+  const std::string program = (folder / "bin" / "malver").string();
+  EXPECT_EQ(ConfigurationReadPath(documents, program), "");
+  EXPECT_EQ(ConfigurationWritePath(documents, program), (folder / "bin" / "malver.ini").string());
+  CreateDataFolders(documents);
+  EXPECT_TRUE(fs::is_directory(documents + "/VESK/Malver II/Scope"));
+  EXPECT_TRUE(fs::is_directory(documents + "/VESK/Malver II/Settings"));
+  EXPECT_EQ(ConfigurationWritePath(documents, program), documents + "/VESK/Malver II/Malver2.ini");
+  std::ofstream(documents + "/VESK/Malver II/Malver2.ini") << "[1]\n";
+  EXPECT_EQ(ConfigurationReadPath(documents, program), documents + "/VESK/Malver II/Malver2.ini");
+}
+
+TEST(ErrorListTest, CurrentAndStoredFaults) {
+  FakeUi ui;
+  SteadyClock clock;
+  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  Texts().LanguageIndex = 0;
+  link.ObrazSterownika[img::Schemat] = 2;
+  uint8_t frame[80] = {};
+  frame[6] = 0x10;   // 1906
+  frame[7] = 0x80;   // System Error
+  frame[8] = 0x01;   // 1921, green
+  frame[10] = 0x04;  // gas injector 3
+  frame[28] = 5;     // System Error counted five times
+  frame[13] = 2;     // 1901 twice
+  frame[47] = 1;     // 1940, injector 3
+  std::vector<ListLine> lines = ErrorListLines(frame, 80, link);
+  ASSERT_EQ(lines.size(), 5u) << "no stored section while the controller does not keep it";
+  EXPECT_EQ(lines[0].text, "\tCurrent:");
+  EXPECT_EQ(lines[0].size, 10);
+  EXPECT_EQ(lines[1].text, LangText(1906));
+  EXPECT_EQ(lines[1].colour, 255u);
+  EXPECT_EQ(lines[2].text, "System Error");
+  EXPECT_EQ(lines[3].colour, 32768u);
+  EXPECT_EQ(lines[4].text, LangText(1940) + " 3");
+
+  link.StanSilnika = 0x10;
+  lines = ErrorListLines(frame, 80, link);
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[6].text, "\tStored:");
+  EXPECT_EQ(lines[7].text, "2 x " + LangText(1901));
+  EXPECT_EQ(lines[8].text, "5 x System Error");
+  EXPECT_EQ(lines[9].text, "1 x " + LangText(1940) + " 3");
+}
+
+TEST(ErrorListTest, KaviFiringOrder) {
+  FakeUi ui;
+  SteadyClock clock;
+  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  Texts().LanguageIndex = 0;
+  link.ObrazSterownika[img::Schemat] = 255;
+  link.ObrazSterownika[img::Wyrob] = 9;
+  link.IleWtryskiwaczy = 4;
+  uint8_t frame[80] = {};
+  const uint8_t detected[4] = {0, 1, 3, 2};  // expected 0, 2, 3, 1
+  std::copy(detected, detected + 4, frame + 70);
+  const auto lines = ErrorListLines(frame, 80, link);
+  EXPECT_EQ(lines.back().text, "Ignition order error 1-2-4-3");
+  frame[72] = 0;  // not complete
+  EXPECT_EQ(ErrorListLines(frame, 80, link).size(), 1u);
+}
+
+TEST(WindowRulesTest, TitlesAndLayoutFollowTheIdentity) {
+  SimLink s(255);
+  Texts().LanguageIndex = 0;
+  ASSERT_TRUE(s.Open());
+  ASSERT_TRUE(s.TickUntil([&] { return s.Identified(); }));
+  EXPECT_EQ(IdentifiedTitle("MALVER ver2.16.2", s.link, false),
+            "MALVER ver2.16.2  -  KAVI 6 CYL. V1.2  -  ver17  ");
+  s.link.ObrazSterownika[img::HasloUstawione] = 1;
+  s.link.ObrazSterownika[img::KontrolaNumeru] = 2;
+  EXPECT_EQ(IdentifiedTitle("B", s.link, true),
+            "B  -  KAVI 6 CYL. V1.2  -  ver17  [The driver password protected]  !!! Błąd numeru "
+            "seryjnego procesora !!!");
+  EXPECT_EQ(FileTitle("B", s.link, "car.set"), "B - KAVI 6 CYL. V1.2 - [car.set]");
+  const FamilyLayout l = LayoutForController(s.link);
+  EXPECT_TRUE(l.tabRow && l.elmMenu && l.obdTab && l.rightPanel);
+
+  s.link.ObrazSterownika[img::Schemat] = 6;
+  EXPECT_FALSE(LayoutForController(s.link).elmMenu);
+  s.link.ObrazSterownika[img::Schemat] = 13;
+  EXPECT_FALSE(LayoutForController(s.link).tabRow);
+  s.link.ObrazSterownika[img::Schemat] = 3;
+  EXPECT_TRUE(LayoutForController(s.link).unknownDevice);
+  s.link.ObrazSterownika[img::StanIdentyfikacji] = 2;
+  EXPECT_TRUE(LayoutForController(s.link).diagnosticsOnly);
+  s.link.ObrazSterownika[img::StanIdentyfikacji] = 1;
+  EXPECT_FALSE(LayoutForController(s.link).changes);
+  EXPECT_EQ(IdentifiedTitle("B", s.link, false), "B - KAVI 6 CYL. V1.2 " + LangText(1365));
+}
+
+TEST(WindowRulesTest, StatusPanelEventTexts) {
+  uint8_t frame[128] = {};
+  struct Case {
+    uint8_t code, detail, flags;
+    int family, id;
+  };
+  const Case cases[] = {{10, 0x01 | 0x04, 0, 2, 1813}, {10, 0x20, 0, 2, 1916},
+                        {1, 0x02, 0, 2, 1802},         {20, 0x20, 0, 2, 1826},
+                        {30, 0xFF, 0xE0, 2, 0},        {0, 0, 0x20, 2, 3210},
+                        {0, 0, 0x40, 255, 1737},       {41, 0, 0x40, 2, 4600},
+                        {0, 0, 0x80, 2, 4560},         {0, 0, 0x03, 2, 0}};
+  for (const Case& c : cases) {
+    frame[6] = c.code;
+    frame[7] = c.detail;
+    frame[11] = c.flags;
+    EXPECT_EQ(StatusEventText(frame, c.family).textId, c.id) << int(c.code) << "/" << int(c.detail);
+  }
+}
+
+TEST(WindowRulesTest, LedsRowsAndColours) {
+  const auto leds = LedColours(0x20 | 0x04 | 0x01, 0x02 | 0x04);
+  EXPECT_EQ(leds[0], 0x00A000u);
+  EXPECT_EQ(leds[1], 0u);
+  EXPECT_EQ(leds[3], 0x00A000u);
+  EXPECT_EQ(leds[4], 0x0000C8u) << "only bit 0: red";
+  EXPECT_EQ(leds[5], 0x00A000u);
+  EXPECT_EQ(leds[6], 0x0000C8u);
+  EXPECT_EQ(PanelRowHeight(460 + 60, 60, 20), 20) << "20 rows: divided by 23";
+  EXPECT_EQ(PanelRowHeight(460, 60, 5), 20) << "few rows: divided by 20";
+  EXPECT_EQ(PanelRowHeight(200, 60, 5), 17);
+
+  const ColourRoles grey = SchemeColours(3, 0, 0, 0);
+  EXPECT_EQ(grey.window, 0xD2D2D2u);
+  EXPECT_EQ(grey.darkShade, 0xA0A0A0u);
+  EXPECT_EQ(grey.valueBackground, grey.light) << "odd schemes";
+  const ColourRoles black = SchemeColours(4, 0, 0, 0);
+  EXPECT_EQ(black.softShade, 0x323232u);
+  EXPECT_EQ(black.valueBackground, black.listBackground);
+  EXPECT_EQ(SchemeColours(0, 0xF0F0F0, 0, 0).light, 0xFAFAFAu);
+}
+
+TEST(KeyBuffersTest, DigitsAndTheAdministratorSequence) {
+  KeyBuffers keys;
+  for (int key : {'1', '2', '3', '4', '5'})
+    keys.Press(key);
+  EXPECT_EQ(keys.Digits(), "2345");
+  auto type = [&](const std::string& letters) {
+    bool toggled = false;
+    for (char c : letters)
+      toggled = keys.Press(c);
+    return toggled;
+  };
+  EXPECT_TRUE(type("MAGNET"));
+  EXPECT_TRUE(type("MAGNET")) << "twice switches back";
+  EXPECT_FALSE(type("MAGXNET")) << "a wrong key restarts the collection";
+  EXPECT_TRUE(type("XMAGNET"));
+}
+
+TEST(WorkstationTest, StableIdentifierFromTheMachineId) {
+  const std::string file =
+      (fs::temp_directory_path() / ("machine-id-" + std::to_string(getpid()))).string();
+  std::ofstream(file) << "0123456789abcdef0123456789abcdef\n";
+  uint32_t first = 0, second = 0;
+  ASSERT_TRUE(WorkstationIdentifier(first, file));
+  ASSERT_TRUE(WorkstationIdentifier(second, file));
+  EXPECT_EQ(first, second);
+  std::ofstream(file) << "fedcba9876543210fedcba9876543210\n";
+  ASSERT_TRUE(WorkstationIdentifier(second, file));
+  EXPECT_NE(first, second);
+  fs::remove(file);
+  EXPECT_FALSE(WorkstationIdentifier(first, file));
+}
+
+TEST(ConnectionSupervisorTest, LossIsShownAtOnceAndRetriedEveryEightSeconds) {
+  SimLink s(2);
+  ASSERT_TRUE(s.Open());
+  ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
+  ConnectionSupervisor watch;
+  watch.Connected();
+  EXPECT_FALSE(watch.Tick(s.link, true, false).connectionLost);
+
+  s.link.ZamknijPortComm();  // as when the cable is pulled
+  int reopens = 0, beeps = 0;
+  for (int second = 0; second < 16; ++second) {
+    const auto a = watch.Tick(s.link, true, false);
+    EXPECT_TRUE(a.connectionLost);
+    reopens += a.reopenPort;
+    beeps += a.beep;
+  }
+  EXPECT_EQ(reopens, 2);
+  EXPECT_EQ(beeps, 1);
+  for (int second = 0; second < 8; ++second)
+    EXPECT_FALSE(watch.Tick(s.link, false, false).reopenPort);
+}
+
+TEST(ConnectionSupervisorTest, ErrorListIsReadEverySixSecondsWhileShown) {
+  SimLink s(2);
+  ASSERT_TRUE(s.Open());
+  ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
+  ConnectionSupervisor watch;
+  int asked = 0;
+  for (int second = 0; second < 12; ++second) {
+    s.link.FlagiRozkazow = 0;
+    watch.Tick(s.link, true, true);
+    asked += (s.link.FlagiRozkazow & 0x2) != 0;
+  }
+  EXPECT_EQ(asked, 2);
+}
+
+}  // namespace
