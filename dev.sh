@@ -2,7 +2,9 @@
 # Builds MALVER and either starts it or runs every test. Installs the Debian packages the
 # build needs when they are missing (needs root for that, as on a fresh Debian 12 machine).
 #
-#   ./dev.sh run [program arguments]   build and start the desktop program
+#   ./dev.sh run [--family F]          build and start the desktop program, connected to a
+#                                      simulated controller of family F (2 by default)
+#   ./dev.sh run --port P              the same, connected to the controller on port P
 #   ./dev.sh test                      build and run all tests
 set -euo pipefail
 
@@ -33,7 +35,18 @@ case "${1:-}" in
     shift
     install_missing_packages
     build
-    exec "$BUILD_DIR/app/malver" "$@"
+    if [ "${1:-}" = "--port" ]; then
+      exec "$BUILD_DIR/app/malver" "$@"
+    fi
+    family=2
+    [ "${1:-}" = "--family" ] && family=${2:-2}
+    # The simulated controller serves a pseudo-terminal and prints its path first.
+    coproc SIM { exec "$BUILD_DIR/sim/malver-sim" --family "$family"; }
+    sim_pid=$SIM_PID
+    trap 'kill "$sim_pid" 2>/dev/null' EXIT
+    read -r port _ <&"${SIM[0]}"
+    echo "simulated controller (family $family) on $port"
+    "$BUILD_DIR/app/malver" --port "$port"
     ;;
   test)
     install_missing_packages

@@ -1,11 +1,385 @@
 #include "app/Unitmain.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/ChannelList.h"
+#include "app/ParameterGrid.h"
+#include "app/QtUiServices.h"
+#include "app/RightPanel.h"
+#include "app/Unit7.h"
+#include "app/Unitadmin.h"
+#include "app/Unitlogo.h"
+#include "app/Workstation.h"
+#include "controller/SettingsCatalogue.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+
 QString MainWindowCaption() {
   return QStringLiteral("MALVER ver2.%1.2").arg(16);
 }
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(MainWindowCaption());
-  resize(740, 480);
+TForm1::TForm1(const MainWindowSetup& setup, QWidget* parent) : QMainWindow(parent), setup_(setup) {
+  if (!setup_.ui) qtUi_ = std::make_unique<QtUiServices>(this);
+  ui_ = setup_.ui ? setup_.ui : qtUi_.get();
+  FormCreate();
+}
+
+// Start-up: the objects, the data folders, the configuration, the texts.
+void TForm1::FormCreate() {
+  baseTitle_ = MainWindowCaption();
+  setWindowTitle(baseTitle_);
+  link_ = std::make_unique<TSterownik>(*ui_, clock_, setup_.ftdiLibrary);
+  link_->OnZdarzenie = [this](int kind, int code, int aux, int length) {
+    Zdarzenie(kind, code, aux, length);
+  };
+  DecimalSeparator = QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+  admin_ = new TFormAdmin(this);
+
+  BuildWindow();
+  BuildMenus();
+  largePrint_ = new TForm7(*rightPanel_->parameters(), this);
+
+  if (!setup_.documentsFolder.empty()) CreateDataFolders(setup_.documentsFolder);
+  const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
+                                                        : QSize(1920, 1080);
+  config_ = ReadConfiguration(ConfigurationReadPath(setup_.documentsFolder, setup_.programPath),
+                              *link_, screen.width(), screen.height());
+  ApplyConfiguration();
+  Texts().ClearCache();
+  SetLeftPanelCollapsed(true);
+  rightPanel_->SetVariants(config_.button4 & 3, config_.button5 & 1);
+  SetColourScheme(colourScheme_);
+  ApplyTexts();
+  SetViewLevel(viewLevel_);
+  qApp->installEventFilter(this);
+
+  connect(&linkTimer_, &QTimer::timeout, this, &TForm1::LinkTick);
+  linkTimer_.setSingleShot(true);
+  oneSecondTimer_.setInterval(1000);
+  connect(&oneSecondTimer_, &QTimer::timeout, this, &TForm1::OneSecond);
+  startupTimer_.setInterval(1000);
+  connect(&startupTimer_, &QTimer::timeout, this, &TForm1::StartupTick);
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  linkTimer_.stop();
+  oneSecondTimer_.stop();
+  startupTimer_.stop();
+  if (link_) link_->OnZdarzenie = nullptr;
+}
+
+void TForm1::ApplyConfiguration() {
+  link_->PortNumber = setup_.port > 0 ? setup_.port : config_.comm;
+  colourScheme_ = config_.colourScheme;
+  Texts().LanguageIndex = config_.language;
+  viewLevel_ = config_.viewLevel;
+  if (config_.fromFile) {
+    setGeometry(config_.left, config_.top, config_.width, config_.height);
+    if (config_.state == 2) setWindowState(Qt::WindowMaximized);
+    if (config_.state == 1) setWindowState(Qt::WindowMinimized);
+  } else {
+    resize(740, 480 + menuBar()->sizeHint().height());
+  }
   setMinimumSize(640, 480);
+}
+
+QToolButton* MakeToggle(const QString& caption, QWidget* parent) {
+  auto* b = new QToolButton(parent);
+  b->setText(caption);
+  b->setAutoRaise(true);
+  return b;
+}
+
+void TForm1::BuildWindow() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+
+  tabRow_ = new QWidget(central);
+  auto* tabs = new QHBoxLayout(tabRow_);
+  tabs->setContentsMargins(0, 0, 0, 0);
+  tabs->setSpacing(0);
+  for (int t = 0; t < 6; ++t) {
+    auto* b = new QToolButton(tabRow_);
+    b->setCheckable(true);
+    b->setAutoExclusive(true);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    connect(b, &QToolButton::clicked, this, [this, t] { SelectTab(t); });
+    tabs->addWidget(b);
+    tabButtons_[static_cast<size_t>(t)] = b;
+  }
+
+  leftPanel_ = new QWidget(central);
+  leftToggle_ = MakeToggle(QStringLiteral("<"), leftPanel_);
+  connect(leftToggle_, &QToolButton::clicked, this,
+          [this] { SetLeftPanelCollapsed(!leftCollapsed_); });
+  channels_ = new ChannelList(*link_, *ui_, leftPanel_);
+  auto* left = new QVBoxLayout(leftPanel_);
+  left->setContentsMargins(0, 0, 0, 0);
+  left->addWidget(leftToggle_, 0, Qt::AlignRight);
+  left->addWidget(channels_, 1);
+
+  centre_ = new QStackedWidget(central);
+  emptyPage_ = new QWidget(centre_);
+  diagnosticsPage_ = new QWidget(centre_);
+  errorsBanner_ = new QLabel(diagnosticsPage_);
+  informationBanner_ = new QLabel(diagnosticsPage_);
+  errors_ = new QTextEdit(diagnosticsPage_);
+  information_ = new QTextEdit(diagnosticsPage_);
+  for (QTextEdit* e : {errors_, information_})
+    e->setReadOnly(true);
+  auto* diagnostics = new QVBoxLayout(diagnosticsPage_);
+  diagnostics->addWidget(errorsBanner_);
+  diagnostics->addWidget(errors_, 2);
+  diagnostics->addWidget(informationBanner_);
+  diagnostics->addWidget(information_, 1);
+  centre_->addWidget(emptyPage_);
+  centre_->addWidget(diagnosticsPage_);
+
+  rightPanel_ = new RightPanel(*link_, central);
+  rightShow_ = MakeToggle(QStringLiteral("<"), central);
+  rightShow_->hide();
+  connect(rightShow_, &QToolButton::clicked, this, [this] { SetRightPanelCollapsed(false); });
+  connect(rightPanel_, &RightPanel::CollapseRequested, this,
+          [this] { SetRightPanelCollapsed(true); });
+  connect(rightPanel_, &RightPanel::ParameterListRequested, this, &TForm1::ShowParameterList);
+  connect(rightPanel_, &RightPanel::ParameterRowDoubleClicked, this, [this](int row) {
+    largePrint_->show();
+    largePrint_->Pick(row);
+  });
+
+  bottomBar_ = new QWidget(central);
+  progress_ = new QProgressBar(bottomBar_);
+  progress_->setRange(0, 1024);
+  progress_->hide();
+  statusText_ = new QLabel(bottomBar_);
+  panelStatus_ = new QLabel(bottomBar_);
+  panelStatus_->setAlignment(Qt::AlignCenter);
+  panelStatus_->setAutoFillBackground(true);
+  panelStatus_->setToolTip(QStringLiteral("[F11]"));
+  auto* bottom = new QHBoxLayout(bottomBar_);
+  bottom->setContentsMargins(2, 0, 2, 0);
+  bottom->addWidget(progress_, 1);
+  bottom->addWidget(statusText_, 2);
+  bottom->addWidget(panelStatus_);
+
+  auto* middle = new QHBoxLayout;
+  middle->setSpacing(2);
+  middle->addWidget(leftPanel_);
+  middle->addWidget(centre_, 1);
+  middle->addWidget(rightShow_, 0, Qt::AlignTop);
+  middle->addWidget(rightPanel_);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  column->addWidget(tabRow_);
+  column->addLayout(middle, 1);
+  column->addWidget(bottomBar_);
+  tabRow_->hide();
+}
+
+bool TForm1::TabRowVisible() const {
+  return !tabRow_->isHidden();
+}
+
+QString TForm1::StatusPanelText() const {
+  return panelStatus_->text();
+}
+QString TForm1::ErrorListText() const {
+  return errors_->toPlainText();
+}
+QString TForm1::InformationText() const {
+  return information_->toPlainText();
+}
+
+void TForm1::ApplyTexts() {
+  for (int t = 0; t < 6; ++t)
+    tabButtons_[static_cast<size_t>(t)]->setText(Q(LangText(1200 + t)));
+  errorsBanner_->setText(Q(" " + LangText(1232) + " " + LangText(1235) + " "));
+  informationBanner_->setText(Q(" " + LangText(1234) + " "));
+  leftToggle_->setToolTip(Q(LangText(1084) + " [L]"));
+  rightPanel_->ApplyTexts();
+  connectionMenu_->setTitle(Q(LangText(1117)));
+  languageMenu_->setTitle(Q(LangText(1120)));
+  viewMenu_->setTitle(Q(LangText(1150)));
+  colourMenu_->setTitle(Q(LangText(1160)));
+  documentationMenu_->setTitle(Q(LangText(1170)));
+  helpMenu_->setTitle(Q(LangText(1180)));
+  const int language = Texts().LanguageIndex;
+  for (int i = 0; i < 14; ++i) {
+    Texts().LanguageIndex = i;
+    languageActions_[static_cast<size_t>(i)]->setText(Q(LangText(1000)));
+  }
+  Texts().LanguageIndex = language;
+  for (int i = 0; i < 3; ++i)
+    viewActions_[static_cast<size_t>(i)]->setText(Q(LangText(1151 + i)));
+  for (int i = 0; i < 6; ++i)
+    colourActions_[static_cast<size_t>(i)]->setText(Q(LangText(1161 + i)));
+  for (int i = 0; i < 3; ++i)
+    documentationActions_[static_cast<size_t>(i)]->setText(Q(LangText(1171 + i)));
+  helpActions_[0]->setText(Q(LangText(1181)));
+  helpActions_[1]->setText(Q(LangText(1182)));
+  channels_->update();
+  rightPanel_->Rebuild();
+}
+
+void TForm1::ApplyColours() {
+  const QPalette system = QApplication::palette();
+  const ColourRoles roles = SchemeColours(colourScheme_, FromQColor(system.color(QPalette::Button)),
+                                          FromQColor(system.color(QPalette::ButtonText)),
+                                          FromQColor(system.color(QPalette::Shadow)));
+  colours_ = PanelColours::From(roles);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, colours_.window);
+  palette.setColor(QPalette::WindowText, colours_.text);
+  palette.setColor(QPalette::Base, colours_.listBackground);
+  palette.setColor(QPalette::Text, colours_.text);
+  palette.setColor(QPalette::Button, colours_.window);
+  palette.setColor(QPalette::ButtonText, colours_.text);
+  palette.setColor(QPalette::Light, colours_.light);
+  centralWidget()->setPalette(palette);
+  centralWidget()->setAutoFillBackground(true);
+  largePrint_->setPalette(palette);
+  for (QLabel* banner : {errorsBanner_, informationBanner_}) {
+    QPalette p = banner->palette();
+    p.setColor(QPalette::WindowText, colours_.secondaryText);
+    banner->setPalette(p);
+  }
+  rightPanel_->ApplyColours(colours_);
+  channels_->SetColours(colours_);
+  for (QToolButton* b : tabButtons_) {
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
+    b->setPalette(p);
+  }
+}
+
+void TForm1::SetStatusPanel(const QString& text, const QColor& textColour, const QColor& background,
+                            int points) {
+  panelStatus_->setText(text);
+  QPalette p = panelStatus_->palette();
+  p.setColor(QPalette::WindowText, textColour);
+  p.setColor(QPalette::Window, background);
+  panelStatus_->setPalette(p);
+  QFont f = panelStatus_->font();
+  f.setPointSize(points);
+  panelStatus_->setFont(f);
+}
+
+void TForm1::SetLeftPanelCollapsed(bool collapsed) {
+  leftCollapsed_ = collapsed;
+  channels_->setVisible(!collapsed);
+  leftToggle_->setText(collapsed ? QStringLiteral(">") : QStringLiteral("<"));
+  resizeEvent(nullptr);
+}
+
+void TForm1::SetRightPanelCollapsed(bool collapsed) {
+  rightCollapsed_ = collapsed;
+  rightPanel_->setVisible(!collapsed);
+  rightShow_->setVisible(collapsed);
+  resizeEvent(nullptr);
+}
+
+// Layout rules: the status and right panels take a fifth of the width, bars grow on tall windows.
+void TForm1::resizeEvent(QResizeEvent* event) {
+  if (event) QMainWindow::resizeEvent(event);
+  if (!centralWidget()) return;
+  const int w = centralWidget()->width() / 100;
+  const int statusWidth = w > 8 ? 20 * w : 180;
+  const int bar = centralWidget()->height() <= 550 ? 28 : 32;
+  panelStatus_->setFixedWidth(statusWidth);
+  rightPanel_->setFixedWidth(statusWidth);
+  leftPanel_->setFixedWidth(leftCollapsed_ ? 14 + leftToggle_->sizeHint().width() : 180);
+  tabRow_->setFixedHeight(bar);
+  bottomBar_->setFixedHeight(bar);
+  progress_->setFixedHeight(bar - 4);
+  QFont status = statusText_->font();
+  status.setPointSize(bar == 28 ? 7 : 8);
+  statusText_->setFont(status);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  // The administrator gate and today's date for the change history.
+  adminLevel_ = 0;
+  extendedTabs_ = false;
+  uint32_t workstation = 0;
+  if (WorkstationIdentifier(workstation, setup_.machineIdFile)) {
+    link_->IdentWlasny = workstation;
+    adminLevel_ = IsAdministratorWorkstation(workstation) ? 1 : 0;
+    extendedTabs_ = HasExtendedTabs(workstation);
+  }
+  const QDate today = QDate::currentDate();
+  link_->DataRok = today.year() - 2000;
+  link_->DataMiesiac = today.month();
+  link_->DataDzien = today.day();
+  RefreshForAdministratorLevel();
+  ShowNoConnection();
+  if (setup_.timers) {
+    oneSecondTimer_.start();
+    startupTimer_.start();
+    linkTimer_.start(link_->TimerInterval);
+  }
+  if (setup_.port > 0) OtworzPort();
+  if (std::filesystem::exists("varoro")) QProcess::startDetached(QStringLiteral("./varoro"), {});
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  config_.comm = link_->PortNumber;
+  config_.colourScheme = colourScheme_;
+  config_.language = Texts().LanguageIndex;
+  config_.viewLevel = viewLevel_;
+  config_.state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+  config_.top = std::max(0, geometry().top());
+  config_.left = std::max(0, geometry().left());
+  config_.width = geometry().width();
+  config_.height = geometry().height();
+  config_.button4 = rightPanel_->ParameterVariant();
+  config_.button5 = rightPanel_->InjectionVariant();
+  WriteConfiguration(ConfigurationWritePath(setup_.documentsFolder, setup_.programPath), config_,
+                     *link_);
+
+  oneSecondTimer_.stop();
+  startupTimer_.stop();
+  linkTimer_.stop();
+  link_->KasujFlagiTransmisji("FormCloseQuery");
+  QApplication::processEvents();
+  link_->KasujFlagiTransmisji("FormClose");
+  link_->ZamknijPortComm();
+  QApplication::processEvents();
+  event->accept();
+}
+
+// The splash on the first second, away on the fifth.
+void TForm1::StartupTick() {
+  ++startupTicks_;
+  if (startupTicks_ == 1 && setup_.splash) {
+    auto* logo = new TFormLogo(this);
+    logo->setAttribute(Qt::WA_DeleteOnClose);
+    logo->setObjectName(QStringLiteral("TFormLogo"));
+    logo->open();
+  }
+  if (startupTicks_ < 5) return;
+  startupTimer_.stop();
+  if (QWidget* logo = findChild<QWidget*>(QStringLiteral("TFormLogo"))) logo->close();
+}
+
+void TForm1::LinkTick() {
+  link_->Timer1OnTimer();
+  linkTimer_.start(link_->TimerInterval);
 }

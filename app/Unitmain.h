@@ -1,14 +1,191 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/Configuration.h"
+#include "app/ConnectionSupervisor.h"
+#include "app/KeyBuffers.h"
+#include "app/PanelColours.h"
+#include "controller/Clock.h"
+#include "serial/Ftd2xx.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStackedWidget;
+class QTextEdit;
+class QToolButton;
+class ChannelList;
+class RightPanel;
+class TFormAdmin;
+class TForm7;
+class TSterownik;
+class UiServices;
+struct ListLine;
+
+// What the main window is started with; tests give their own folders and window services.
+struct MainWindowSetup {
+  std::string documentsFolder;  // empty: the system gives none
+  std::string programPath;
+  std::string ftdiLibrary = ftdi::kDefaultLibraryName;
+  std::string machineIdFile = "/etc/machine-id";
+  int port = 0;  // a port to connect at once (command line), 0 = the configured one
+  bool splash = true;
+  bool timers = true;        // false: the caller drives the link and the one-second watch itself
+  UiServices* ui = nullptr;  // null: Qt's message boxes
+};
+
+// "MALVER ver2.16.2"
+QString MainWindowCaption();
 
 // The main window: the program.
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
-};
+  explicit TForm1(const MainWindowSetup& setup, QWidget* parent = nullptr);
+  ~TForm1() override;
 
-// "MALVER ver2.16.2"
-QString MainWindowCaption();
+  TSterownik& link() { return *link_; }
+  RightPanel& rightPanel() { return *rightPanel_; }
+  const Configuration& configuration() const { return config_; }
+  QString StatusPanelText() const;
+  QString ErrorListText() const;
+  QString InformationText() const;
+  int ViewLevel() const { return viewLevel_; }
+  int ColourScheme() const { return colourScheme_; }
+  int AdminLevel() const { return adminLevel_; }
+  int CurrentTab() const { return zakladka_; }
+  bool AutoReconnect() const { return connectTag_ == 0; }
+  bool TabRowVisible() const;
+  TFormAdmin& adminLog() { return *admin_; }
+
+  // The controller's events (the link's OnZdarzenie).
+  void Zdarzenie(int kind, int code, int aux, int length);
+  // The one-second supervision (Timer1Timer).
+  void OneSecond();
+  // The port-opening procedure of the connection menu and the reconnection.
+  void OtworzPort();
+  // Connection menu: the fixed first entry (tag -1/0) or a port entry (its port number).
+  void PortEntryClicked(int tag);
+  void SelectTab(int tab);
+  void SetLanguage(int index);
+  void SetViewLevel(int level);
+  void SetColourScheme(int scheme);
+  // The hidden administrator sequence or the Q key.
+  void ToggleAdministrator();
+  void ToggleSecondAdministratorLevel();
+  void ShowParameterList();
+  void ExportLanguages();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void BuildWindow();
+  void BuildMenus();
+  void BuildAdminMenu();
+  void RebuildConnectionMenu();
+  void ApplyConfiguration();
+  void ApplyTexts();
+  void ApplyColours();
+  void RefreshForAdministratorLevel();
+  void FormKeyDown(int key);
+  void StartupTick();
+  void LinkTick();
+  void StatusFrame(int length);
+  void AdaptToController();
+  void ShowConnected();
+  void ShowNoConnection();
+  void ShowErrorList(int length);
+  void AddInformation(const std::string& text);
+  void RebuildPanels();
+  void CalibrationEvent(int code, int aux);
+  void SetStatusPanel(const QString& text, const QColor& text_colour, const QColor& background,
+                      int points);
+  void WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines);
+  void OpenDocumentFolder(const char* folder);
+  void SetLeftPanelCollapsed(bool collapsed);
+  void SetRightPanelCollapsed(bool collapsed);
+  bool FileTabKeyAllowed(int tab) const;
+
+  MainWindowSetup setup_;
+  std::unique_ptr<UiServices> qtUi_;
+  UiServices* ui_;
+  SteadyClock clock_;
+  std::unique_ptr<TSterownik> link_;
+  Configuration config_;
+  ConnectionSupervisor supervisor_;
+  KeyBuffers keys_;
+  PanelColours colours_{};
+
+  int viewLevel_ = 1;
+  int colourScheme_ = 3;
+  int adminLevel_ = 0;
+  bool extendedTabs_ = false;
+  int zakladka_ = 0;
+  int connectTag_ = 0;  // the connection menu's first entry: 0 reconnect by itself, -1 not
+  bool opening_ = false;
+  int slowFailures_ = 0;
+  int bannerSeconds_ = 0;
+  int startupTicks_ = 0;
+  bool shownOnce_ = false;
+  const QEvent* lastKey_ = nullptr;
+  QPointer<QWidget> lastKeyWidget_;
+  bool leftCollapsed_ = true;
+  bool rightCollapsed_ = false;
+  std::string loadedFileName_;
+  QString baseTitle_;
+
+  std::array<QToolButton*, 6> tabButtons_{};
+  QWidget* tabRow_ = nullptr;
+  QWidget* leftPanel_ = nullptr;
+  ChannelList* channels_ = nullptr;
+  QToolButton* leftToggle_ = nullptr;
+  QToolButton* rightShow_ = nullptr;
+  QStackedWidget* centre_ = nullptr;
+  QWidget* emptyPage_ = nullptr;
+  QWidget* diagnosticsPage_ = nullptr;
+  QTextEdit* errors_ = nullptr;
+  QTextEdit* information_ = nullptr;
+  QLabel* errorsBanner_ = nullptr;
+  QLabel* informationBanner_ = nullptr;
+  RightPanel* rightPanel_ = nullptr;
+  QWidget* bottomBar_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QLabel* statusText_ = nullptr;
+  QLabel* panelStatus_ = nullptr;
+
+  QMenu* connectionMenu_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QMenu* colourMenu_ = nullptr;
+  QMenu* documentationMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QMenu* adminMenu_ = nullptr;
+  QAction* adminMenuAction_ = nullptr;
+  QAction* logAction_ = nullptr;
+  std::array<QAction*, 14> languageActions_{};
+  std::array<QAction*, 3> viewActions_{};
+  std::array<QAction*, 6> colourActions_{};
+  std::array<QAction*, 3> documentationActions_{};
+  std::array<QAction*, 2> helpActions_{};
+
+  TFormAdmin* admin_ = nullptr;
+  TForm7* largePrint_ = nullptr;
+
+  QTimer linkTimer_;
+  QTimer oneSecondTimer_;
+  QTimer startupTimer_;
+};

@@ -1,5 +1,7 @@
 #include "app/WindowRules.h"
 
+#include <cstdio>
+
 #include "charts/Tools.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -157,4 +159,73 @@ ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
   c.softShade = Lighten(c.window, kind == 2 ? 50 : 30);
   c.valueBackground = scheme % 2 == 0 ? c.listBackground : c.light;
   return c;
+}
+
+namespace {
+
+struct Protocol {
+  ObdPicture picture;
+  const char* name;
+};
+
+constexpr Protocol kCan11_500{ObdPicture::kCan, "ISO 15765-4 CAN 11/500"};
+constexpr Protocol kCan29_500{ObdPicture::kCan, "ISO 15765-4 CAN 29/500"};
+constexpr Protocol kCan11_250{ObdPicture::kCan, "ISO 15765-4 CAN 11/250"};
+constexpr Protocol kCan29_250{ObdPicture::kCan, "ISO 15765-4 CAN 29/250"};
+constexpr Protocol kKwpFast{ObdPicture::kIso, "ISO 14230-4 KWP fast init."};
+constexpr Protocol kKwpSlow{ObdPicture::kIso, "ISO 14230-4 KWP slow init."};
+constexpr Protocol kIso9141{ObdPicture::kIso, "ISO 9141-2 (KL)"};
+constexpr Protocol kPwm{ObdPicture::kPwm, "SEA J1850 PWM"};
+constexpr Protocol kVpw{ObdPicture::kVpw, "SEA J1850 VPW"};
+
+// The protocol the controller's own OBD module reports in the low byte of its status word.
+const Protocol* ModuleProtocol(int code) {
+  struct Entry {
+    int codes[3];
+    const Protocol* protocol;
+  };
+  static constexpr Entry kEntries[] = {
+      {{2, 130, 198}, &kCan11_500}, {{3, 131, 199}, &kCan29_500}, {{4, 132, 200}, &kCan11_250},
+      {{5, 133, 201}, &kCan29_250}, {{6, 134, 197}, &kKwpFast},   {{7, 135, 196}, &kKwpSlow},
+      {{8, 136, 195}, &kIso9141},   {{9, 137, 193}, &kPwm},       {{10, 138, 194}, &kVpw}};
+  for (const Entry& e : kEntries)
+    for (int c : e.codes)
+      if (c == code) return e.protocol;
+  return nullptr;
+}
+
+// The protocol an ELM adapter found, by the OBD link's state 1..9.
+const Protocol* AdapterProtocol(int state) {
+  static constexpr const Protocol* kByState[] = {&kPwm,       &kVpw,       &kIso9141,
+                                                 &kKwpSlow,   &kKwpFast,   &kCan11_500,
+                                                 &kCan29_500, &kCan11_250, &kCan29_250};
+  return state >= 1 && state <= 9 ? kByState[state - 1] : nullptr;
+}
+
+}  // namespace
+
+ObdState ObdStateOf(int statusWord, int stanObd, const uint32_t* ecuAddresses, int ecuCount) {
+  ObdState s;
+  if ((statusWord & ~0xC0) == 0 && stanObd == -1) {
+    s.picture = ObdPicture::kOff;
+    return s;
+  }
+  if (stanObd >= 1) {
+    if (const Protocol* p = AdapterProtocol(stanObd)) s = {p->picture, p->name};
+    return s;
+  }
+  if ((statusWord & 0xC000) != 0xC000) {
+    s.picture = ObdPicture::kOn;
+    return s;
+  }
+  if (const Protocol* p = ModuleProtocol(statusWord & 0xFF)) s = {p->picture, p->name};
+  if (ecuCount > 0) {
+    s.text += "  -  ";
+    char address[16];
+    for (int i = 0; i < ecuCount && i < 4; ++i) {
+      std::snprintf(address, sizeof address, "%02Xh  ", ecuAddresses[i]);
+      s.text += address;
+    }
+  }
+  return s;
 }

@@ -57,3 +57,13 @@ struct ColourRoles {
 };
 ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
                           uint32_t windowFrame);
+
+// The OBD picture of the right panel and the protocol text beside it, from the OBD status
+// word of the status frame, the ECU addresses it reported and the OBD link's state (-1 none,
+// 0 adapter found, 1..9 the protocol it detected).
+enum class ObdPicture { kNone, kOff, kOn, kCan, kIso, kPwm, kVpw };
+struct ObdState {
+  ObdPicture picture = ObdPicture::kNone;
+  std::string text;
+};
+ObdState ObdStateOf(int statusWord, int stanObd, const uint32_t* ecuAddresses, int ecuCount);

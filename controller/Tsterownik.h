@@ -57,6 +57,10 @@ class TSterownik : public TSerial {
   void KasujBledyObd() {
     if (Model == 5 || Model == 255) RozkazDoSterownika(0x8);
   }
+  // The main window ignores its function keys: an emulator, or a locked controller.
+  bool BlokujZakladki() const {
+    return Rodzina() == 8 || (WersjaProgramu() > 6 && ObrazSterownika[img::HasloUstawione] != 0);
+  }
   // The administrator's erase of a controller's password.
   void UsunHaslo() { RozkazDoSterownika(0x2000); }
 

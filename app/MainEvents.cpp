@@ -1,0 +1,327 @@
+// The main window's handling of the controller's events, its one-second watch and the
+// port-opening procedure.
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "app/ChannelList.h"
+#include "app/ErrorList.h"
+#include "app/RightPanel.h"
+#include "app/Unit7.h"
+#include "app/Unitmain.h"
+#include "app/WindowRules.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+#include "lang/UiServices.h"
+
+namespace {
+
+const QColor kStatusBackground = ToQColor(15793151);
+constexpr int kDiagnosticsTab = 3;
+
+}  // namespace
+
+void TForm1::Zdarzenie(int kind, int code, int aux, int length) {
+  switch (kind) {
+    case 0:
+      if ((code & 0xF0) == 0x90) {
+        if (length > 4) StatusFrame(length);
+      } else if (code == 0x82) {
+        ShowErrorList(length);
+      } else if (code == 0x86 || code == 0xE8 || code == 0xF8) {
+        RebuildPanels();
+      } else if (code == 0x81 || code == 0xBE) {
+        AdaptToController();
+        const bool adminMenu = adminMenuAction_->isVisible();
+        setWindowTitle(Q(IdentifiedTitle(baseTitle_.toStdString(), *link_, adminMenu)));
+        if (code == 0x81) ShowConnected();
+      }
+      break;
+    case 2:
+      CalibrationEvent(code, aux);
+      break;
+    case 3:
+      if (code == 0) setWindowTitle(baseTitle_);
+      break;
+    case 4:
+      connectTag_ = -1;
+      setWindowTitle(Q(FileTitle(baseTitle_.toStdString(), *link_, loadedFileName_)));
+      AdaptToController();
+      RebuildPanels();
+      break;
+    case 6:
+      rightPanel_->UpdateFromFrame(link_->BuforOdbioru.data(), 128);
+      break;
+    default:
+      break;
+  }
+}
+
+// Every status frame: the work state, the panels, and the controller's messages.
+void TForm1::StatusFrame(int length) {
+  const uint8_t* frame = link_->BuforOdbioru.data();
+  const int status = frame[10] | frame[11] << 8;
+  SetStatusPanel(Q(link_->StrStanPracy(status, 1)), Qt::black,
+                 ToQColor(link_->KolorStanuPracy(status)), 10);
+  const int family = link_->Rodzina();
+  const bool gasController = family == 2 || family == 5 || family == 6 || family == 255;
+  if (gasController && (frame[11] & 3) == 3 && supervisor_.tick() % 2 == 1) {
+    const StatusEvent event = StatusEventText(frame, family);
+    if (event.textId != 0)
+      SetStatusPanel(Q(LangText(event.textId)), ToQColor(event.colour), kStatusBackground, 8);
+  }
+  rightPanel_->UpdateFromFrame(frame, length);
+  if (largePrint_->isVisible()) largePrint_->update();
+  switch (frame[6]) {
+    case 0xF0:
+      AddInformation(link_->StrInfoPracy(frame));
+      rightPanel_->ShowOption(Q(link_->StrInfoPracy(frame)), QColor());
+      bannerSeconds_ = 4;
+      break;
+    case 0xF3:
+    case 0xF4:
+      AddInformation(LangText(3810));
+      break;
+    case 0xEF:
+      link_->ObrazSterownika[img::Eeprom2] = frame[7];
+      break;
+    default:
+      break;
+  }
+}
+
+// The information list: the scope's time of the frame (none until a scope is recording), a tab
+// or two, the message.
+void TForm1::AddInformation(const std::string& text) {
+  information_->setTextColor(colours_.text);
+  information_->append(Q("\t\t" + text));
+}
+
+void TForm1::WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines) {
+  edit->clear();
+  for (const ListLine& line : lines) {
+    edit->setTextColor(line.colour == ListLine::kTextColour ? colours_.text
+                                                            : ToQColor(line.colour));
+    edit->setFontPointSize(line.size);
+    edit->append(Q(line.text));
+  }
+}
+
+void TForm1::ShowErrorList(int length) {
+  WriteLines(errors_, ErrorListLines(link_->BuforOdbioru.data(), length, *link_));
+}
+
+void TForm1::RebuildPanels() {
+  rightPanel_->Rebuild();
+  channels_->update();
+}
+
+void TForm1::ShowConnected() {
+  SetStatusPanel(Q(LangText(1241)), QColor(0, 160, 0), kStatusBackground, 10);
+  QApplication::beep();
+  supervisor_.Connected();
+  RebuildPanels();
+}
+
+void TForm1::ShowNoConnection() {
+  SetStatusPanel(Q(LangText(1240)), Qt::red, kStatusBackground, 10);
+}
+
+void TForm1::AdaptToController() {
+  const FamilyLayout l = LayoutForController(*link_);
+  if (!l.changes) return;
+  rightPanel_->setVisible(l.rightPanel && !rightCollapsed_);
+  viewMenu_->menuAction()->setVisible(!l.diagnosticsOnly && (l.viewMenu || !l.tabRow));
+  tabRow_->setVisible(l.tabRow || l.diagnosticsOnly);
+  tabButtons_[5]->setVisible(l.obdTab);
+  for (int t = 0; t < 6; ++t)
+    tabButtons_[static_cast<size_t>(t)]->setEnabled(!l.diagnosticsOnly || t == kDiagnosticsTab);
+  if (l.unknownDevice)
+    ui_->MessageBox(LangText(2154) + " " + std::to_string(link_->Rodzina()), mb::kOk);
+  SelectTab(l.diagnosticsOnly ? kDiagnosticsTab : 0);
+  RebuildPanels();
+}
+
+// The tab row: the centre shows what the chosen tab has to show.
+void TForm1::SelectTab(int tab) {
+  if (tab < 0 || tab > 5) return;
+  zakladka_ = tab;
+  tabButtons_[static_cast<size_t>(tab)]->setChecked(true);
+  for (QToolButton* b : tabButtons_) {
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
+    b->setPalette(p);
+  }
+  if (link_->Rodzina() == 0) {
+    centre_->setCurrentWidget(emptyPage_);
+    return;
+  }
+  centre_->setCurrentWidget(tab == kDiagnosticsTab ? diagnosticsPage_ : emptyPage_);
+  SetLeftPanelCollapsed(!(tab == 1 || tab == 4));
+  if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(0x2);
+}
+
+void TForm1::CalibrationEvent(int code, int aux) {
+  progress_->setValue(aux);
+  switch (code) {
+    case 1:
+      progress_->setValue(0);
+      progress_->show();
+      break;
+    case 3:
+      progress_->hide();
+      ui_->MessageBox(LangText(1293) + "\n" + LangText(1294) + "\n" + LangText(1295),
+                      mb::kIconInformation);
+      break;
+    case 4:
+      progress_->hide();
+      ui_->MessageBox(LangText(1292), mb::kIconStop);
+      break;
+    case 5:
+      progress_->hide();
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::OneSecond() {
+  if (bannerSeconds_ > 0 && --bannerSeconds_ == 0) rightPanel_->ShowOption(QString(), QColor());
+  const bool errorsShown =
+      zakladka_ == kDiagnosticsTab && centre_->currentWidget() == diagnosticsPage_;
+  const ConnectionSupervisor::Actions a = supervisor_.Tick(*link_, AutoReconnect(), errorsShown);
+  if (a.connectionLost) ShowNoConnection();
+  if (a.beep) QApplication::beep();
+  if (a.reopenPort) OtworzPort();
+  setCursor(a.busy ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+// Opens the controller's port, telling the installer what happens; a port that keeps answering
+// slowly is offered for giving up every tenth time.
+void TForm1::OtworzPort() {
+  if (opening_) return;
+  opening_ = true;
+  QApplication::processEvents();
+  link_->KasujFlagiTransmisji("ExOtworzPort");
+  ShowNoConnection();
+  if (link_->PortNumber <= 0) link_->PortNumber = 1;
+  const int n = link_->PortNumber;
+  const std::string label = n >= TSerial::kFtdiBase
+                                ? " Ftdi " + std::to_string(n - (TSerial::kFtdiBase - 1))
+                                : " Comm " + std::to_string(n);
+  rightPanel_->ShowOption(Q(LangText(1239)), Qt::black);
+  SetStatusPanel(Q(LangText(1238) + label), Qt::black, Qt::yellow, 8);
+  QApplication::processEvents();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QElapsedTimer timer;
+  timer.start();
+  const bool opened = link_->OtworzPortComm();
+  const qint64 took = timer.elapsed();
+  QApplication::restoreOverrideCursor();
+  if (opened) {
+    slowFailures_ = 0;
+  } else if (took > 3000) {
+    if (slowFailures_ != 0) {
+      slowFailures_ = (slowFailures_ + 1) % 10;
+    } else if (LangMessageBox(*ui_, 2155, mb::kYesNo | mb::kIconExclamation) == mb::kIdYes) {
+      connectTag_ = -1;
+    } else {
+      slowFailures_ = 1;
+    }
+  }
+  if (!opened) ShowNoConnection();
+  QApplication::processEvents();
+  opening_ = false;
+  QTimer::singleShot(200, this, [this] { rightPanel_->ShowOption(QString(), QColor()); });
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == panelStatus_ && event->type() == QEvent::MouseButtonPress) {
+    FormKeyDown(Qt::Key_F11);
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // A key that no control takes travels up to their parents; it is handled once, at the
+    // first widget that saw it.
+    const bool travelling = key == lastKey_ && lastKeyWidget_ && widget &&
+                            widget != lastKeyWidget_ && widget->isAncestorOf(lastKeyWidget_);
+    if (widget && widget->window() == this && !travelling) {
+      lastKey_ = key;
+      lastKeyWidget_ = widget;
+      FormKeyDown(key->key());
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// Global shortcuts; every key also feeds the digit buffer and the hidden sequence.
+void TForm1::FormKeyDown(int key) {
+  const bool admin = adminLevel_ & 1;
+  const bool functionKey = key >= Qt::Key_F1 && key <= Qt::Key_F12;
+  if (functionKey && link_->BlokujZakladki()) return;
+  switch (key) {
+    case Qt::Key_Space:
+      link_->RozkazDoSterownika(0x40);
+      break;
+    case Qt::Key_Home:
+      link_->KasujBledyObd();
+      break;
+    case Qt::Key_H:
+      if (admin) SetViewLevel((viewLevel_ + 1) % 3);
+      break;
+    case Qt::Key_J:
+      if (admin) SetLanguage((Texts().LanguageIndex + 1) % 14);
+      break;
+    case Qt::Key_K:
+      if (admin) SetColourScheme((colourScheme_ + 1) % 6);
+      break;
+    case Qt::Key_L:
+      SetLeftPanelCollapsed(!leftCollapsed_);
+      break;
+    case Qt::Key_Q:
+      if (admin) ToggleSecondAdministratorLevel();
+      break;
+    case Qt::Key_R:
+      SetRightPanelCollapsed(!rightCollapsed_);
+      break;
+    case Qt::Key_U:
+    case Qt::Key_Y:
+      if (admin) {
+        link_->BaudRate += key == Qt::Key_U ? 100 : -100;
+        link_->OtworzPortComm();
+        if (link_->OnTekst && (key == Qt::Key_U || logAction_->isChecked()))
+          link_->OnTekst(link_.get(), "BaudRate = " + std::to_string(link_->BaudRate), 255);
+      }
+      break;
+    case Qt::Key_V:
+      ShowParameterList();
+      break;
+    case Qt::Key_F11:
+      if (link_->PolaczonyPortComm())
+        link_->RozkazDoSterownika(0x80);
+      else
+        OtworzPort();
+      break;
+    default:
+      if (key >= Qt::Key_F1 && key <= Qt::Key_F6 && FileTabKeyAllowed(key - Qt::Key_F1))
+        SelectTab(key - Qt::Key_F1);
+      break;
+  }
+  if (keys_.Press(key)) ToggleAdministrator();
+}
+
+bool TForm1::FileTabKeyAllowed(int tab) const {
+  const QToolButton* b = tabButtons_[static_cast<size_t>(tab)];
+  if (!TabRowVisible() || b->isHidden() || !b->isEnabled()) return false;
+  return !((tab == 2 || tab == 5) && zakladka_ == tab);
+}

@@ -1,0 +1,229 @@
+// The main window's menus: connection, language, view, colour, documentation, help and the
+// hidden administrator menu.
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMenuBar>
+#include <QProcess>
+#include <QUrl>
+#include <filesystem>
+
+#include "app/ChannelList.h"
+#include "app/RightPanel.h"
+#include "app/Unit7.h"
+#include "app/Unitadmin.h"
+#include "app/Unitmain.h"
+#include "app/Unitparam.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+#include "lang/LanguageExport.h"
+#include "lang/UiServices.h"
+
+namespace {
+
+constexpr const char* kServiceAddress = "serwis@malver-gas.eu";
+constexpr const char* kSupportProgram = "malver-support";
+
+// A menu of radio items whose data is their index.
+template <size_t N>
+void AddRadioItems(QMenu* menu, std::array<QAction*, N>& actions, QObject* owner,
+                   const std::function<void(int)>& chosen) {
+  auto* group = new QActionGroup(owner);
+  for (size_t i = 0; i < N; ++i) {
+    actions[i] = menu->addAction(QString());
+    actions[i]->setCheckable(true);
+    group->addAction(actions[i]);
+    QObject::connect(actions[i], &QAction::triggered, owner,
+                     [chosen, i] { chosen(static_cast<int>(i)); });
+  }
+}
+
+}  // namespace
+
+void TForm1::BuildMenus() {
+  connectionMenu_ = menuBar()->addMenu(QString());
+  connect(connectionMenu_, &QMenu::aboutToShow, this, &TForm1::RebuildConnectionMenu);
+  languageMenu_ = menuBar()->addMenu(QString());
+  AddRadioItems(languageMenu_, languageActions_, this, [this](int i) { SetLanguage(i); });
+  viewMenu_ = menuBar()->addMenu(QString());
+  AddRadioItems(viewMenu_, viewActions_, this, [this](int i) { SetViewLevel(i); });
+  colourMenu_ = menuBar()->addMenu(QString());
+  AddRadioItems(colourMenu_, colourActions_, this, [this](int i) { SetColourScheme(i); });
+  documentationMenu_ = menuBar()->addMenu(QString());
+  const char* const folders[3] = {"Manual", "Diagram", "Pinout"};
+  for (int i = 0; i < 3; ++i) {
+    documentationActions_[static_cast<size_t>(i)] = documentationMenu_->addAction(QString());
+    const char* folder = folders[i];
+    connect(documentationActions_[static_cast<size_t>(i)], &QAction::triggered, this,
+            [this, folder] { OpenDocumentFolder(folder); });
+  }
+  helpMenu_ = menuBar()->addMenu(QString());
+  helpActions_[0] = helpMenu_->addAction(QString());
+  connect(helpActions_[0], &QAction::triggered, this, [] {
+    QDesktopServices::openUrl(
+        QUrl(QStringLiteral("mailto:%1?subject=%2")
+                 .arg(QString::fromLatin1(kServiceAddress), Q(LangText(1180)))));
+  });
+  helpActions_[1] = helpMenu_->addAction(QString());
+  connect(helpActions_[1], &QAction::triggered, this, [] {
+    // Found first beside the program; nothing is said when it is missing.
+    QProcess::startDetached(QString::fromLatin1(kSupportProgram), {});
+  });
+  BuildAdminMenu();
+}
+
+void TForm1::OpenDocumentFolder(const char* folder) {
+  const QString path =
+      QString::fromStdString(std::filesystem::path(setup_.programPath).parent_path().string()) +
+      "/" + QString::fromLatin1(folder);
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TForm1::BuildAdminMenu() {
+  adminMenu_ = new QMenu(QStringLiteral("Adm"), this);
+  logAction_ = adminMenu_->addAction(QStringLiteral("Transmisja"));
+  logAction_->setCheckable(true);
+  connect(logAction_, &QAction::toggled, this, [this](bool on) {
+    if (on) {
+      admin_->show();
+      link_->OnTekst = [this](const TSerial*, const std::string& text, uint32_t colour) {
+        if (admin_->isVisible()) admin_->AddLine(Q(text), ToQColor(colour));
+      };
+    } else {
+      admin_->hide();
+      link_->OnTekst = nullptr;
+    }
+  });
+  QAction* live = adminMenu_->addAction(QStringLiteral("    Param. bieżące"));
+  live->setCheckable(true);
+  connect(live, &QAction::toggled, this, [this](bool on) { link_->LogParamBiez = on; });
+  QAction* obd = adminMenu_->addAction(QStringLiteral("    Dane z OBD"));
+  obd->setCheckable(true);
+  connect(obd, &QAction::toggled, this, [this](bool on) { link_->LogDaneObd = on; });
+  adminMenu_->addSeparator();
+  for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(1200, 900), QSize(1200, 675),
+                           QSize(1200, 575), QSize(1366, 768)}) {
+    QAction* a =
+        adminMenu_->addAction(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+    connect(a, &QAction::triggered, this, [this, size] {
+      showNormal();
+      resize(size);
+    });
+  }
+  adminMenu_->addSeparator();
+  connect(adminMenu_->addAction(QStringLiteral("Pliki językowe podziel")), &QAction::triggered,
+          this, &TForm1::ExportLanguages);
+  connect(adminMenu_->addAction(QStringLiteral("Kasowanie historii")), &QAction::triggered, this,
+          [this] { link_->HistoriaZmianKasuj(); });
+  connect(adminMenu_->addAction(QStringLiteral("Kasowanie hasła")), &QAction::triggered, this,
+          [this] {
+            // Only for whoever typed the 8th to 11th characters of the controller's barcode.
+            const std::string barcode = link_->StrKodKreskowy();
+            if (barcode.size() >= 11 && keys_.Digits() == barcode.substr(7, 4)) link_->UsunHaslo();
+          });
+  adminMenuAction_ = menuBar()->addMenu(adminMenu_);
+  adminMenuAction_->setVisible(false);
+}
+
+void TForm1::RebuildConnectionMenu() {
+  connectionMenu_->clear();
+  QAction* first =
+      connectionMenu_->addAction(Q(LangText(link_->PolaczonyPortComm() ? 1119 : 1118)));
+  connect(first, &QAction::triggered, this, [this] { PortEntryClicked(connectTag_ < 0 ? -1 : 0); });
+  connectionMenu_->addSeparator();
+  auto* group = new QActionGroup(connectionMenu_);
+  for (const PortEntry& entry : link_->PortList()) {
+    QAction* a = connectionMenu_->addAction(Q(entry.caption));
+    a->setCheckable(true);
+    a->setChecked(entry.checked);
+    group->addAction(a);
+    const int tag = entry.tag;
+    connect(a, &QAction::triggered, this, [this, tag] { PortEntryClicked(tag); });
+  }
+}
+
+void TForm1::PortEntryClicked(int tag) {
+  if (tag >= 1) {
+    link_->PortNumber = tag;
+    OtworzPort();
+  } else if (link_->PolaczonyPortComm()) {
+    link_->ZamknijPortComm();
+    connectTag_ = -1;
+  } else {
+    OtworzPort();
+    connectTag_ = 0;
+  }
+}
+
+void TForm1::SetLanguage(int index) {
+  Texts().LanguageIndex = index;
+  languageActions_[static_cast<size_t>(index)]->setChecked(true);
+  ApplyTexts();
+}
+
+void TForm1::SetViewLevel(int level) {
+  viewLevel_ = level;
+  viewActions_[static_cast<size_t>(level)]->setChecked(true);
+  // The basic levels always show the right panel with the main readings.
+  if (level <= 1) {
+    SetRightPanelCollapsed(false);
+    for (int entry : {1, 3, 4, 6, 7})
+      if (entry < static_cast<int>(link_->ListaWykresow.size()))
+        link_->ListaWykresow[static_cast<size_t>(entry)].flagi |= 0x30;
+  }
+  rightPanel_->Rebuild();
+  channels_->update();
+}
+
+void TForm1::SetColourScheme(int scheme) {
+  colourScheme_ = scheme;
+  colourActions_[static_cast<size_t>(scheme)]->setChecked(true);
+  ApplyColours();
+}
+
+void TForm1::ToggleAdministrator() {
+  adminLevel_ = (adminLevel_ & 1) ? 0 : 1;
+  adminMenuAction_->setVisible(false);
+  link_->ParamAdmin = false;
+  RefreshForAdministratorLevel();
+}
+
+void TForm1::ToggleSecondAdministratorLevel() {
+  adminLevel_ ^= 2;
+  adminMenuAction_->setVisible(!adminMenuAction_->isVisible());
+  link_->ParamAdmin = !link_->ParamAdmin;
+  RefreshForAdministratorLevel();
+}
+
+void TForm1::RefreshForAdministratorLevel() {
+  SetViewLevel(viewLevel_);
+  ApplyTexts();
+  if (link_->Rodzina() != 0) SelectTab(0);
+}
+
+void TForm1::ShowParameterList() {
+  largePrint_->hide();
+  TFormParam list(*link_, colours_, this);
+  list.exec();
+  for (Wykres& w : link_->ListaWykresow)
+    w.ostatnia = -999.0;
+  rightPanel_->Rebuild();
+}
+
+void TForm1::ExportLanguages() {
+  if (setup_.documentsFolder.empty()) return;
+  const std::string folder = DataFolder(setup_.documentsFolder) + "/Lang";
+  const QString title = windowTitle();
+  const LanguageExportResult result =
+      ExportLanguageFiles(Texts(), folder, [this, title](const std::string& caption) {
+        setWindowTitle(caption.empty() ? title : Q(caption));
+        QApplication::processEvents();
+      });
+  if (!result.ok) {
+    ui_->MessageBox(LangText(2151) + " (" + result.failedFile + ")", mb::kIconStop);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(folder)));
+}

@@ -1,0 +1,139 @@
+#include "app/ParameterGrid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+
+namespace {
+
+constexpr int kReadings = 0x20;
+
+// The largest point size from `largest` down to 7 at which `text` plus a margin fits width and
+// "Tg" fits the row; `current` when none does.
+int FittingSize(QFont font, const QString& text, int margin, int width, int rowHeight, int largest,
+                int current) {
+  for (int size = largest; size >= 7; --size) {
+    font.setPointSize(size);
+    const QFontMetrics m(font);
+    if (m.horizontalAdvance(text) + margin < width && m.height() < rowHeight) return size;
+  }
+  return current;
+}
+
+}  // namespace
+
+ParameterGrid::ParameterGrid(TSterownik& link, QWidget* parent) : QWidget(parent), link_(link) {
+  valueFont_.setBold(true);
+  Rebuild();
+}
+
+int ParameterGrid::Definition(int row) const {
+  return link_.PodajPozycje(kReadings, row);
+}
+
+QString ParameterGrid::NameText(int row) const {
+  return Q(LangText(link_.ListaWykresow[static_cast<size_t>(Definition(row))].nazwa));
+}
+
+void ParameterGrid::Rebuild() {
+  values_.assign(static_cast<size_t>(link_.PodajIleParamBiez(kReadings)), QString());
+  for (int row = 0; row < RowCount(); ++row)
+    link_.ListaWykresow[static_cast<size_t>(Definition(row))].ostatnia = -999.0;
+  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
+  FitFonts();
+  update();
+}
+
+bool ParameterGrid::UpdateValues() {
+  bool changed = false;
+  for (int row = 0; row < RowCount(); ++row) {
+    const std::string text = link_.StrParamBiez(kReadings, row);
+    if (text.empty()) continue;
+    values_[static_cast<size_t>(row)] = Q(text);
+    changed = true;
+  }
+  if (changed) update();
+  return changed;
+}
+
+void ParameterGrid::SetColours(const PanelColours& colours) {
+  colours_ = colours;
+  update();
+}
+
+void ParameterGrid::SetVariant(int variant) {
+  variant_ = variant;
+  update();
+}
+
+void ParameterGrid::SetRowHeight(int height) {
+  rowHeight_ = height;
+  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
+  FitFonts();
+  update();
+}
+
+void ParameterGrid::resizeEvent(QResizeEvent*) {
+  FitFonts();
+}
+
+void ParameterGrid::FitFonts() {
+  const int nameWidth = width() * 65 / 100;
+  const int valueWidth = width() - nameWidth - 1;
+  QString widest;
+  int widestPixels = -1;
+  const QFontMetrics metrics(nameFont_);
+  for (int row = 0; row < RowCount(); ++row) {
+    const Wykres& w = link_.ListaWykresow[static_cast<size_t>(Definition(row))];
+    const QString text = Q(LangText(w.nazwa) + LangText(w.jednostka));
+    if (metrics.horizontalAdvance(text) > widestPixels) {
+      widestPixels = metrics.horizontalAdvance(text);
+      widest = text;
+    }
+  }
+  nameFont_.setPointSize(
+      FittingSize(nameFont_, widest, 4, nameWidth, rowHeight_, 20, nameFont_.pointSize()));
+  valueFont_.setPointSize(FittingSize(valueFont_, QStringLiteral("188,88"), 5, valueWidth,
+                                      rowHeight_, 26, valueFont_.pointSize()));
+}
+
+void ParameterGrid::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), colours_.window);
+  const int nameWidth = width() * 65 / 100;
+  const int valueWidth = width() - nameWidth - 1;
+  for (int row = 0; row < RowCount(); ++row) {
+    const Wykres& w = link_.ListaWykresow[static_cast<size_t>(Definition(row))];
+    const int top = row * (rowHeight_ + 1);
+    const QRect name(0, top, nameWidth, rowHeight_);
+    const QRect value(nameWidth + 1, top, valueWidth, rowHeight_);
+    p.fillRect(name, colours_.light);
+    if ((variant_ & 2) && w.maksimum > w.minimum) {
+      const double v = std::clamp(w.ostatnia, w.minimum, w.maksimum);
+      const double f = (v - w.minimum) / (w.maksimum - w.minimum);
+      QPainterPath bar;
+      bar.addRoundedRect(QRectF(name.left() + 1, name.bottom() - 6, f * (name.width() - 2), 6), 3,
+                         3);
+      p.fillPath(bar, ToQColor(w.kolor));
+    }
+    p.setFont(nameFont_);
+    p.setPen((variant_ & 1) ? ToQColor(w.kolor) : colours_.text);
+    p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Q(LangText(w.nazwa)));
+    p.drawText(name.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+               Q(LangText(w.jednostka)));
+    p.fillRect(value, colours_.valueBackground);
+    p.setFont(valueFont_);
+    p.setPen(colours_.secondaryText);
+    p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter,
+               values_[static_cast<size_t>(row)]);
+  }
+}
+
+void ParameterGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+  const int row = static_cast<int>(event->position().y()) / (rowHeight_ + 1);
+  if (row >= 0 && row < RowCount()) emit RowDoubleClicked(row);
+}

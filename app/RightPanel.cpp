@@ -1,0 +1,240 @@
+#include "app/RightPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/InjectionGrid.h"
+#include "app/ParameterGrid.h"
+#include "app/Pictures.h"
+#include "app/WindowRules.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+
+namespace {
+
+QToolButton* SmallButton(const QString& caption, const QString& hint, QWidget* parent) {
+  auto* b = new QToolButton(parent);
+  b->setText(caption);
+  b->setToolTip(hint);
+  b->setAutoRaise(true);
+  b->setFixedSize(20, 18);
+  return b;
+}
+
+QLabel* Banner(QWidget* parent) {
+  auto* l = new QLabel(parent);
+  l->setAlignment(Qt::AlignCenter);
+  l->setAutoFillBackground(true);
+  l->setFixedHeight(18);
+  return l;
+}
+
+// The OBD picture in a bitmap `width` wide and 48 high: scaled down and bottom-aligned when the
+// room is narrower than the picture, centred otherwise.
+QPixmap FittedObdPicture(const QImage& picture, int width, const QColor& background) {
+  QPixmap room(std::max(width, 1), 48);
+  room.fill(background);
+  QPainter p(&room);
+  if (width < 136) {
+    const int height = 48 * (width - 4) / 135;
+    p.drawImage(QRect(0, 48 - height, width - 4, height), picture);
+  } else {
+    p.drawImage((width - picture.width()) / 2, 0, picture);
+  }
+  return room;
+}
+
+}  // namespace
+
+RightPanel::RightPanel(TSterownik& link, QWidget* parent) : QWidget(parent), link_(link) {
+  setAutoFillBackground(true);
+  pictureRow_ = new QWidget(this);
+  pictureRow_->setFixedHeight(92);
+  controllerImage_ = new QLabel(pictureRow_);
+  controllerImage_->setFixedSize(91, 91);
+  controllerImage_->setToolTip(QStringLiteral("[SPACE]"));
+  obdImage_ = new QLabel(pictureRow_);
+  obdImage_->setAlignment(Qt::AlignCenter);
+  obdText_ = new QLabel(pictureRow_);
+  obdText_->setWordWrap(true);
+  auto* pictureText = new QVBoxLayout;
+  pictureText->addWidget(obdImage_);
+  pictureText->addWidget(obdText_);
+  auto* pictures = new QHBoxLayout(pictureRow_);
+  pictures->setContentsMargins(0, 0, 0, 0);
+  pictures->addWidget(controllerImage_);
+  pictures->addLayout(pictureText, 1);
+
+  readingsBanner_ = Banner(this);
+  injectionBanner_ = Banner(this);
+  optionsBanner_ = Banner(this);
+  listButton_ = SmallButton(QStringLiteral("V"), QString(), this);
+  sizeButton_ = SmallButton(QStringLiteral("-"), QString(), this);
+  parameterVariantButton_ = SmallButton(QStringLiteral("1"), QString(), this);
+  injectionVariantButton_ = SmallButton(QStringLiteral("1"), QString(), this);
+  collapseButton_ = SmallButton(QStringLiteral(">"), QString(), this);
+  parameters_ = new ParameterGrid(link_, this);
+  injections_ = new InjectionGrid(link_, this);
+
+  auto* readingsRow = new QHBoxLayout;
+  readingsRow->setSpacing(0);
+  readingsRow->addWidget(collapseButton_);
+  readingsRow->addWidget(readingsBanner_, 1);
+  readingsRow->addWidget(parameterVariantButton_);
+  readingsRow->addWidget(listButton_);
+  auto* injectionRow = new QHBoxLayout;
+  injectionRow->setSpacing(0);
+  injectionRow->addWidget(injectionBanner_, 1);
+  injectionRow->addWidget(injectionVariantButton_);
+  injectionRow->addWidget(sizeButton_);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(1);
+  column->addWidget(pictureRow_);
+  column->addLayout(readingsRow);
+  column->addWidget(parameters_);
+  column->addLayout(injectionRow);
+  column->addWidget(injections_);
+  column->addWidget(optionsBanner_);
+  column->addStretch(1);
+
+  connect(listButton_, &QToolButton::clicked, this, &RightPanel::ParameterListRequested);
+  connect(collapseButton_, &QToolButton::clicked, this, &RightPanel::CollapseRequested);
+  connect(parameters_, &ParameterGrid::RowDoubleClicked, this,
+          &RightPanel::ParameterRowDoubleClicked);
+  connect(sizeButton_, &QToolButton::clicked, this, [this] {
+    injections_->SetCollapsed(!injections_->Collapsed());
+    sizeButton_->setText(injections_->Collapsed() ? QStringLiteral("+") : QStringLiteral("-"));
+    LayOut();
+  });
+  connect(parameterVariantButton_, &QToolButton::clicked, this,
+          [this] { SetVariants((parameterVariant_ + 1) % 4, injectionVariant_); });
+  connect(injectionVariantButton_, &QToolButton::clicked, this,
+          [this] { SetVariants(parameterVariant_, (injectionVariant_ + 1) % 2); });
+  connect(injections_, &InjectionGrid::RowsChanged, this, &RightPanel::LayOut);
+  ForgetLeds();
+  DrawObdPicture();
+}
+
+void RightPanel::ApplyTexts() {
+  readingsBanner_->setText(Q(LangText(1230)));
+  injectionBanner_->setText(Q(LangText(1231)));
+  collapseButton_->setToolTip(Q(LangText(1084) + " [R]"));
+  listButton_->setToolTip(Q(LangText(1085) + " [V]"));
+  sizeButton_->setToolTip(Q(LangText(1085)));
+  parameterVariantButton_->setToolTip(Q(LangText(1150)));
+  injectionVariantButton_->setToolTip(Q(LangText(1150)));
+  parameters_->update();
+}
+
+void RightPanel::ApplyColours(const PanelColours& colours) {
+  colours_ = colours;
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, colours.window);
+  palette.setColor(QPalette::WindowText, colours.text);
+  setPalette(palette);
+  for (QLabel* banner : {readingsBanner_, injectionBanner_}) {
+    QPalette p = banner->palette();
+    p.setColor(QPalette::Window, colours.window);
+    p.setColor(QPalette::WindowText, colours.secondaryText);
+    banner->setPalette(p);
+  }
+  QPalette options = optionsBanner_->palette();
+  options.setColor(QPalette::Window, colours.window);
+  options.setColor(QPalette::WindowText, colours.optionText);
+  optionsBanner_->setPalette(options);
+  parameters_->SetColours(colours);
+  injections_->SetColours(colours);
+  ForgetLeds();
+}
+
+void RightPanel::Rebuild() {
+  parameters_->Rebuild();
+  injections_->Reset();
+  LayOut();
+}
+
+void RightPanel::SetVariants(int parameters, int injections) {
+  parameterVariant_ = parameters;
+  injectionVariant_ = injections;
+  parameterVariantButton_->setText(QString::number(parameters + 1));
+  injectionVariantButton_->setText(QString::number(injections + 1));
+  parameters_->SetVariant(parameters);
+  injections_->SetVariant(injections);
+}
+
+void RightPanel::ShowOption(const QString& text, const QColor& colour) {
+  optionsBanner_->setText(text);
+  QPalette p = optionsBanner_->palette();
+  p.setColor(QPalette::WindowText, colour.isValid() ? colour : colours_.optionText);
+  optionsBanner_->setPalette(p);
+}
+
+void RightPanel::resizeEvent(QResizeEvent*) {
+  LayOut();
+}
+
+void RightPanel::LayOut() {
+  QFont banner = readingsBanner_->font();
+  banner.setPointSize(width() > 219 ? 8 : 7);
+  for (QLabel* l : {readingsBanner_, injectionBanner_, optionsBanner_})
+    l->setFont(banner);
+  const int rows = parameters_->RowCount() + injections_->RowCount();
+  const int rowHeight = PanelRowHeight(height(), pictureRow_->height(), rows);
+  parameters_->SetRowHeight(rowHeight);
+  injections_->SetRowHeight(rowHeight);
+  DrawObdPicture();
+  layout()->activate();  // the grids' new heights take effect before the next frame is drawn
+}
+
+void RightPanel::ForgetLeds() {
+  leds13_ = leds14_ = -1;
+  controllerImage_->setPixmap(QPixmap::fromImage(ControllerPicture({})));
+}
+
+void RightPanel::DrawLeds(uint8_t byte13, uint8_t byte14) {
+  if (byte13 == leds13_ && byte14 == leds14_) return;
+  leds13_ = byte13;
+  leds14_ = byte14;
+  controllerImage_->setPixmap(QPixmap::fromImage(ControllerPicture(LedColours(byte13, byte14))));
+}
+
+void RightPanel::UpdateFromFrame(const uint8_t* frame, int length) {
+  parameters_->UpdateValues();
+  injections_->UpdateTimes(frame, length);
+  DrawLeds(frame[13], frame[14]);
+  UpdateObd(frame, length);
+}
+
+void RightPanel::UpdateObd(const uint8_t* frame, int length) {
+  const int word = length >= 103 ? frame[92] + 256 * frame[93] : 0;
+  bool changed = word != obdStatusWord_;
+  obdStatusWord_ = word;
+  if (length >= 103 && frame[103] == 4) {
+    const int count = frame[104] / 16;
+    if (count != ecuCount_) {
+      ecuCount_ = count;
+      for (int i = 0; i < 4; ++i) {
+        const uint8_t* a = frame + 105 + 4 * i;
+        ecuAddresses_[static_cast<size_t>(i)] =
+            static_cast<uint32_t>(a[0]) << 24 | a[1] << 16 | a[2] << 8 | a[3];
+      }
+      changed = true;
+    }
+  }
+  if (changed) DrawObdPicture();
+}
+
+void RightPanel::DrawObdPicture() {
+  const int family = link_.Rodzina();
+  const bool shown = pictureRow_->width() > 100 && (family == 2 || family == 5 || family == 255);
+  const ObdState state = ObdStateOf(obdStatusWord_, -1, ecuAddresses_.data(), ecuCount_);
+  obdText_->setText(shown ? Q(state.text) : QString());
+  obdImage_->setPixmap(shown ? FittedObdPicture(ObdPictureImage(state.picture),
+                                                pictureRow_->width() - 90, colours_.window)
+                             : QPixmap());
+}

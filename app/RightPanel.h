@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "app/PanelColours.h"
+
+class QLabel;
+class QToolButton;
+class TSterownik;
+class ParameterGrid;
+class InjectionGrid;
+
+// The right side of the main window: the controller picture with its LEDs, the OBD picture,
+// the readings panel and the injection-time grid, filled from every status frame.
+class RightPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  RightPanel(TSterownik& link, QWidget* parent);
+
+  void ApplyTexts();
+  void ApplyColours(const PanelColours& colours);
+  // The link's definitions or injector count changed: rows anew, every value shown afresh.
+  void Rebuild();
+  // Values, times, LEDs and the OBD state of one status frame.
+  void UpdateFromFrame(const uint8_t* frame, int length);
+  void LayOut();
+  void ForgetLeds();
+  void SetVariants(int parameters, int injections);
+  int ParameterVariant() const { return parameterVariant_; }
+  int InjectionVariant() const { return injectionVariant_; }
+  void ShowOption(const QString& text, const QColor& colour);
+
+  ParameterGrid* parameters() const { return parameters_; }
+  InjectionGrid* injections() const { return injections_; }
+  QLabel* obdCaption() const { return obdText_; }
+
+ signals:
+  void ParameterListRequested();
+  void CollapseRequested();
+  void ParameterRowDoubleClicked(int row);
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  void DrawLeds(uint8_t byte13, uint8_t byte14);
+  void UpdateObd(const uint8_t* frame, int length);
+  void DrawObdPicture();
+
+  TSterownik& link_;
+  QLabel* controllerImage_;
+  QLabel* obdImage_;
+  QLabel* obdText_;
+  QLabel* readingsBanner_;
+  QLabel* injectionBanner_;
+  QLabel* optionsBanner_;
+  QToolButton* listButton_;
+  QToolButton* sizeButton_;
+  QToolButton* parameterVariantButton_;
+  QToolButton* injectionVariantButton_;
+  QToolButton* collapseButton_;
+  ParameterGrid* parameters_;
+  InjectionGrid* injections_;
+  QWidget* pictureRow_;
+  PanelColours colours_{};
+  int parameterVariant_ = 0;
+  int injectionVariant_ = 0;
+  int leds13_ = -1, leds14_ = -1;
+  int obdStatusWord_ = 0;
+  int ecuCount_ = 0;
+  std::array<uint32_t, 4> ecuAddresses_{};
+};

@@ -1,0 +1,50 @@
+// The main window's whole refresh for one status frame: panels, grids and status, painted.
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+
+#include "app/InjectionGrid.h"
+#include "app/ParameterGrid.h"
+#include "app/RightPanel.h"
+#include "tests/support/WindowSim.h"
+
+namespace {
+
+void BM_WindowRefreshPerStatusFrame(benchmark::State& state) {
+  WindowSim s(static_cast<int>(state.range(0)));
+  s.controller.frozenLiveValues = false;  // values change, so every cell is rewritten
+  s.window->resize(1024, 700);
+  s.window->show();
+  s.Connect();
+  s.controller.silent = true;
+  s.Tick();
+  TSterownik& link = s.link();
+  RightPanel& panel = s.window->rightPanel();
+  sim::SimController frames(sim::DefaultIdentity(static_cast<int>(state.range(0))));
+  std::vector<uint8_t> poll(4);
+  poll.resize(ramka::Build(poll.data(), ramka::kRequestStart, 0x90, 0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    frames.Receive(poll.data(), poll.size());
+    std::vector<uint8_t> reply = frames.TakeOutput();
+    ramka::Unscramble(reply.data(), static_cast<int>(reply.size()));
+    std::copy(reply.begin(), reply.end(), link.BuforOdbioru.begin());
+    state.ResumeTiming();
+    s.window->Zdarzenie(0, 0x90, 0, static_cast<int>(reply.size()));
+    panel.parameters()->repaint();
+    panel.injections()->repaint();
+    panel.repaint();
+  }
+}
+BENCHMARK(BM_WindowRefreshPerStatusFrame)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
