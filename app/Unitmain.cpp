@@ -234,6 +234,7 @@ void TForm1::ApplyTexts() {
   helpActions_[1]->setText(Q(LangText(1182)));
   channels_->update();
   rightPanel_->Rebuild();
+  FitTabFont();
 }
 
 void TForm1::ApplyColours() {
@@ -309,6 +310,25 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   QFont status = statusText_->font();
   status.setPointSize(bar == 28 ? 7 : 8);
   statusText_->setFont(status);
+  FitTabFont();
+}
+
+// All tabs share one font: the largest from 14 down to 7 at which every caption fits its tab.
+void TForm1::FitTabFont() {
+  const int tabWidth = tabRow_->width() / (tabButtons_[5]->isHidden() ? 5 : 6);
+  QFont font = tabButtons_[0]->font();
+  int fitting = 6;
+  for (int size = 14; size >= 7 && fitting == 6; --size) {
+    font.setPointSize(size);
+    const QFontMetrics metrics(font);
+    bool all = true;
+    for (QToolButton* b : tabButtons_)
+      all &= metrics.horizontalAdvance(b->text()) < tabWidth - 2;
+    if (all) fitting = size;
+  }
+  font.setPointSize(fitting);
+  for (QToolButton* b : tabButtons_)
+    b->setFont(font);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

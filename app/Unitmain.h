@@ -116,6 +116,7 @@ class TForm1 : public QMainWindow {
                       int points);
   void WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines);
   void OpenDocumentFolder(const char* folder);
+  void FitTabFont();
   void SetLeftPanelCollapsed(bool collapsed);
   void SetRightPanelCollapsed(bool collapsed);
   bool FileTabKeyAllowed(int tab) const;

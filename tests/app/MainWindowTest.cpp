@@ -121,6 +121,21 @@ class MainWindowTest : public QObject {
             s.window->StatusPanelText() == QString::fromStdString(LangText(1241)));
   }
 
+  void identicalFrameRewritesNothing() {
+    WindowSim s(6, documents_.string());
+    s.window->show();
+    QVERIFY(s.Connect());
+    s.Tick();
+    InjectionGrid& times = *s.window->rightPanel().injections();
+    const std::vector<uint8_t> frame(s.link().BuforOdbioru.begin(),
+                                     s.link().BuforOdbioru.begin() + 128);
+    QVERIFY(!times.UpdateTimes(frame.data(), 128));
+    std::vector<uint8_t> changed = frame;
+    changed[62] += 5;  // the gas time of channel 1
+    QVERIFY(times.UpdateTimes(changed.data(), 128));
+    QCOMPARE(times.GasText(0), QStringLiteral("3.62"));
+  }
+
   void errorListOfTheController() {
     WindowSim s(2, documents_.string());
     Texts().LanguageIndex = 0;

@@ -249,6 +249,30 @@ TEST(WindowRulesTest, LedsRowsAndColours) {
   EXPECT_EQ(SchemeColours(0, 0xF0F0F0, 0, 0).light, 0xFAFAFAu);
 }
 
+TEST(WindowRulesTest, ObdPictureAndProtocol) {
+  const uint32_t ecus[2] = {0x18DAF110, 0x7E8};
+  struct Case {
+    int word, stanObd, ecuCount;
+    ObdPicture picture;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0x00C0, -1, 0, ObdPicture::kOff, ""},
+      {0x0001, -1, 0, ObdPicture::kOn, ""},
+      {0xC082, -1, 0, ObdPicture::kCan, "ISO 15765-4 CAN 11/500"},
+      {0xC0C3, -1, 2, ObdPicture::kIso, "ISO 9141-2 (KL)  -  18DAF110h  7E8h  "},
+      {0xC00A, 0, 0, ObdPicture::kVpw, "SEA J1850 VPW"},
+      {0xC0FF, -1, 0, ObdPicture::kNone, ""},
+      {0x0000, 7, 0, ObdPicture::kCan, "ISO 15765-4 CAN 29/500"},
+      {0x0000, 4, 0, ObdPicture::kIso, "ISO 14230-4 KWP slow init."},
+  };
+  for (const Case& c : cases) {
+    const ObdState s = ObdStateOf(c.word, c.stanObd, ecus, c.ecuCount);
+    EXPECT_EQ(s.picture, c.picture) << c.word;
+    EXPECT_EQ(s.text, c.text) << c.word;
+  }
+}
+
 TEST(KeyBuffersTest, DigitsAndTheAdministratorSequence) {
   KeyBuffers keys;
   for (int key : {'1', '2', '3', '4', '5'})
