@@ -139,6 +139,7 @@ void TForm1::AdaptToController() {
   const FamilyLayout l = LayoutForController(*link_);
   if (!l.changes) return;
   rightPanel_->setVisible(l.rightPanel && !rightCollapsed_);
+  rightPanel_->SetInjectionsVisible(l.tabRow);
   viewMenu_->menuAction()->setVisible(!l.diagnosticsOnly && (l.viewMenu || !l.tabRow));
   tabRow_->setVisible(l.tabRow || l.diagnosticsOnly);
   tabButtons_[5]->setVisible(l.obdTab);

@@ -238,3 +238,11 @@ void RightPanel::DrawObdPicture() {
                                                 pictureRow_->width() - 90, colours_.window)
                              : QPixmap());
 }
+
+void RightPanel::SetInjectionsVisible(bool visible) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(injectionBanner_), static_cast<QWidget*>(injectionVariantButton_),
+        static_cast<QWidget*>(sizeButton_), static_cast<QWidget*>(injections_),
+        static_cast<QWidget*>(optionsBanner_)})
+    w->setVisible(visible);
+}

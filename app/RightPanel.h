@@ -31,6 +31,8 @@ class RightPanel : public QWidget {
   int ParameterVariant() const { return parameterVariant_; }
   int InjectionVariant() const { return injectionVariant_; }
   void ShowOption(const QString& text, const QColor& colour);
+  // The emulators have no injection times to show.
+  void SetInjectionsVisible(bool visible);
 
   ParameterGrid* parameters() const { return parameters_; }
   InjectionGrid* injections() const { return injections_; }

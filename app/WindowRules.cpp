@@ -1,5 +1,6 @@
 #include "app/WindowRules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "charts/Tools.h"
@@ -100,7 +101,8 @@ int InjectionRows(const TSterownik& link, bool collapsed) {
   if (collapsed) return 1;
   if (link.Rodzina() == 255 && link.KanalyFsi == 6 && link.ObrazSterownika[img::Opis] == 10)
     return 3;
-  return link.IleWtryskiwaczy;
+  // A controller in its bootloader reports its channel count unchecked; the grid has eight rows.
+  return std::clamp<int>(link.IleWtryskiwaczy, 1, 8);
 }
 
 std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14) {

@@ -8,13 +8,6 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 
-void TSterownik::DodajNastawe(unsigned index, uint32_t nazwa, uint8_t jednostka, double skala,
-                              uint8_t typ, uint8_t min, uint8_t domyslna, uint8_t max,
-                              uint8_t normaOd, uint8_t normaDo, int odWersji, int opcje) {
-  ListaNastaw[index] = {nazwa, jednostka, skala,   typ,      min,  domyslna,
-                        max,   normaOd,   normaDo, odWersji, opcje};
-}
-
 void TSterownik::UtworzListeNastawPosredniVesk() {
   ListaNastaw = MalverCatalogue(WersjaProgramu());
 }

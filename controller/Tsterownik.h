@@ -101,9 +101,6 @@ class TSterownik : public TSerial {
   uint8_t WersjaProgramu() const { return ObrazSterownika[img::Wersja]; }
 
   // Settings catalogue of the family (setting i described by ListaNastaw[i]).
-  void DodajNastawe(unsigned index, uint32_t nazwa, uint8_t jednostka, double skala, uint8_t typ,
-                    uint8_t min, uint8_t domyslna, uint8_t max, uint8_t normaOd, uint8_t normaDo,
-                    int odWersji, int opcje);
   void UtworzListeNastawPosredniVesk();
   void UtworzListeNastawPosredni();
   void UtworzListeNastawEmulator();
