@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 constexpr int kTraceColours = 38;
 constexpr int kFlagGroups = 4;
 constexpr int kFlagsPerGroup = 22;
-constexpr int kGroupStride = 25;
 
 // The colour keys are named after the records' names in the MALVER list: Color1400 ...
 std::string ColourKey(int record) {
@@ -23,22 +22,6 @@ std::string ColourKey(int record) {
 
 std::string FlagKey(int group, int entry) {
   return "View" + std::to_string(group) + (entry < 10 ? "0" : "") + std::to_string(entry);
-}
-
-// The group of section "4" a family's flags live in; 0 for families without one.
-int FlagGroupOf(int family) {
-  switch (family) {
-    case 2:
-      return 1;
-    case 5:
-      return 2;
-    case 6:
-      return 3;
-    case 255:
-      return 4;
-    default:
-      return 0;
-  }
 }
 
 // A value of section "1" limited to 0..highest; outside it (negative too) becomes outOfRange.
@@ -102,8 +85,8 @@ Configuration ReadConfiguration(const std::string& path, TSterownik& link, int s
 
   for (int g = 1; g <= kFlagGroups; ++g) {
     for (int entry = 1; entry <= kFlagsPerGroup; ++entry) {
-      uint8_t& stored =
-          link.ObrazSterownika[img::FlagiWykresow - 1 + (g - 1) * kGroupStride + entry];
+      uint8_t& stored = link.ObrazSterownika[img::FlagiWykresow - 1 +
+                                             (g - 1) * img::kTraceFlagGroupStride + entry];
       stored = static_cast<uint8_t>(ini.ReadInteger("4", FlagKey(g, entry), stored));
     }
   }
@@ -125,7 +108,7 @@ bool WriteConfiguration(const std::string& path, const Configuration& c, const T
     ini.WriteInteger("1", "WWidth", c.width);
     ini.WriteInteger("1", "WHeight", c.height);
   }
-  const int group = FlagGroupOf(link.Rodzina());
+  const int group = img::TraceFlagGroup(link.Rodzina());
   const bool lists = group != 0 && link.ListaWykresow.size() > kTraceColours;
   if (lists)
     for (int r = 1; r <= kTraceColours; ++r)

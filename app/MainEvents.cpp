@@ -72,8 +72,7 @@ void TForm1::StatusFrame(int length) {
   SetStatusPanel(Q(link_->StrStanPracy(status, 1)), Qt::black,
                  ToQColor(link_->KolorStanuPracy(status)), 10);
   const int family = link_->Rodzina();
-  const bool gasController = family == 2 || family == 5 || family == 6 || family == 255;
-  if (gasController && (frame[11] & 3) == 3 && supervisor_.tick() % 2 == 1) {
+  if (img::IsGasControllerFamily(family) && (frame[11] & 3) == 3 && supervisor_.tick() % 2 == 1) {
     const StatusEvent event = StatusEventText(frame, family);
     if (event.textId != 0)
       SetStatusPanel(Q(LangText(event.textId)), ToQColor(event.colour), kStatusBackground, 8);

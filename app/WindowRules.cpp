@@ -9,10 +9,6 @@
 
 namespace {
 
-bool GasControllerFamily(int family) {
-  return family == 2 || family == 5 || family == 6 || family == 255;
-}
-
 constexpr uint32_t Rgb(int r, int g, int b) {
   return static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b) << 16;
 }
@@ -29,7 +25,7 @@ std::string IdentifiedTitle(const std::string& base, const TSterownik& link,
   }
   std::string title =
       base + "  -  " + link.StrNazwaSterownika() + "  -  ver" + link.StrWersjaCyframi(1);
-  if (GasControllerFamily(link.Rodzina())) {
+  if (img::IsGasControllerFamily(link.Rodzina())) {
     if (image[img::HasloUstawione] != 0) title += "[" + LangText(2203) + "]";
     if (administratorMenu && image[img::KontrolaNumeru] == 2)
       title += "  !!! Błąd numeru seryjnego procesora !!!";
@@ -57,7 +53,7 @@ FamilyLayout LayoutForController(const TSterownik& link) {
   }
   l.rightPanel = true;
   l.readWrite = true;
-  if (GasControllerFamily(family)) {
+  if (img::IsGasControllerFamily(family)) {
     const bool noObd = family == 6 || link.ObrazSterownika[img::Opis] == 11;
     l.elmMenu = family != 6;
     l.viewMenu = l.deviceInfo = l.service = l.firmware = l.tabRow = true;

@@ -14,9 +14,7 @@ constexpr int kEntrySize = 8;
 }  // namespace
 
 bool TSterownik::HistoryKept() const {
-  const int family = Rodzina();
-  const bool gasController = family == 2 || family == 5 || family == 6 || family == 255;
-  return gasController && ObrazSterownika[img::StanIdentyfikacji] == 0;
+  return img::IsGasControllerFamily(Rodzina()) && ObrazSterownika[img::StanIdentyfikacji] == 0;
 }
 
 void TSterownik::HistoriaZmian(int bit) {

@@ -5,31 +5,9 @@
 
 #include "controller/Tsterownik.h"
 
-namespace {
-
-bool MalverOrKaviFamily(int family) {
-  return family == 2 || family == 5 || family == 6 || family == 255;
-}
-
-// First img offset of a family's row of display bytes; byte k belongs to entry k.
-int FlagRowOf(int family) {
-  switch (family) {
-    case 2:
-      return 0;
-    case 5:
-      return 25;
-    case 6:
-      return 50;
-    default:
-      return 75;
-  }
-}
-
-}  // namespace
-
 void TSterownik::ListaNastawWykresyOdPlytki(int afterFile) {
   const int family = Rodzina();
-  if (MalverOrKaviFamily(family)) NormaliseGasControllerIdentity();
+  if (img::IsGasControllerFamily(family)) NormaliseGasControllerIdentity();
   switch (family) {
     case 2:
     case 5:
@@ -110,10 +88,10 @@ void TSterownik::SelectKaviFamily(int afterFile) {
 void TSterownik::ApplyTraceColoursAndVisibility(int family, int visibleEntries) {
   for (int entry = 1; entry <= 38 && entry < static_cast<int>(ListaWykresow.size()); ++entry)
     ListaWykresow[entry].kolor = KoloryWykresow[entry - 1];
-  const int row = FlagRowOf(family);
+  const int row = (img::TraceFlagGroup(family) - 1) * img::kTraceFlagGroupStride;
   for (int entry = 1; entry <= visibleEntries; ++entry) {
     Wykres& w = ListaWykresow[entry];
-    w.flagi = (w.flagi & 0x0F) | ObrazSterownika[img::FlagiWykresow + row + entry - 1];
+    w.flagi = (w.flagi & 0x0F) | ObrazSterownika[img::FlagiWykresow - 1 + row + entry];
   }
 }
 

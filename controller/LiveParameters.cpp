@@ -148,7 +148,7 @@ TSterownik::WorkStateText TSterownik::StanPracy(int status) const {
   WorkState s{0, 0, 0};
   if (family == 8 || family == 13)
     s = (status & 0xFF) == 0 ? WorkState{1244, 1245, 0x0000FF} : WorkState{1249, 1250, 0x00A000};
-  else if (family == 2 || family == 5 || family == 6 || family == 255)
+  else if (img::IsGasControllerFamily(family))
     s = GasControllerState(status);
   return {s.shortText, s.longText, s.colour};
 }
@@ -164,8 +164,7 @@ uint32_t TSterownik::KolorStanuPracy(int status) const {
 }
 
 int TSterownik::InfoPracy(const uint8_t* frame) const {
-  const int family = Rodzina();
-  if (family != 2 && family != 5 && family != 6 && family != 255) return 0;
+  if (!img::IsGasControllerFamily(Rodzina())) return 0;
   if (frame[6] == 240 || frame[6] == 243 || frame[6] == 244) return 1;
   if (frame[11] & 0xE0) return 2;
   return 0;
