@@ -28,48 +28,31 @@ void Put8(std::vector<uint8_t>& payload, int frameOffset, int value) {
 }  // namespace
 
 Identity DefaultIdentity(int family) {
+  struct Row {
+    int family, model, firmware, injectors, cylinders, boardVariant, hardwareRevision, specialVersion;
+  };
+  // clang-format off
+  static constexpr Row kIdentities[] = {
+    // family model firmware injectors cylinders variant revision special
+    {2,      3,    15,      4,        4,        0,      0,       0},  // MALVER rumo
+    {5,      4,    16,      8,        8,        0,      0,       3},  // MALVER FORTIX "Valvetronic"
+    {6,      5,    14,      4,        4,        0,      0,       0},  // MALVER LUMO
+    {255,    9,    17,      6,        6,        13,     13,      0},  // KAVI 6 CYL. V1.2
+    {8,      8,    10,      4,        4,        0,      0,       0},  // MIRVANE v2.0 rail-pressure emulator
+    {13,     13,   3,       4,        4,        0,      0,       0},  // Fuel Pump Emulator
+  };
+  // clang-format on
   Identity id;
   id.family = family;
-  switch (family) {
-    case 2:
-      id.model = 3;
-      id.firmware = 15;
-      id.injectors = 4;
-      id.cylinders = 4;
-      break;
-    case 5:
-      id.model = 4;
-      id.firmware = 16;
-      id.injectors = 8;
-      id.cylinders = 8;
-      id.specialVersion = 3;
-      break;
-    case 6:
-      id.model = 5;
-      id.firmware = 14;
-      id.injectors = 4;
-      id.cylinders = 4;
-      break;
-    case 255:
-      id.model = 9;
-      id.firmware = 17;
-      id.boardVariant = 13;
-      id.injectors = 6;
-      id.cylinders = 6;
-      id.hardwareRevision = 13;
-      break;
-    case 8:
-      id.model = 8;
-      id.firmware = 10;
-      id.injectors = 4;
-      break;
-    case 13:
-      id.model = 13;
-      id.firmware = 3;
-      id.injectors = 4;
-      break;
-    default:
-      break;
+  for (const Row& r : kIdentities) {
+    if (r.family != family) continue;
+    id.model = r.model;
+    id.firmware = r.firmware;
+    id.injectors = r.injectors;
+    id.cylinders = r.cylinders;
+    id.boardVariant = r.boardVariant;
+    id.hardwareRevision = r.hardwareRevision;
+    id.specialVersion = r.specialVersion;
   }
   return id;
 }
