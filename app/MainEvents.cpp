@@ -80,11 +80,13 @@ void TForm1::StatusFrame(int length) {
   rightPanel_->UpdateFromFrame(frame, length);
   if (largePrint_->isVisible()) largePrint_->update();
   switch (frame[6]) {
-    case 0xF0:
-      AddInformation(link_->StrInfoPracy(frame));
-      rightPanel_->ShowOption(Q(link_->StrInfoPracy(frame)), QColor());
+    case 0xF0: {
+      const std::string message = link_->StrInfoPracy(frame);
+      AddInformation(message);
+      rightPanel_->ShowOption(Q(message), QColor());
       bannerSeconds_ = 4;
       break;
+    }
     case 0xF3:
     case 0xF4:
       AddInformation(LangText(3810));

@@ -15,6 +15,7 @@
 #include "app/WindowRules.h"
 #include "app/Workstation.h"
 #include "lang/Langtext.h"
+#include "tests/support/OfflineLink.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -130,9 +131,8 @@ TEST_F(ConfigurationTest, WhereTheFileIs) {
 }
 
 TEST(ErrorListTest, CurrentAndStoredFaults) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   Texts().LanguageIndex = 0;
   link.ObrazSterownika[img::Schemat] = 2;
   uint8_t frame[80] = {};
@@ -163,9 +163,8 @@ TEST(ErrorListTest, CurrentAndStoredFaults) {
 }
 
 TEST(ErrorListTest, KaviFiringOrder) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   Texts().LanguageIndex = 0;
   link.ObrazSterownika[img::Schemat] = 255;
   link.ObrazSterownika[img::Wyrob] = 9;

@@ -5,6 +5,7 @@
 
 #include "controller/ParamList.h"
 #include "lang/Langtext.h"
+#include "tests/support/OfflineLink.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -140,9 +141,8 @@ TEST_F(ValueTypeTest, InjectorOpeningFromTheSettings) {
 }
 
 TEST(WorkStateTest, TextsAndColours) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   Texts().LanguageIndex = 0;
   struct Case {
     int family, status, longForm;
@@ -171,9 +171,8 @@ TEST(WorkStateTest, TextsAndColours) {
 }
 
 TEST(WorkStateTest, InformationTexts) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   Texts().LanguageIndex = 0;
   link.ObrazSterownika[img::Schemat] = 255;
   struct Case {
@@ -210,9 +209,8 @@ TEST(WorkStateTest, InformationTexts) {
 }
 
 TEST(ParamListTest, OfferedDefinitionsAndAdministratorExtras) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   link.ObrazSterownika[img::Schemat] = 2;
   link.ObrazSterownika[img::Wersja] = 15;
   link.ObrazSterownika[img::IleWtr] = 4;
@@ -236,9 +234,8 @@ TEST(ParamListTest, OfferedDefinitionsAndAdministratorExtras) {
 }
 
 TEST(ChartListsTest, NamesThatFollowTheSettings) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   link.ObrazSterownika[img::Schemat] = 5;
   link.ObrazSterownika[img::Wersja] = 15;
   link.ListaNastawWykresyOdPlytki(0);
@@ -277,9 +274,8 @@ TEST(ChartListsTest, NamesThatFollowTheSettings) {
 }
 
 TEST(ChartListsTest, ColoursAndVisibilityFromTheConfiguration) {
-  FakeUi ui;
-  SteadyClock clock;
-  TSterownik link(ui, clock, "no-ftdi-library-here.so");
+  OfflineLink offline;
+  TSterownik& link = offline.link;
   link.KoloryWykresow[0] = 0x123456;
   link.ObrazSterownika[img::FlagiWykresow + 75 + 1] = 0x20;  // KAVI row, entry 2
   link.ObrazSterownika[img::Schemat] = 255;
