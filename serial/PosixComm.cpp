@@ -73,8 +73,13 @@ int Open(const std::string& path) {
   return fd;
 }
 
+// A pseudo-terminal keeps its exclusive mode for as long as its far end stays open, so left set
+// it would shut every later open out, ours included, for anyone but root.
 void Close(int fd) {
-  if (fd != kNoHandle) ::close(fd);
+  if (fd == kNoHandle) return;
+  ::ioctl(fd, TIOCNXCL);
+  ::flock(fd, LOCK_UN);
+  ::close(fd);
 }
 
 ConfigureResult Configure(int fd, int baudRate, int byteSize, int parity, int stopBits) {

@@ -10,6 +10,7 @@ inline constexpr int kNoHandle = -1;
 
 // Opens path exclusively; kNoHandle on failure.
 int Open(const std::string& path);
+// Gives the exclusive use up before closing.
 void Close(int fd);
 
 enum class ConfigureResult { kOk, kReadSettingsFailed, kApplySettingsFailed };

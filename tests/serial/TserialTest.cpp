@@ -1,6 +1,9 @@
 #include "serial/Tserial.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 #include "serial/ComPorts.h"
 #include "tests/support/PtyMaster.h"
@@ -79,6 +82,25 @@ TEST_F(PtyPortTest, SecondOpenOfABusyPortFails) {
   EXPECT_FALSE(other.PortOpen(number));
   EXPECT_EQ(other.OpenStatus, 1);
   EXPECT_FALSE(other.PortConnected());
+}
+
+bool ExclusiveMode(int fd) {
+  int exclusive = 0;
+  return ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+}
+
+// The far end stays open throughout, as the simulated controller keeps it between connections.
+TEST_F(PtyPortTest, ClosedPortCanBeOpenedAgainByAnyone) {
+  ASSERT_TRUE(port.PortOpen(number));
+  EXPECT_TRUE(ExclusiveMode(port.CommHandle));
+  port.PortClose();
+
+  const int fd = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(fd, 0) << "a user who is not root is shut out after our close";
+  EXPECT_FALSE(ExclusiveMode(fd)) << "only root gets past the mode we left behind";
+  ::close(fd);
+  EXPECT_TRUE(port.PortOpen(-1));
+  EXPECT_TRUE(ExclusiveMode(port.CommHandle));
 }
 
 TEST_F(PtyPortTest, VanishedDeviceReadsAsNotConnected) {
