@@ -59,6 +59,14 @@ void ApplyParity(termios& t, int parity) {
   if (parity == 2) t.c_cflag |= PARENB;
 }
 
+// Some interfaces are powered or reset from DTR and RTS, which the open raised and settings
+// that leave B0 raise again; the controllers want neither. A pseudo-terminal has no such lines
+// and refuses the request, which changes nothing.
+void LowerModemLines(int fd) {
+  const int lines = TIOCM_DTR | TIOCM_RTS;
+  ::ioctl(fd, TIOCMBIC, &lines);
+}
+
 }  // namespace
 
 int Open(const std::string& path) {
@@ -98,6 +106,7 @@ ConfigureResult Configure(int fd, int baudRate, int byteSize, int parity, int st
   if (::tcsetattr(fd, TCSANOW, &t) != 0) return ConfigureResult::kApplySettingsFailed;
   if (speed == B0 && !SetArbitraryBaudRate(fd, baudRate))
     return ConfigureResult::kApplySettingsFailed;
+  LowerModemLines(fd);
   ::tcflush(fd, TCIOFLUSH);
   return ConfigureResult::kOk;
 }

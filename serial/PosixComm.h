@@ -14,8 +14,8 @@ int Open(const std::string& path);
 void Close(int fd);
 
 enum class ConfigureResult { kOk, kReadSettingsFailed, kApplySettingsFailed };
-// Raw 8 data bits (or byteSize), no flow control, reads that return at once with what is
-// buffered, at baudRate (any rate the driver accepts, not only the standard ones).
+// Raw 8 data bits (or byteSize), no flow control, DTR and RTS low, reads that return at once
+// with what is buffered, at baudRate (any rate the driver accepts, not only the standard ones).
 ConfigureResult Configure(int fd, int baudRate, int byteSize, int parity, int stopBits);
 
 int Read(int fd, unsigned char* buffer, int count);
