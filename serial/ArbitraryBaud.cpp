@@ -1,10 +1,8 @@
 // Kept apart: the kernel's termios2 header cannot share a unit with <termios.h>.
+#include "serial/ArbitraryBaud.h"
+
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
-
-#include "serial/PosixComm.h"
-
-namespace posix_comm {
 
 bool SetArbitraryBaudRate(int fd, int baudRate) {
   struct termios2 t {};
@@ -15,5 +13,3 @@ bool SetArbitraryBaudRate(int fd, int baudRate) {
   t.c_ospeed = static_cast<speed_t>(baudRate);
   return ::ioctl(fd, TCSETS2, &t) == 0;
 }
-
-}  // namespace posix_comm

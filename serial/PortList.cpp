@@ -16,7 +16,7 @@ std::vector<PortEntry> TSerial::FtdiEntries() {
   ftdi::Dword count = 0, listed = 0;
   f.ListDevicesCount(&count, nullptr, ftdi::kListNumberOnly);
   f.CreateDeviceInfoList(&listed);
-  const bool connected = PortConnected();
+  const bool connected = FtdiHandle() && PortConnected();
   for (ftdi::Dword i = 0; i < count; ++i) {
     ftdi::Dword flags = 0, type = 0, id = 0, locId = 0;
     char serial[ftdi::kSerialNumberSize + 1] = {};
@@ -42,8 +42,8 @@ std::vector<PortEntry> TSerial::ComEntries(const std::string& root) {
     PortEntry e;
     e.caption = "COM" + std::to_string(port.number) + " - " + port.device;
     e.tag = port.number;
-    e.checked = CommOpen && port.number == PortNumber;
-    if (!CommOpen && port.number == PortNumber) e.caption += " (*)";
+    e.checked = CommOpen() && port.number == PortNumber;
+    if (!CommOpen() && port.number == PortNumber) e.caption += " (*)";
     entries.push_back(e);
   }
   return entries;

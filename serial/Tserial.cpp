@@ -1,10 +1,11 @@
 #include "serial/Tserial.h"
 
 #include "serial/ComPorts.h"
-#include "serial/PosixComm.h"
+#include "serial/FtdiPort.h"
+#include "serial/SerialDevicePort.h"
 
 TSerial::TSerial(const std::string& ftdiLibraryName)
-    : FtdiLibrary(ftdi::Library::Load(ftdiLibraryName)), CommHandle(posix_comm::kNoHandle) {}
+    : FtdiLibrary(ftdi::Library::Load(ftdiLibraryName)) {}
 
 TSerial::~TSerial() {
   PortClose();
@@ -18,9 +19,10 @@ bool TSerial::PortOpen(int n) {
   if (PortNumber < kFtdiBase) {
     PortName = ComDevicePath(PortNumber);
     PortOpenComm();
-    result = CommOpen;
+    result = CommOpen();
   } else if (FtdiLibrary) {
-    result = OpenFtdi(PortNumber - kFtdiBase);
+    port_ = FtdiPort::Open(FtdiLibrary->api(), PortNumber - kFtdiBase, Line());
+    result = port_ != nullptr;
   }
   JustOpened = result;
   return result;
@@ -28,39 +30,26 @@ bool TSerial::PortOpen(int n) {
 
 void TSerial::PortOpenComm() {
   OpenStatus = 0;
-  if (CommHandle == posix_comm::kNoHandle) {
-    CommHandle = PortName.empty() ? posix_comm::kNoHandle : posix_comm::Open(PortName);
-    if (CommHandle == posix_comm::kNoHandle) {
+  if (!CommOpen()) {
+    std::unique_ptr<SerialDevicePort> device =
+        PortName.empty() ? nullptr : SerialDevicePort::Open(PortName);
+    if (!device) {
       OpenStatus = 1;
-      CommOpen = false;
       return;
     }
-    CommOpen = true;
+    port_ = std::move(device);
   }
   // The port counts as open even when configuring it failed; OpenStatus says what failed.
-  switch (posix_comm::Configure(CommHandle, BaudRate, ByteSize, Parity, StopBits)) {
-    case posix_comm::ConfigureResult::kOk:
+  switch (SerialDevice()->Configure(Line())) {
+    case SerialDevicePort::ConfigureResult::kOk:
       break;
-    case posix_comm::ConfigureResult::kReadSettingsFailed:
+    case SerialDevicePort::ConfigureResult::kReadSettingsFailed:
       OpenStatus = 2;
       break;
-    case posix_comm::ConfigureResult::kApplySettingsFailed:
+    case SerialDevicePort::ConfigureResult::kApplySettingsFailed:
       OpenStatus = 3;
       break;
   }
-}
-
-// The rate goes through the divisor: 3 MHz / 78 at 38400 baud, about 38462 baud, which is what
-// the controllers have always been talked to with. The configuration results are not looked
-// at; only the open decides.
-bool TSerial::OpenFtdi(int index) {
-  const ftdi::Api& f = FtdiLibrary->api();
-  const ftdi::Status status = f.Open(index, &FtdiHandle);
-  f.SetDataCharacteristics(FtdiHandle, ByteSize, StopBits == 1 ? 0 : StopBits, Parity);
-  f.SetDivisor(FtdiHandle, static_cast<uint16_t>(3000000 / BaudRate));
-  f.ResetDevice(FtdiHandle);
-  if (status != ftdi::kOk) FtdiHandle = nullptr;
-  return status == ftdi::kOk;
 }
 
 bool TSerial::PortOpenFtdiByDescription(const std::string& description) {
@@ -90,64 +79,39 @@ bool TSerial::PortOpenFtdiByDescription(const std::string& description) {
 }
 
 void TSerial::PortClose() {
-  if (CommOpen) {
-    posix_comm::Close(CommHandle);
-    CommHandle = posix_comm::kNoHandle;
-  }
-  if (FtdiLibrary && FtdiHandle) {
-    FtdiLibrary->api().Close(FtdiHandle);
-    FtdiHandle = nullptr;
-  }
-  CommOpen = false;
+  port_.reset();
   JustOpened = false;
 }
 
+void TSerial::PortAttach(std::unique_ptr<BytePort> port) {
+  PortClose();
+  port_ = std::move(port);
+  JustOpened = port_ != nullptr;
+}
+
+// A vanished device (unplugged converter, closed pseudo-terminal) reads as disconnected.
 bool TSerial::PortConnected() {
-  if (PortNumber <= 0) return false;
-  // A vanished device (unplugged converter, closed pseudo-terminal) reads as disconnected, as
-  // an unplugged FTDI converter does below.
-  if (PortNumber < kFtdiBase) return CommOpen && !posix_comm::HungUp(CommHandle);
-  if (!FtdiLibrary || !FtdiHandle) return false;
-  ftdi::Dword count = 0;
-  return FtdiLibrary->api().GetQueueStatus(FtdiHandle, &count) == ftdi::kOk;
+  return port_ && port_->Connected();
 }
 
 int TSerial::PortRead(unsigned char* buffer, int count) {
-  if (CommOpen) return posix_comm::Read(CommHandle, buffer, count);
-  if (!FtdiLibrary || !FtdiHandle) return -1;
-  const ftdi::Api& f = FtdiLibrary->api();
-  ftdi::Dword queued = 0, read = 0;
-  if (f.GetQueueStatus(FtdiHandle, &queued) != ftdi::kOk) return -1;
-  if (f.Read(FtdiHandle, buffer, static_cast<ftdi::Dword>(count), &read) != ftdi::kOk) return -1;
-  return static_cast<int>(read);
+  return port_ ? port_->Read(buffer, count) : -1;
 }
 
 int TSerial::PortWrite(const unsigned char* buffer, int count) {
-  if (CommOpen) return posix_comm::Write(CommHandle, buffer, count);
-  if (!FtdiLibrary || !FtdiHandle) return -1;
-  ftdi::Dword written = 0;
-  if (FtdiLibrary->api().Write(FtdiHandle, const_cast<unsigned char*>(buffer),
-                               static_cast<ftdi::Dword>(count), &written) != ftdi::kOk)
-    return -1;
-  return static_cast<int>(written);
+  return port_ ? port_->Write(buffer, count) : -1;
 }
 
 int TSerial::PortInQueCount() {
-  if (CommOpen) return posix_comm::InQueueCount(CommHandle);
-  if (!FtdiLibrary || !FtdiHandle) return -1;
-  ftdi::Dword count = 0;
-  if (FtdiLibrary->api().GetQueueStatus(FtdiHandle, &count) != ftdi::kOk) return -1;
-  return static_cast<int>(count);
+  return port_ ? port_->InQueueCount() : -1;
 }
 
 void TSerial::PortPurgeRx() {
-  if (CommOpen) posix_comm::PurgeRx(CommHandle);
-  if (FtdiLibrary && FtdiHandle) FtdiLibrary->api().Purge(FtdiHandle, ftdi::kPurgeRx);
+  if (port_) port_->PurgeRx();
 }
 
 void TSerial::PortPurgeTx() {
-  if (CommOpen) posix_comm::PurgeTx(CommHandle);
-  if (FtdiLibrary && FtdiHandle) FtdiLibrary->api().Purge(FtdiHandle, ftdi::kPurgeTx);
+  if (port_) port_->PurgeTx();
 }
 
 void TSerial::PortOnClick(int& entryTag) {
@@ -161,4 +125,22 @@ void TSerial::PortOnClick(int& entryTag) {
     PortOpen(-1);
     entryTag = 0;
   }
+}
+
+int TSerial::CommHandle() const {
+  const SerialDevicePort* device = SerialDevice();
+  return device ? device->Handle() : SerialDevicePort::kNoHandle;
+}
+
+ftdi::Handle TSerial::FtdiHandle() const {
+  const auto* converter = dynamic_cast<const FtdiPort*>(port_.get());
+  return converter ? converter->Handle() : nullptr;
+}
+
+SerialDevicePort* TSerial::SerialDevice() const {
+  return dynamic_cast<SerialDevicePort*>(port_.get());
+}
+
+LineSettings TSerial::Line() const {
+  return {BaudRate, ByteSize, Parity, StopBits};
 }

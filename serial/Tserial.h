@@ -4,7 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "serial/BytePort.h"
 #include "serial/Ftd2xx.h"
+
+class SerialDevicePort;
+struct LineSettings;
 
 // One entry of a connection menu's port list; the window turns it into a radio item of
 // group 1 that checks itself when clicked.
@@ -14,8 +18,9 @@ struct PortEntry {
   bool checked;
 };
 
-// The byte transport under both device links: a COM port or an FTDI converter, opened,
-// read and written without ever blocking on the line. It knows nothing of frames.
+// The byte transport under both device links: a COM port or an FTDI converter (or a port
+// attached in their place), opened, read and written without ever blocking on the line. It
+// knows nothing of frames.
 class TSerial {
  public:
   static constexpr int kFtdiBase = 1024;
@@ -36,6 +41,9 @@ class TSerial {
   int PortInQueCount();
   void PortPurgeRx();
   void PortPurgeTx();
+  // Closes whatever is open and puts port in its place, as if it had just been opened: tests
+  // and fuzz targets run the links over a memory port this way.
+  void PortAttach(std::unique_ptr<BytePort> port);
 
   // The port entries of a connection menu: FTDI devices first, then COM ports.
   std::vector<PortEntry> PortList(const std::string& root = "");
@@ -43,11 +51,14 @@ class TSerial {
   // fixed Connect/Disconnect entry (tag below 1) rewrites.
   void PortOnClick(int& entryTag);
 
+  // The open COM port's descriptor, or SerialDevicePort::kNoHandle.
+  int CommHandle() const;
+  bool CommOpen() const { return SerialDevice() != nullptr; }
+  // The open FTDI converter's handle, or null.
+  ftdi::Handle FtdiHandle() const;
+
   std::unique_ptr<ftdi::Library> FtdiLibrary;
-  ftdi::Handle FtdiHandle = nullptr;
-  int CommHandle;
   std::string PortName = "Com1";
-  bool CommOpen = false;
   bool JustOpened = false;
   int PortNumber = 0;
   int BaudRate = 38400;
@@ -59,7 +70,11 @@ class TSerial {
   int OpenStatus = 0;
 
  private:
-  bool OpenFtdi(int index);
+  SerialDevicePort* SerialDevice() const;
+  LineSettings Line() const;
   std::vector<PortEntry> FtdiEntries();
   std::vector<PortEntry> ComEntries(const std::string& root);
+
+  // Declared after FtdiLibrary, so an FTDI port is closed before the library goes.
+  std::unique_ptr<BytePort> port_;
 };

@@ -73,7 +73,7 @@ TEST(FtdiTest, OpenSetsTheDivisorAndCarriesBytes) {
   EXPECT_EQ(port.PortRead(buffer, 1), -1);
 
   port.PortClose();
-  EXPECT_EQ(port.FtdiHandle, nullptr) << "a second close has nothing to close";
+  EXPECT_EQ(port.FtdiHandle(), nullptr) << "a second close has nothing to close";
   port.PortClose();
   EXPECT_FALSE(port.PortOpen(1030)) << "no such device";
 }

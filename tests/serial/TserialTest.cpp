@@ -33,7 +33,7 @@ TEST_F(PtyPortTest, BytesTravelBothWaysAndAreCounted) {
   EXPECT_EQ(pty.Read(4), request);
 
   pty.Write({0x56, 0x01, 0x02, 0x03, 0xFF});
-  ASSERT_TRUE(PtyMaster::WaitForInput(port.CommHandle, 5));
+  ASSERT_TRUE(PtyMaster::WaitForInput(port.CommHandle(), 5));
   EXPECT_EQ(port.PortInQueCount(), 5);
   unsigned char buffer[8] = {};
   EXPECT_EQ(port.PortRead(buffer, 3), 3);
@@ -47,7 +47,7 @@ TEST_F(PtyPortTest, BytesTravelBothWaysAndAreCounted) {
 TEST_F(PtyPortTest, PurgeDropsWaitingBytes) {
   ASSERT_TRUE(port.PortOpen(number));
   pty.Write({1, 2, 3});
-  ASSERT_TRUE(PtyMaster::WaitForInput(port.CommHandle, 3));
+  ASSERT_TRUE(PtyMaster::WaitForInput(port.CommHandle(), 3));
   ASSERT_EQ(port.PortInQueCount(), 3);
   port.PortPurgeRx();
   EXPECT_EQ(port.PortInQueCount(), 0);
@@ -92,7 +92,7 @@ bool ExclusiveMode(int fd) {
 // The far end stays open throughout, as the simulated controller keeps it between connections.
 TEST_F(PtyPortTest, ClosedPortCanBeOpenedAgainByAnyone) {
   ASSERT_TRUE(port.PortOpen(number));
-  EXPECT_TRUE(ExclusiveMode(port.CommHandle));
+  EXPECT_TRUE(ExclusiveMode(port.CommHandle()));
   port.PortClose();
 
   const int fd = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -100,7 +100,7 @@ TEST_F(PtyPortTest, ClosedPortCanBeOpenedAgainByAnyone) {
   EXPECT_FALSE(ExclusiveMode(fd)) << "only root gets past the mode we left behind";
   ::close(fd);
   EXPECT_TRUE(port.PortOpen(-1));
-  EXPECT_TRUE(ExclusiveMode(port.CommHandle));
+  EXPECT_TRUE(ExclusiveMode(port.CommHandle()));
 }
 
 TEST_F(PtyPortTest, VanishedDeviceReadsAsNotConnected) {

@@ -99,7 +99,7 @@ class SimLink {
     const int before = link.PortInQueCount();
     const size_t written = write();
     if (written > 0)
-      PtyMaster::WaitForInput(link.CommHandle,
+      PtyMaster::WaitForInput(link.CommHandle(),
                               (before > 0 ? before : 0) + static_cast<int>(written));
   }
 };

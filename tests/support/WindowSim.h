@@ -69,6 +69,6 @@ class WindowSim {
     const int before = link().PortInQueCount();
     const size_t written = write();
     if (written > 0)
-      PtyMaster::WaitForInput(link().CommHandle, std::max(before, 0) + static_cast<int>(written));
+      PtyMaster::WaitForInput(link().CommHandle(), std::max(before, 0) + static_cast<int>(written));
   }
 };

@@ -1,4 +1,4 @@
-#include "serial/PosixComm.h"
+#include "serial/SerialDevicePort.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <chrono>
 
-namespace posix_comm {
+#include "serial/ArbitraryBaud.h"
 
 namespace {
 
@@ -69,61 +69,60 @@ void LowerModemLines(int fd) {
 
 }  // namespace
 
-int Open(const std::string& path) {
+std::unique_ptr<SerialDevicePort> SerialDevicePort::Open(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return kNoHandle;
+  if (fd < 0) return nullptr;
   // Exclusive like a Windows COM handle: a second program (or a second link of ours) must not
   // read half of the controller's replies.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
     ::close(fd);
-    return kNoHandle;
+    return nullptr;
   }
-  return fd;
+  return std::unique_ptr<SerialDevicePort>(new SerialDevicePort(fd));
 }
 
 // A pseudo-terminal keeps its exclusive mode for as long as its far end stays open, so left set
 // it would shut every later open out, ours included, for anyone but root.
-void Close(int fd) {
-  if (fd == kNoHandle) return;
-  ::ioctl(fd, TIOCNXCL);
-  ::flock(fd, LOCK_UN);
-  ::close(fd);
+SerialDevicePort::~SerialDevicePort() {
+  ::ioctl(fd_, TIOCNXCL);
+  ::flock(fd_, LOCK_UN);
+  ::close(fd_);
 }
 
-ConfigureResult Configure(int fd, int baudRate, int byteSize, int parity, int stopBits) {
+SerialDevicePort::ConfigureResult SerialDevicePort::Configure(const LineSettings& line) {
   termios t{};
-  if (::tcgetattr(fd, &t) != 0) return ConfigureResult::kReadSettingsFailed;
+  if (::tcgetattr(fd_, &t) != 0) return ConfigureResult::kReadSettingsFailed;
   ::cfmakeraw(&t);
   t.c_cflag &= ~(CSIZE | CSTOPB | CRTSCTS | HUPCL);
-  t.c_cflag |= CharacterSize(byteSize) | CLOCAL | CREAD;
-  if (stopBits > 1) t.c_cflag |= CSTOPB;
-  ApplyParity(t, parity);
+  t.c_cflag |= CharacterSize(line.byteSize) | CLOCAL | CREAD;
+  if (line.stopBits > 1) t.c_cflag |= CSTOPB;
+  ApplyParity(t, line.parity);
   t.c_iflag &= ~(IXON | IXOFF | IXANY);
   t.c_cc[VMIN] = 0;
   t.c_cc[VTIME] = 0;
-  const speed_t speed = StandardSpeed(baudRate);
+  const speed_t speed = StandardSpeed(line.baudRate);
   if (speed != B0) ::cfsetspeed(&t, speed);
-  if (::tcsetattr(fd, TCSANOW, &t) != 0) return ConfigureResult::kApplySettingsFailed;
-  if (speed == B0 && !SetArbitraryBaudRate(fd, baudRate))
+  if (::tcsetattr(fd_, TCSANOW, &t) != 0) return ConfigureResult::kApplySettingsFailed;
+  if (speed == B0 && !SetArbitraryBaudRate(fd_, line.baudRate))
     return ConfigureResult::kApplySettingsFailed;
-  LowerModemLines(fd);
-  ::tcflush(fd, TCIOFLUSH);
+  LowerModemLines(fd_);
+  ::tcflush(fd_, TCIOFLUSH);
   return ConfigureResult::kOk;
 }
 
-int Read(int fd, unsigned char* buffer, int count) {
+int SerialDevicePort::Read(unsigned char* buffer, int count) {
   if (count <= 0) return 0;
-  const ssize_t n = ::read(fd, buffer, static_cast<size_t>(count));
+  const ssize_t n = ::read(fd_, buffer, static_cast<size_t>(count));
   if (n >= 0) return static_cast<int>(n);
   return (errno == EAGAIN || errno == EINTR) ? 0 : -1;
 }
 
-int Write(int fd, const unsigned char* buffer, int count) {
+int SerialDevicePort::Write(const unsigned char* buffer, int count) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(2 + 2 * count);
   int written = 0;
   while (written < count) {
-    const ssize_t n = ::write(fd, buffer + written, static_cast<size_t>(count - written));
+    const ssize_t n = ::write(fd_, buffer + written, static_cast<size_t>(count - written));
     if (n > 0) {
       written += static_cast<int>(n);
       continue;
@@ -132,27 +131,25 @@ int Write(int fd, const unsigned char* buffer, int count) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) break;
-    pollfd p{fd, POLLOUT, 0};
+    pollfd p{fd_, POLLOUT, 0};
     ::poll(&p, 1, static_cast<int>(left));
   }
   return written;
 }
 
-int InQueueCount(int fd) {
+int SerialDevicePort::InQueueCount() {
   int count = 0;
-  return ::ioctl(fd, FIONREAD, &count) == 0 ? count : -1;
+  return ::ioctl(fd_, FIONREAD, &count) == 0 ? count : -1;
 }
 
-void PurgeRx(int fd) {
-  ::tcflush(fd, TCIFLUSH);
+void SerialDevicePort::PurgeRx() {
+  ::tcflush(fd_, TCIFLUSH);
 }
-void PurgeTx(int fd) {
-  ::tcflush(fd, TCOFLUSH);
-}
-
-bool HungUp(int fd) {
-  pollfd p{fd, 0, 0};
-  return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+void SerialDevicePort::PurgeTx() {
+  ::tcflush(fd_, TCOFLUSH);
 }
 
-}  // namespace posix_comm
+bool SerialDevicePort::Connected() {
+  pollfd p{fd_, 0, 0};
+  return ::poll(&p, 1, 0) <= 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+}
