@@ -299,7 +299,7 @@ void TForm1::FormKeyDown(int key) {
     case Qt::Key_U:
     case Qt::Key_Y:
       if (admin) {
-        link_->BaudRate += key == Qt::Key_U ? 100 : -100;
+        link_->StepBaudRate(key == Qt::Key_U ? 100 : -100);
         link_->OtworzPortComm();
         if (link_->OnTekst && (key == Qt::Key_U || logAction_->isChecked()))
           link_->OnTekst(link_.get(), "BaudRate = " + std::to_string(link_->BaudRate), 255);

@@ -10,7 +10,7 @@ std::unique_ptr<FtdiPort> FtdiPort::Open(const ftdi::Api& api, int index,
   api.SetDataCharacteristics(handle, static_cast<uint8_t>(line.byteSize),
                              static_cast<uint8_t>(line.stopBits == 1 ? 0 : line.stopBits),
                              static_cast<uint8_t>(line.parity));
-  api.SetDivisor(handle, static_cast<uint16_t>(3000000 / line.baudRate));
+  api.SetDivisor(handle, FtdiDivisor(line.baudRate));
   api.ResetDevice(handle);
   return std::unique_ptr<FtdiPort>(new FtdiPort(api, handle));
 }

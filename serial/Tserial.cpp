@@ -2,6 +2,7 @@
 
 #include "serial/ComPorts.h"
 #include "serial/FtdiPort.h"
+#include "serial/LineSettings.h"
 #include "serial/SerialDevicePort.h"
 
 TSerial::TSerial(const std::string& ftdiLibraryName)
@@ -114,6 +115,11 @@ void TSerial::PortPurgeTx() {
   if (port_) port_->PurgeTx();
 }
 
+int TSerial::StepBaudRate(int delta) {
+  BaudRate = ClampBaudRate(int64_t{BaudRate} + delta);
+  return BaudRate;
+}
+
 void TSerial::PortOnClick(int& entryTag) {
   if (entryTag >= 1) {
     PortNumber = entryTag;
@@ -142,5 +148,5 @@ SerialDevicePort* TSerial::SerialDevice() const {
 }
 
 LineSettings TSerial::Line() const {
-  return {BaudRate, ByteSize, Parity, StopBits};
+  return {ClampBaudRate(BaudRate), ByteSize, Parity, StopBits};
 }

@@ -41,6 +41,9 @@ class TSerial {
   int PortInQueCount();
   void PortPurgeRx();
   void PortPurgeTx();
+  // The administrator's step of the rate, kept within what the line can run at; returns the
+  // new rate, which the next open applies.
+  int StepBaudRate(int delta);
   // Closes whatever is open and puts port in its place, as if it had just been opened: tests
   // and fuzz targets run the links over a memory port this way.
   void PortAttach(std::unique_ptr<BytePort> port);
@@ -61,7 +64,7 @@ class TSerial {
   std::string PortName = "Com1";
   bool JustOpened = false;
   int PortNumber = 0;
-  int BaudRate = 38400;
+  int BaudRate = 38400;  // clamped at each open to kMinBaudRate..kMaxBaudRate
   unsigned char ByteSize = 8;
   unsigned char Parity = 0;
   int StopBits = 1;

@@ -78,6 +78,18 @@ TEST(FtdiTest, OpenSetsTheDivisorAndCarriesBytes) {
   EXPECT_FALSE(port.PortOpen(1030)) << "no such device";
 }
 
+TEST(FtdiTest, RatesOutsideTheRangeOpenAtItsEnds) {
+  FakeFtdi fake;
+  fake.AddDevice("MALVER USB", "A1B2C3");
+  TSerial port(FAKE_FTD2XX_PATH);
+  const std::pair<int, int> rateAndDivisor[] = {{0, 65217}, {45, 65217}, {3000001, 1}};
+  for (const auto& [rate, divisor] : rateAndDivisor) {
+    port.BaudRate = rate;
+    EXPECT_TRUE(port.PortOpen(1024)) << rate;
+    EXPECT_EQ(fake.LastDivisor(), divisor) << rate;
+  }
+}
+
 TEST(FtdiTest, OpenByDescriptionKeepsTheLastMatch) {
   FakeFtdi fake;
   fake.AddDevice("Same", "1");
