@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "app/IniFile.h"
-#include "controller/ChartListsData.h"
 #include "controller/Tsterownik.h"
 
 namespace {
@@ -15,9 +14,15 @@ constexpr int kTraceColours = 38;
 constexpr int kFlagGroups = 4;
 constexpr int kFlagsPerGroup = 22;
 
-// The colour keys are named after the records' names in the MALVER list: Color1400 ...
+// The colour key of records 1..38: the name each record has in the MALVER list as it stands
+// in the file's first version, which later renames do not change.
+constexpr int kColourKeys[kTraceColours] = {
+    1400, 1402, 1404, 1406, 1408, 1410, 1412, 1418, 1420, 1422, 1434, 1436, 1430,
+    1432, 1450, 1452, 1454, 1456, 1458, 1460, 1462, 1464, 1501, 1601, 1502, 1602,
+    1503, 1603, 1504, 1604, 1505, 1605, 1506, 1606, 1507, 1607, 1508, 1608};
+
 std::string ColourKey(int record) {
-  return "Color" + std::to_string(charts::kMalverList[static_cast<size_t>(record)].nazwa);
+  return "Color" + std::to_string(kColourKeys[record - 1]);
 }
 
 std::string FlagKey(int group, int entry) {
@@ -75,21 +80,20 @@ Configuration ReadConfiguration(const std::string& path, TSterownik& link, int s
   c.state = ini.ReadInteger("1", "WState", c.state);
 
   for (int r = 1; r <= kTraceColours; ++r)
-    link.KoloryWykresow[r - 1] = static_cast<uint32_t>(
-        ini.ReadInteger("2", ColourKey(r), static_cast<int>(link.KoloryWykresow[r - 1])));
+    link.SetStoredTraceColour(
+        r, static_cast<uint32_t>(
+               ini.ReadInteger("2", ColourKey(r), static_cast<int>(link.KoloryWykresow()[r - 1]))));
 
   c.checkBox1 = ini.ReadInteger("3", "CheckBox1", c.checkBox1);
   c.checkBox2 = ini.ReadInteger("3", "CheckBox2", c.checkBox2);
   c.button4 = ini.ReadInteger("3", "Button4", c.button4);
   c.button5 = ini.ReadInteger("3", "Button5", c.button5);
 
-  for (int g = 1; g <= kFlagGroups; ++g) {
-    for (int entry = 1; entry <= kFlagsPerGroup; ++entry) {
-      uint8_t& stored = link.ObrazSterownika[img::FlagiWykresow - 1 +
-                                             (g - 1) * img::kTraceFlagGroupStride + entry];
-      stored = static_cast<uint8_t>(ini.ReadInteger("4", FlagKey(g, entry), stored));
-    }
-  }
+  for (int g = 1; g <= kFlagGroups; ++g)
+    for (int entry = 1; entry <= kFlagsPerGroup; ++entry)
+      link.SetStoredTraceFlags(g, entry,
+                               static_cast<uint8_t>(ini.ReadInteger(
+                                   "4", FlagKey(g, entry), link.StoredTraceFlags(g, entry))));
   return c;
 }
 
@@ -108,11 +112,12 @@ bool WriteConfiguration(const std::string& path, const Configuration& c, const T
     ini.WriteInteger("1", "WWidth", c.width);
     ini.WriteInteger("1", "WHeight", c.height);
   }
-  const int group = img::TraceFlagGroup(link.Rodzina());
-  const bool lists = group != 0 && link.ListaWykresow.size() > kTraceColours;
+  const int group = link.Traits().traceFlagGroup;
+  const std::vector<Wykres>& definitions = link.ListaWykresow();
+  const bool lists = group != 0 && definitions.size() > kTraceColours;
   if (lists)
     for (int r = 1; r <= kTraceColours; ++r)
-      ini.WriteInteger("2", ColourKey(r), static_cast<int>(link.ListaWykresow[r].kolor));
+      ini.WriteInteger("2", ColourKey(r), static_cast<int>(definitions[r].kolor));
   ini.WriteInteger("3", "CheckBox1", c.checkBox1);
   ini.WriteInteger("3", "CheckBox2", c.checkBox2);
   ini.WriteInteger("3", "CheckBox3", c.checkBox3);
@@ -120,6 +125,6 @@ bool WriteConfiguration(const std::string& path, const Configuration& c, const T
   ini.WriteInteger("3", "Button5", c.button5);
   if (lists)
     for (int entry = 1; entry <= kFlagsPerGroup; ++entry)
-      ini.WriteInteger("4", FlagKey(group, entry), link.ListaWykresow[entry].flagi);
+      ini.WriteInteger("4", FlagKey(group, entry), definitions[entry].flagi);
   return ini.Save(path);
 }

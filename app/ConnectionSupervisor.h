@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 class TSterownik;
 
 // The main window's one-second watch over the controller link: a lost connection is declared
@@ -20,10 +22,17 @@ class ConnectionSupervisor {
   // A controller has just identified: its loss will be announced with a beep.
   void Connected() { beepPending_ = true; }
 
+  // After opening the port: true when the installer is to be asked whether to give up, which
+  // happens for an open that failed slowly, and then only every tenth time.
+  bool AskToGiveUp(bool opened, int64_t tookMs);
+  // The installer wants to go on trying.
+  void GoOnTrying() { slowFailures_ = 1; }
+
   int tick() const { return tick_; }
 
  private:
   int tick_ = 0;     // 0..7
   int seconds_ = 0;  // 0..5
   bool beepPending_ = false;
+  int slowFailures_ = 0;
 };

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
+
+#include "files/FileIo.h"
 
 namespace {
+
+// A configuration file is a few kilobytes; anything much larger is not one.
+constexpr size_t kLargestFile = 1024 * 1024;
 
 std::string Trimmed(const std::string& s) {
   const size_t begin = s.find_first_not_of(" \t\r");
@@ -24,11 +28,18 @@ bool SameName(const std::string& a, const std::string& b) {
 
 bool IniFile::Load(const std::string& path) {
   sections_.clear();
-  std::ifstream in(path);
-  if (!in) return false;
-  std::string line;
-  while (std::getline(in, line)) {
-    line = Trimmed(line);
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(path, bytes, kLargestFile).ok) return false;
+  Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return true;
+}
+
+void IniFile::Parse(std::string_view text) {
+  sections_.clear();
+  while (!text.empty()) {
+    const size_t end = std::min(text.find('\n'), text.size());
+    const std::string line = Trimmed(std::string(text.substr(0, end)));
+    text.remove_prefix(std::min(end + 1, text.size()));
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
       sections_.push_back({line.substr(1, line.size() - 2), {}});
@@ -39,18 +50,20 @@ bool IniFile::Load(const std::string& path) {
     sections_.back().entries.emplace_back(Trimmed(line.substr(0, equals)),
                                           Trimmed(line.substr(equals + 1)));
   }
-  return true;
+}
+
+std::string IniFile::Text() const {
+  std::string text;
+  for (const Section& section : sections_) {
+    text += '[' + section.name + "]\r\n";
+    for (const auto& [key, value] : section.entries)
+      text += key + '=' + value + "\r\n";
+  }
+  return text;
 }
 
 bool IniFile::Save(const std::string& path) const {
-  std::ofstream out(path, std::ios::trunc);
-  for (const Section& section : sections_) {
-    out << '[' << section.name << "]\r\n";
-    for (const auto& [key, value] : section.entries)
-      out << key << '=' << value << "\r\n";
-  }
-  out.close();
-  return static_cast<bool>(out);
+  return WriteFileAtomically(path, Text()).ok;
 }
 
 IniFile::Section* IniFile::Find(const std::string& name) {

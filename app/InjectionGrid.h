@@ -6,6 +6,8 @@
 #include "app/PanelColours.h"
 
 class TSterownik;
+struct DecodedStatus;
+struct InjectionRow;
 
 // The per-injector petrol and gas injection times, with each channel's switch-off box.
 class InjectionGrid : public QWidget {
@@ -20,7 +22,7 @@ class InjectionGrid : public QWidget {
   void SetCollapsed(bool collapsed);
   bool Collapsed() const { return collapsed_; }
   // Times of the last status frame; true when a cell changed (or the row count did).
-  bool UpdateTimes(const uint8_t* frame, int length);
+  bool UpdateTimes(const DecodedStatus& status);
   void SetColours(const PanelColours& colours);
   void SetVariant(int variant);
   void SetRowHeight(int height);
@@ -36,11 +38,7 @@ class InjectionGrid : public QWidget {
 
  private:
   std::array<int, 4> ColumnWidths() const;
-  QString ChannelLabel(int row) const;
-  QString CylinderText(int row) const;
-  QColor ChannelColour(int row) const;
-  bool SwitchOffBox(int row) const;
-  void PaintValue(QPainter& p, const QRect& cell, int row, int column);
+  void PaintValue(QPainter& p, const QRect& cell, const InjectionRow& look, int row, bool petrol);
 
   TSterownik& link_;
   int rows_ = 0;

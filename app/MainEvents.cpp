@@ -13,11 +13,12 @@
 #include <QToolButton>
 
 #include "app/ChannelList.h"
-#include "app/ErrorList.h"
+#include "app/EventRefresh.h"
 #include "app/RightPanel.h"
 #include "app/Unit7.h"
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
+#include "controller/ErrorList.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
@@ -29,73 +30,44 @@ constexpr int kDiagnosticsTab = 3;
 
 }  // namespace
 
-void TForm1::Zdarzenie(int kind, int code, int aux, int length) {
-  switch (kind) {
-    case 0:
-      if ((code & 0xF0) == 0x90) {
-        if (length > 4) StatusFrame(length);
-      } else if (code == 0x82) {
-        ShowErrorList(length);
-      } else if (code == 0x86 || code == 0xE8 || code == 0xF8) {
-        RebuildPanels();
-      } else if (code == 0x81 || code == 0xBE) {
-        AdaptToController();
-        const bool adminMenu = adminMenuAction_->isVisible();
-        setWindowTitle(Q(IdentifiedTitle(baseTitle_.toStdString(), *link_, adminMenu)));
-        if (code == 0x81) ShowConnected();
-      }
-      break;
-    case 2:
-      CalibrationEvent(code, aux);
-      break;
-    case 3:
-      if (code == 0) setWindowTitle(baseTitle_);
-      break;
-    case 4:
-      connectTag_ = -1;
-      setWindowTitle(Q(FileTitle(baseTitle_.toStdString(), *link_, loadedFileName_)));
-      AdaptToController();
-      RebuildPanels();
-      break;
-    case 6:
-      rightPanel_->UpdateFromFrame(link_->BuforOdbioru.data(), 128);
-      break;
-    default:
-      break;
+void TForm1::Zdarzenie(const LinkEvent& event) {
+  const Refresh r = RefreshFor(event);
+  if (r.statusFrame) ShowStatus(*event.status);
+  if (r.replayedRecord) rightPanel_->UpdateFromStatus(*event.status);
+  if (r.errorList) WriteLines(errors_, ErrorListLines(event.frame, *link_));
+  if (r.panels) RebuildPanels();
+  if (r.identity) {
+    AdaptToController();
+    const bool adminMenu = adminMenuAction_->isVisible();
+    setWindowTitle(Q(IdentifiedTitle(baseTitle_.toStdString(), *link_, adminMenu)));
+  }
+  if (r.connected) ShowConnected();
+  if (r.calibration) CalibrationEvent(static_cast<CalibrationState>(event.code), event.aux);
+  if (r.baseTitle) setWindowTitle(baseTitle_);
+  if (r.fileLoaded) {
+    connectTag_ = -1;
+    setWindowTitle(Q(FileTitle(baseTitle_.toStdString(), *link_, loadedFileName_)));
+    AdaptToController();
+    RebuildPanels();
   }
 }
 
-// Every status frame: the work state, the panels, and the controller's messages.
-void TForm1::StatusFrame(int length) {
-  const uint8_t* frame = link_->BuforOdbioru.data();
-  const int status = frame[10] | frame[11] << 8;
-  SetStatusPanel(Q(link_->StrStanPracy(status, 1)), Qt::black,
-                 ToQColor(link_->KolorStanuPracy(status)), 10);
-  const int family = link_->Rodzina();
-  if (img::IsGasControllerFamily(family) && (frame[11] & 3) == 3 && supervisor_.tick() % 2 == 1) {
-    const StatusEvent event = StatusEventText(frame, family);
-    if (event.textId != 0)
-      SetStatusPanel(Q(LangText(event.textId)), ToQColor(event.colour), kStatusBackground, 8);
-  }
-  rightPanel_->UpdateFromFrame(frame, length);
+// Every status frame: the work state (alternating with the event text at the blink phase),
+// the panels, and the controller's messages.
+void TForm1::ShowStatus(const DecodedStatus& status) {
+  SetStatusPanel(Q(LangText(status.workState.longText)), Qt::black,
+                 ToQColor(status.workState.colour), 10);
+  if (status.event.textId != 0 && supervisor_.tick() % 2 == 1)
+    SetStatusPanel(Q(LangText(status.event.textId)), ToQColor(status.event.colour),
+                   kStatusBackground, 8);
+  rightPanel_->UpdateFromStatus(status);
   if (largePrint_->isVisible()) largePrint_->update();
-  switch (frame[6]) {
-    case 0xF0: {
-      const std::string message = link_->StrInfoPracy(frame);
-      AddInformation(message);
-      rightPanel_->ShowOption(Q(message), QColor());
-      bannerSeconds_ = 4;
-      break;
-    }
-    case 0xF3:
-    case 0xF4:
-      AddInformation(LangText(3810));
-      break;
-    case 0xEF:
-      link_->ObrazSterownika[img::Eeprom2] = frame[7];
-      break;
-    default:
-      break;
+  if (status.information == InformationLine::None) return;
+  const std::string message = link_->StrInfoPracy(status);
+  AddInformation(message);
+  if (status.information == InformationLine::Message) {
+    rightPanel_->ShowOption(Q(message), QColor());
+    bannerSeconds_ = 4;
   }
 }
 
@@ -114,10 +86,6 @@ void TForm1::WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines) {
     edit->setFontPointSize(line.size);
     edit->append(Q(line.text));
   }
-}
-
-void TForm1::ShowErrorList(int length) {
-  WriteLines(errors_, ErrorListLines(link_->BuforOdbioru.data(), length, *link_));
 }
 
 void TForm1::RebuildPanels() {
@@ -147,7 +115,8 @@ void TForm1::AdaptToController() {
   for (int t = 0; t < 6; ++t)
     tabButtons_[static_cast<size_t>(t)]->setEnabled(!l.diagnosticsOnly || t == kDiagnosticsTab);
   if (l.unknownDevice)
-    ui_->MessageBox(LangText(2154) + " " + std::to_string(link_->Rodzina()), mb::kOk);
+    ui_->MessageBox(LangText(2154) + " " + std::to_string(static_cast<int>(link_->Rodzina())),
+                    mb::kOk);
   SelectTab(l.diagnosticsOnly ? kDiagnosticsTab : 0);
   RebuildPanels();
 }
@@ -162,32 +131,32 @@ void TForm1::SelectTab(int tab) {
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
     b->setPalette(p);
   }
-  if (link_->Rodzina() == 0) {
+  if (link_->Rodzina() == Family::Unknown) {
     centre_->setCurrentWidget(emptyPage_);
     return;
   }
   centre_->setCurrentWidget(tab == kDiagnosticsTab ? diagnosticsPage_ : emptyPage_);
   SetLeftPanelCollapsed(!(tab == 1 || tab == 4));
-  if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(0x2);
+  if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(CommandBit::ReadErrors);
 }
 
-void TForm1::CalibrationEvent(int code, int aux) {
+void TForm1::CalibrationEvent(CalibrationState state, int aux) {
   progress_->setValue(aux);
-  switch (code) {
-    case 1:
+  switch (state) {
+    case CalibrationState::Started:
       progress_->setValue(0);
       progress_->show();
       break;
-    case 3:
+    case CalibrationState::Finished:
       progress_->hide();
       ui_->MessageBox(LangText(1293) + "\n" + LangText(1294) + "\n" + LangText(1295),
                       mb::kIconInformation);
       break;
-    case 4:
+    case CalibrationState::Aborted:
       progress_->hide();
       ui_->MessageBox(LangText(1292), mb::kIconStop);
       break;
-    case 5:
+    case CalibrationState::Stopped:
       progress_->hide();
       break;
     default:
@@ -228,16 +197,11 @@ void TForm1::OtworzPort() {
   const bool opened = link_->OtworzPortComm();
   const qint64 took = timer.elapsed();
   QApplication::restoreOverrideCursor();
-  if (opened) {
-    slowFailures_ = 0;
-  } else if (took > 3000) {
-    if (slowFailures_ != 0) {
-      slowFailures_ = (slowFailures_ + 1) % 10;
-    } else if (LangMessageBox(*ui_, 2155, mb::kYesNo | mb::kIconExclamation) == mb::kIdYes) {
+  if (supervisor_.AskToGiveUp(opened, took)) {
+    if (LangMessageBox(*ui_, 2155, mb::kYesNo | mb::kIconExclamation) == mb::kIdYes)
       connectTag_ = -1;
-    } else {
-      slowFailures_ = 1;
-    }
+    else
+      supervisor_.GoOnTrying();
   }
   if (!opened) ShowNoConnection();
   QApplication::processEvents();
@@ -273,7 +237,7 @@ void TForm1::FormKeyDown(int key) {
   if (functionKey && link_->BlokujZakladki()) return;
   switch (key) {
     case Qt::Key_Space:
-      link_->RozkazDoSterownika(0x40);
+      link_->RozkazDoSterownika(CommandBit::FuelChangeAuto);
       break;
     case Qt::Key_Home:
       link_->KasujBledyObd();
@@ -299,10 +263,10 @@ void TForm1::FormKeyDown(int key) {
     case Qt::Key_U:
     case Qt::Key_Y:
       if (admin) {
-        link_->StepBaudRate(key == Qt::Key_U ? 100 : -100);
+        const int rate = link_->StepBaudRate(key == Qt::Key_U ? 100 : -100);
         link_->OtworzPortComm();
         if (link_->OnTekst && (key == Qt::Key_U || logAction_->isChecked()))
-          link_->OnTekst(link_.get(), "BaudRate = " + std::to_string(link_->BaudRate), 255);
+          link_->OnTekst(link_.get(), "BaudRate = " + std::to_string(rate), log_colour::kRed);
       }
       break;
     case Qt::Key_V:
@@ -310,7 +274,7 @@ void TForm1::FormKeyDown(int key) {
       break;
     case Qt::Key_F11:
       if (link_->PolaczonyPortComm())
-        link_->RozkazDoSterownika(0x80);
+        link_->RozkazDoSterownika(CommandBit::FuelChangeFast);
       else
         OtworzPort();
       break;

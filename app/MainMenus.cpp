@@ -98,10 +98,10 @@ void TForm1::BuildAdminMenu() {
   });
   QAction* live = adminMenu_->addAction(QStringLiteral("    Param. bieżące"));
   live->setCheckable(true);
-  connect(live, &QAction::toggled, this, [this](bool on) { link_->LogParamBiez = on; });
+  connect(live, &QAction::toggled, this, [this](bool on) { link_->SetLogParamBiez(on); });
   QAction* obd = adminMenu_->addAction(QStringLiteral("    Dane z OBD"));
   obd->setCheckable(true);
-  connect(obd, &QAction::toggled, this, [this](bool on) { link_->LogDaneObd = on; });
+  connect(obd, &QAction::toggled, this, [this](bool on) { link_->SetLogDaneObd(on); });
   adminMenu_->addSeparator();
   for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(1200, 900), QSize(1200, 675),
                            QSize(1200, 575), QSize(1366, 768)}) {
@@ -169,9 +169,7 @@ void TForm1::SetViewLevel(int level) {
   // The basic levels always show the right panel with the main readings.
   if (level <= 1) {
     SetRightPanelCollapsed(false);
-    for (int entry : {1, 3, 4, 6, 7})
-      if (entry < static_cast<int>(link_->ListaWykresow.size()))
-        link_->ListaWykresow[static_cast<size_t>(entry)].flagi |= 0x30;
+    link_->ShowBasicReadings();
   }
   rightPanel_->Rebuild();
   channels_->update();
@@ -186,29 +184,28 @@ void TForm1::SetColourScheme(int scheme) {
 void TForm1::ToggleAdministrator() {
   adminLevel_ = (adminLevel_ & 1) ? 0 : 1;
   adminMenuAction_->setVisible(false);
-  link_->ParamAdmin = false;
+  link_->SetParamAdmin(false);
   RefreshForAdministratorLevel();
 }
 
 void TForm1::ToggleSecondAdministratorLevel() {
   adminLevel_ ^= 2;
   adminMenuAction_->setVisible(!adminMenuAction_->isVisible());
-  link_->ParamAdmin = !link_->ParamAdmin;
+  link_->SetParamAdmin(!link_->ParamAdmin());
   RefreshForAdministratorLevel();
 }
 
 void TForm1::RefreshForAdministratorLevel() {
   SetViewLevel(viewLevel_);
   ApplyTexts();
-  if (link_->Rodzina() != 0) SelectTab(0);
+  if (link_->Rodzina() != Family::Unknown) SelectTab(0);
 }
 
 void TForm1::ShowParameterList() {
   largePrint_->hide();
   TFormParam list(*link_, colours_, this);
   list.exec();
-  for (Wykres& w : link_->ListaWykresow)
-    w.ostatnia = -999.0;
+  link_->ForgetShownValues();
   rightPanel_->Rebuild();
 }
 

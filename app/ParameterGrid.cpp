@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kReadings = 0x20;
-
 // The largest point size from `largest` down to 7 at which `text` plus a margin fits width and
 // "Tg" fits the row; `current` when none does.
 int FittingSize(QFont font, const QString& text, int margin, int width, int rowHeight, int largest,
@@ -31,27 +29,43 @@ ParameterGrid::ParameterGrid(TSterownik& link, QWidget* parent) : QWidget(parent
   Rebuild();
 }
 
-int ParameterGrid::Definition(int row) const {
-  return link_.PodajPozycje(kReadings, row);
+std::vector<int> ParameterGrid::ShownDefinitions() const {
+  std::vector<int> shown;
+  for (int n = 0; n < link_.PodajIleParamBiez(ChartPlace::Readings); ++n)
+    shown.push_back(link_.PodajPozycje(ChartPlace::Readings, n));
+  return shown;
+}
+
+// A row stays drawable when the link rebuilt its list before the grid followed it.
+const Wykres& ParameterGrid::DefinitionOf(int row) const {
+  static const Wykres kNone{};
+  const size_t definition = static_cast<size_t>(definitions_[static_cast<size_t>(row)]);
+  const std::vector<Wykres>& list = link_.ListaWykresow();
+  return definition < list.size() ? list[definition] : kNone;
 }
 
 QString ParameterGrid::NameText(int row) const {
-  return Q(LangText(link_.ListaWykresow[static_cast<size_t>(Definition(row))].nazwa));
+  return Q(LangText(DefinitionOf(row).nazwa));
 }
 
 void ParameterGrid::Rebuild() {
-  values_.assign(static_cast<size_t>(link_.PodajIleParamBiez(kReadings)), QString());
-  for (int row = 0; row < RowCount(); ++row)
-    link_.ListaWykresow[static_cast<size_t>(Definition(row))].ostatnia = -999.0;
+  definitions_ = ShownDefinitions();
+  values_.assign(definitions_.size(), QString());
+  link_.ForgetShownValues();
   setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
   FitFonts();
   update();
 }
 
 bool ParameterGrid::UpdateValues() {
+  // The installer may pick other readings while frames keep coming in.
+  if (ShownDefinitions() != definitions_) {
+    Rebuild();
+    emit RowsChanged();
+  }
   bool changed = false;
   for (int row = 0; row < RowCount(); ++row) {
-    const std::string text = link_.StrParamBiez(kReadings, row);
+    const std::string text = link_.StrParamBiez(ChartPlace::Readings, row);
     if (text.empty()) continue;
     values_[static_cast<size_t>(row)] = Q(text);
     changed = true;
@@ -88,7 +102,7 @@ void ParameterGrid::FitFonts() {
   int widestPixels = -1;
   const QFontMetrics metrics(nameFont_);
   for (int row = 0; row < RowCount(); ++row) {
-    const Wykres& w = link_.ListaWykresow[static_cast<size_t>(Definition(row))];
+    const Wykres& w = DefinitionOf(row);
     const QString text = Q(LangText(w.nazwa) + LangText(w.jednostka));
     if (metrics.horizontalAdvance(text) > widestPixels) {
       widestPixels = metrics.horizontalAdvance(text);
@@ -107,7 +121,7 @@ void ParameterGrid::paintEvent(QPaintEvent*) {
   const int nameWidth = width() * 65 / 100;
   const int valueWidth = width() - nameWidth - 1;
   for (int row = 0; row < RowCount(); ++row) {
-    const Wykres& w = link_.ListaWykresow[static_cast<size_t>(Definition(row))];
+    const Wykres& w = DefinitionOf(row);
     const int top = row * (rowHeight_ + 1);
     const QRect name(0, top, nameWidth, rowHeight_);
     const QRect value(nameWidth + 1, top, valueWidth, rowHeight_);

@@ -6,6 +6,7 @@
 #include "app/PanelColours.h"
 
 class TSterownik;
+struct Wykres;
 
 // The readings panel: one row per live parameter of the readings set (flag 0x20), name with
 // unit on the left, value on the right.
@@ -18,16 +19,18 @@ class ParameterGrid : public QWidget {
   // Rows follow the link's definitions; values start blank.
   void Rebuild();
   // Writes the values that changed in the last status frame; true when something changed.
+  // Rows that no longer match the definitions shown are rebuilt first.
   bool UpdateValues();
   void SetColours(const PanelColours& colours);
   void SetVariant(int variant);
   void SetRowHeight(int height);
-  int RowCount() const { return static_cast<int>(values_.size()); }
+  int RowCount() const { return static_cast<int>(definitions_.size()); }
   QString ValueText(int row) const { return values_[static_cast<size_t>(row)]; }
   QString NameText(int row) const;
 
  signals:
   void RowDoubleClicked(int row);
+  void RowsChanged();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -36,9 +39,11 @@ class ParameterGrid : public QWidget {
 
  private:
   void FitFonts();
-  int Definition(int row) const;
+  std::vector<int> ShownDefinitions() const;
+  const Wykres& DefinitionOf(int row) const;
 
   TSterownik& link_;
+  std::vector<int> definitions_;  // the definition of each row
   std::vector<QString> values_;
   PanelColours colours_{};
   int variant_ = 0;

@@ -116,6 +116,7 @@ RightPanel::RightPanel(TSterownik& link, QWidget* parent) : QWidget(parent), lin
   connect(injectionVariantButton_, &QToolButton::clicked, this,
           [this] { SetVariants(parameterVariant_, (injectionVariant_ + 1) % 2); });
   connect(injections_, &InjectionGrid::RowsChanged, this, &RightPanel::LayOut);
+  connect(parameters_, &ParameterGrid::RowsChanged, this, &RightPanel::LayOut);
   ForgetLeds();
   DrawObdPicture();
 }
@@ -192,46 +193,38 @@ void RightPanel::LayOut() {
 }
 
 void RightPanel::ForgetLeds() {
-  leds13_ = leds14_ = -1;
+  ledsDrawn_ = false;
   controllerImage_->setPixmap(QPixmap::fromImage(ControllerPicture({})));
 }
 
-void RightPanel::DrawLeds(uint8_t byte13, uint8_t byte14) {
-  if (byte13 == leds13_ && byte14 == leds14_) return;
-  leds13_ = byte13;
-  leds14_ = byte14;
-  controllerImage_->setPixmap(QPixmap::fromImage(ControllerPicture(LedColours(byte13, byte14))));
+void RightPanel::DrawLeds(const std::array<uint32_t, 7>& leds) {
+  if (ledsDrawn_ && leds == leds_) return;
+  leds_ = leds;
+  ledsDrawn_ = true;
+  controllerImage_->setPixmap(QPixmap::fromImage(ControllerPicture(leds)));
 }
 
-void RightPanel::UpdateFromFrame(const uint8_t* frame, int length) {
+void RightPanel::UpdateFromStatus(const DecodedStatus& status) {
   parameters_->UpdateValues();
-  injections_->UpdateTimes(frame, length);
-  DrawLeds(frame[13], frame[14]);
-  UpdateObd(frame, length);
+  injections_->UpdateTimes(status);
+  if (status.hasLeds) DrawLeds(status.leds);
+  UpdateObd(status);
 }
 
-void RightPanel::UpdateObd(const uint8_t* frame, int length) {
-  const int word = length >= 103 ? frame[92] + 256 * frame[93] : 0;
+void RightPanel::UpdateObd(const DecodedStatus& status) {
+  const int word = status.obd.hasWord ? status.obd.word : 0;
   bool changed = word != obdStatusWord_;
   obdStatusWord_ = word;
-  if (length >= 103 && frame[103] == 4) {
-    const int count = frame[104] / 16;
-    if (count != ecuCount_) {
-      ecuCount_ = count;
-      for (int i = 0; i < 4; ++i) {
-        const uint8_t* a = frame + 105 + 4 * i;
-        ecuAddresses_[static_cast<size_t>(i)] =
-            static_cast<uint32_t>(a[0]) << 24 | a[1] << 16 | a[2] << 8 | a[3];
-      }
-      changed = true;
-    }
+  if (status.obd.reportsEcus && status.obd.ecuCount != ecuCount_) {
+    ecuCount_ = status.obd.ecuCount;
+    ecuAddresses_ = status.obd.ecuAddresses;
+    changed = true;
   }
   if (changed) DrawObdPicture();
 }
 
 void RightPanel::DrawObdPicture() {
-  const int family = link_.Rodzina();
-  const bool shown = pictureRow_->width() > 100 && (family == 2 || family == 5 || family == 255);
+  const bool shown = pictureRow_->width() > 100 && link_.Traits().obdShown;
   const ObdState state = ObdStateOf(obdStatusWord_, -1, ecuAddresses_.data(), ecuCount_);
   obdText_->setText(shown ? Q(state.text) : QString());
   obdImage_->setPixmap(shown ? FittedObdPicture(ObdPictureImage(state.picture),

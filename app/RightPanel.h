@@ -9,6 +9,7 @@ class QLabel;
 class QToolButton;
 class TSterownik;
 class ParameterGrid;
+struct DecodedStatus;
 class InjectionGrid;
 
 // The right side of the main window: the controller picture with its LEDs, the OBD picture,
@@ -24,7 +25,7 @@ class RightPanel : public QWidget {
   // The link's definitions or injector count changed: rows anew, every value shown afresh.
   void Rebuild();
   // Values, times, LEDs and the OBD state of one status frame.
-  void UpdateFromFrame(const uint8_t* frame, int length);
+  void UpdateFromStatus(const DecodedStatus& status);
   void LayOut();
   void ForgetLeds();
   void SetVariants(int parameters, int injections);
@@ -47,8 +48,8 @@ class RightPanel : public QWidget {
   void resizeEvent(QResizeEvent*) override;
 
  private:
-  void DrawLeds(uint8_t byte13, uint8_t byte14);
-  void UpdateObd(const uint8_t* frame, int length);
+  void DrawLeds(const std::array<uint32_t, 7>& leds);
+  void UpdateObd(const DecodedStatus& status);
   void DrawObdPicture();
 
   TSterownik& link_;
@@ -69,7 +70,8 @@ class RightPanel : public QWidget {
   PanelColours colours_{};
   int parameterVariant_ = 0;
   int injectionVariant_ = 0;
-  int leds13_ = -1, leds14_ = -1;
+  std::array<uint32_t, 7> leds_{};
+  bool ledsDrawn_ = false;
   int obdStatusWord_ = 0;
   int ecuCount_ = 0;
   std::array<uint32_t, 4> ecuAddresses_{};

@@ -42,10 +42,8 @@ void TForm1::FormCreate() {
   baseTitle_ = MainWindowCaption();
   setWindowTitle(baseTitle_);
   link_ = std::make_unique<TSterownik>(*ui_, clock_, setup_.ftdiLibrary);
-  link_->OnZdarzenie = [this](int kind, int code, int aux, int length) {
-    Zdarzenie(kind, code, aux, length);
-  };
-  DecimalSeparator = QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+  link_->OnZdarzenie = [this](const LinkEvent& event) { Zdarzenie(event); };
+  link_->SetDecimalSeparator(QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.');
   admin_ = new TFormAdmin(this);
 
   BuildWindow();
@@ -218,12 +216,9 @@ void TForm1::ApplyTexts() {
   colourMenu_->setTitle(Q(LangText(1160)));
   documentationMenu_->setTitle(Q(LangText(1170)));
   helpMenu_->setTitle(Q(LangText(1180)));
-  const int language = Texts().LanguageIndex;
-  for (int i = 0; i < 14; ++i) {
-    Texts().LanguageIndex = i;
-    languageActions_[static_cast<size_t>(i)]->setText(Q(LangText(1000)));
-  }
-  Texts().LanguageIndex = language;
+  // Each language is named in itself.
+  for (int i = 0; i < TextTable::kLanguageCount; ++i)
+    languageActions_[static_cast<size_t>(i)]->setText(Q(Texts().Text(1000, i)));
   for (int i = 0; i < 3; ++i)
     viewActions_[static_cast<size_t>(i)]->setText(Q(LangText(1151 + i)));
   for (int i = 0; i < 6; ++i)
@@ -340,20 +335,18 @@ void TForm1::showEvent(QShowEvent* event) {
   extendedTabs_ = false;
   uint32_t workstation = 0;
   if (WorkstationIdentifier(workstation, setup_.machineIdFile)) {
-    link_->IdentWlasny = workstation;
+    link_->SetWorkstation(workstation);
     adminLevel_ = IsAdministratorWorkstation(workstation) ? 1 : 0;
     extendedTabs_ = HasExtendedTabs(workstation);
   }
   const QDate today = QDate::currentDate();
-  link_->DataRok = today.year() - 2000;
-  link_->DataMiesiac = today.month();
-  link_->DataDzien = today.day();
+  link_->SetToday(today.year(), today.month(), today.day());
   RefreshForAdministratorLevel();
   ShowNoConnection();
   if (setup_.timers) {
     oneSecondTimer_.start();
     startupTimer_.start();
-    linkTimer_.start(link_->TimerInterval);
+    linkTimer_.start(link_->TimerInterval());
   }
   if (setup_.port > 0) OtworzPort();
   if (std::filesystem::exists("varoro")) QProcess::startDetached(QStringLiteral("./varoro"), {});
@@ -401,5 +394,5 @@ void TForm1::StartupTick() {
 
 void TForm1::LinkTick() {
   link_->Timer1OnTimer();
-  linkTimer_.start(link_->TimerInterval);
+  linkTimer_.start(link_->TimerInterval());
 }

@@ -12,6 +12,7 @@
 #include "app/KeyBuffers.h"
 #include "app/PanelColours.h"
 #include "controller/Clock.h"
+#include "controller/Protocol.h"
 #include "serial/Ftd2xx.h"
 
 class QAction;
@@ -28,6 +29,8 @@ class TFormAdmin;
 class TForm7;
 class TSterownik;
 class UiServices;
+struct DecodedStatus;
+struct LinkEvent;
 struct ListLine;
 
 // What the main window is started with; tests give their own folders and window services.
@@ -68,7 +71,7 @@ class TForm1 : public QMainWindow {
   TFormAdmin& adminLog() { return *admin_; }
 
   // The controller's events (the link's OnZdarzenie).
-  void Zdarzenie(int kind, int code, int aux, int length);
+  void Zdarzenie(const LinkEvent& event);
   // The one-second supervision (Timer1Timer).
   void OneSecond();
   // The port-opening procedure of the connection menu and the reconnection.
@@ -104,14 +107,13 @@ class TForm1 : public QMainWindow {
   void FormKeyDown(int key);
   void StartupTick();
   void LinkTick();
-  void StatusFrame(int length);
+  void ShowStatus(const DecodedStatus& status);
   void AdaptToController();
   void ShowConnected();
   void ShowNoConnection();
-  void ShowErrorList(int length);
   void AddInformation(const std::string& text);
   void RebuildPanels();
-  void CalibrationEvent(int code, int aux);
+  void CalibrationEvent(CalibrationState state, int aux);
   void SetStatusPanel(const QString& text, const QColor& text_colour, const QColor& background,
                       int points);
   void WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines);
@@ -138,7 +140,6 @@ class TForm1 : public QMainWindow {
   int zakladka_ = 0;
   int connectTag_ = 0;  // the connection menu's first entry: 0 reconnect by itself, -1 not
   bool opening_ = false;
-  int slowFailures_ = 0;
   int bannerSeconds_ = 0;
   int startupTicks_ = 0;
   bool shownOnce_ = false;

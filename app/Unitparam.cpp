@@ -37,13 +37,13 @@ void TFormParam::paintEvent(QPaintEvent*) {
   const std::vector<int> rows = ParamListRows(link_);
   const int h = RowHeight();
   for (size_t r = 0; r < rows.size(); ++r) {
-    const Wykres& w = link_.ListaWykresow[static_cast<size_t>(rows[r])];
+    const Wykres& w = link_.ListaWykresow()[static_cast<size_t>(rows[r])];
     const int top = static_cast<int>(r) * (h + 1);
     const QRect box(4, top + 3, h - 6, h - 6);
     p.fillRect(box, colours_.listBackground);
     p.setPen(colours_.text);
     p.drawRect(box);
-    if (w.flagi & 0x20) {
+    if (w.flagi & ChartPlace::Readings) {
       p.setPen(QPen(QColor(0, 128, 0), 3));
       p.drawPolyline(QPolygon({QPoint(box.left() + 3, box.center().y()),
                                QPoint(box.left() + 6, box.bottom() - 3),
@@ -58,7 +58,7 @@ void TFormParam::paintEvent(QPaintEvent*) {
 void TFormParam::PressRow(int row) {
   const std::vector<int> rows = ParamListRows(link_);
   if (row < 0 || row >= static_cast<int>(rows.size())) return;
-  ToggleReadingsPanel(link_, rows[static_cast<size_t>(row)]);
+  link_.ToggleReadingsPanel(rows[static_cast<size_t>(row)]);
   update();
 }
 

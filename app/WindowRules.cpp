@@ -4,30 +4,28 @@
 #include <cstdio>
 
 #include "charts/Tools.h"
+#include "controller/Colour.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 
 namespace {
 
-constexpr uint32_t Rgb(int r, int g, int b) {
-  return static_cast<uint32_t>(r) | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b) << 16;
-}
+// The special version whose controller has no OBD connection.
+constexpr int kSpecialWithoutObd = 11;
 
 }  // namespace
 
 std::string IdentifiedTitle(const std::string& base, const TSterownik& link,
                             bool administratorMenu) {
-  const uint8_t* image = link.ObrazSterownika.data();
-  const int status = image[img::StanIdentyfikacji];
-  if (status == 1) {
-    if (link.AktualizacjaZlecona) return base;
+  if (link.StanIdentyfikacji() == ident_state::InBootloader) {
+    if (link.AktualizacjaZlecona()) return base;
     return base + " - " + link.StrNazwaSterownika() + " " + LangText(1365);
   }
   std::string title =
       base + "  -  " + link.StrNazwaSterownika() + "  -  ver" + link.StrWersjaCyframi(1);
-  if (img::IsGasControllerFamily(link.Rodzina())) {
-    if (image[img::HasloUstawione] != 0) title += "[" + LangText(2203) + "]";
-    if (administratorMenu && image[img::KontrolaNumeru] == 2)
+  if (link.Traits().gasController) {
+    if (link.HasloUstawione()) title += "[" + LangText(2203) + "]";
+    if (administratorMenu && link.BladNumeruProcesora())
       title += "  !!! Błąd numeru seryjnego procesora !!!";
   }
   return title;
@@ -40,77 +38,30 @@ std::string FileTitle(const std::string& base, const TSterownik& link,
 
 FamilyLayout LayoutForController(const TSterownik& link) {
   FamilyLayout l;
-  const int status = link.ObrazSterownika[img::StanIdentyfikacji];
-  const int family = link.Rodzina();
-  if (status == 1) {
+  const uint8_t status = link.StanIdentyfikacji();
+  const FamilyTraits& traits = link.Traits();
+  if (status == ident_state::InBootloader) {
     l.changes = false;
     return l;
   }
-  if (status == 2) {
+  if (status == ident_state::PasswordLocked) {
     l.deviceInfo = true;
     l.diagnosticsOnly = true;
     return l;
   }
   l.rightPanel = true;
   l.readWrite = true;
-  if (img::IsGasControllerFamily(family)) {
-    const bool noObd = family == 6 || link.ObrazSterownika[img::Opis] == 11;
-    l.elmMenu = family != 6;
+  if (traits.gasController) {
+    l.elmMenu = traits.obdShown;
     l.viewMenu = l.deviceInfo = l.service = l.firmware = l.tabRow = true;
-    l.obdTab = !noObd;
-  } else if (family == 8 || family == 13) {
+    l.obdTab = traits.obdShown && link.OpisSpecjalny() != kSpecialWithoutObd;
+  } else if (traits.emulator) {
     l.firmware = true;
   } else {
     l.rightPanel = false;
     l.unknownDevice = true;
   }
   return l;
-}
-
-StatusEvent StatusEventText(const uint8_t* frame, int family) {
-  struct Bits {
-    int code;
-    int ids[7];
-  };
-  static constexpr Bits kEvents[] = {
-      {1, {0, 1802, 0, 1803, 0, 0, 0}},
-      {10, {1811, 1812, 1813, 1814, 1815, 1916, 1817}},
-      {20, {1821, 1822, 1823, 1824, 1825, 1826, 0}},
-  };
-  const int code = frame[6];
-  StatusEvent e;
-  if (code >= 1 && code <= 40) {
-    for (const Bits& b : kEvents)
-      if (b.code == code)
-        for (int bit = 0; bit < 7; ++bit)
-          if (b.ids[bit] && (frame[7] & (1 << bit))) e.textId = b.ids[bit];  // later bits win
-    return e;
-  }
-  const int flags = frame[11];
-  if (flags & 0x20) return {3210, Rgb(255, 0, 0)};
-  if (flags & 0x40) return {family == 255 ? 1737 : 4600, Rgb(0, 255, 0)};
-  if (flags & 0x80) return {4560, Rgb(255, 255, 0)};
-  return e;
-}
-
-int InjectionRows(const TSterownik& link, bool collapsed) {
-  if (collapsed) return 1;
-  if (link.Rodzina() == 255 && link.KanalyFsi == 6 && link.ObrazSterownika[img::Opis] == 10)
-    return 3;
-  // A controller in its bootloader reports its channel count unchecked; the grid has eight rows.
-  return std::clamp<int>(link.IleWtryskiwaczy, 1, 8);
-}
-
-std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14) {
-  constexpr uint32_t kGreen = Rgb(0, 160, 0), kRed = Rgb(200, 0, 0), kOff = 0;
-  auto twoColour = [&](uint8_t b) { return (b & 0x02) ? kGreen : (b & 0x01) ? kRed : kOff; };
-  std::array<uint32_t, 7> leds{};
-  for (int i = 0; i < 4; ++i)
-    leds[i] = (byte13 & (0x20 >> i)) ? kGreen : kOff;
-  leds[4] = twoColour(byte13);
-  leds[5] = twoColour(byte14);
-  leds[6] = (byte14 & 0x04) ? kRed : kOff;
-  return leds;
 }
 
 int PanelRowHeight(int panelHeight, int pictureHeight, int rows) {

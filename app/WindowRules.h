@@ -32,20 +32,6 @@ struct FamilyLayout {
 };
 FamilyLayout LayoutForController(const TSterownik& link);
 
-// The work-state panel's event text of a status frame (text id 0: none) and its colour.
-struct StatusEvent {
-  int textId = 0;
-  uint32_t colour = 0;  // 0x00BBGGRR
-};
-StatusEvent StatusEventText(const uint8_t* frame, int family);
-
-// Rows of the injection-time grid.
-int InjectionRows(const TSterownik& link, bool collapsed);
-
-// The controller picture's seven LEDs (0x00BBGGRR) from status frame bytes 13 and 14: the five
-// of the left column from the top, then the right top and right bottom one.
-std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14);
-
 // Height of one row of the right panel's grids.
 int PanelRowHeight(int panelHeight, int pictureHeight, int rows);
 

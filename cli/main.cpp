@@ -6,20 +6,19 @@
 //   malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
-// the transmission log to standard error; MS is how long to wait for the identification.
+// the transmission log, every frame in and out, to standard error; MS bounds the whole
+// command. A controller that stops answering ends the command by the link's own rule.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "cli/ConsoleUi.h"
 #include "controller/Clock.h"
+#include "controller/ImageFile.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -29,12 +28,10 @@ namespace {
 
 enum Exit { kOk = 0, kUsage = 2, kNoPort = 3, kNoAnswer = 4, kRefused = 5, kFileError = 6 };
 
-constexpr int kReadTimeoutMs = 60000;
-
 struct Options {
   std::string command, port, out, image;
   int count = 10;
-  int timeoutMs = 5000;
+  int timeoutMs = 30000;
   bool log = false;
 };
 
@@ -71,105 +68,107 @@ int PortNumberOf(const std::string& port) {
   return ComPortNumber(port);
 }
 
-// Runs the link's ticks at its own pace until done() or the time is up.
-bool RunUntil(TSterownik& link, const std::function<bool()>& done, int timeoutMs) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+void Fail(const std::string& message) {
+  std::fprintf(stderr, "malver-cli: %s\n", message.c_str());
+}
+
+using Deadline = std::chrono::steady_clock::time_point;
+enum class Run { kDone, kLost, kTimedOut };
+
+// Runs the link's ticks at its own pace until done(), the link counts the controller lost, or
+// the command's time is up.
+Run RunUntil(TSterownik& link, const std::function<bool()>& done, Deadline deadline) {
   while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline || !link.PortConnected()) return false;
+    if (link.ConnectionLost()) return Run::kLost;
+    if (std::chrono::steady_clock::now() > deadline) return Run::kTimedOut;
     link.Timer1OnTimer();
-    std::this_thread::sleep_for(std::chrono::milliseconds(link.TimerInterval));
+    std::this_thread::sleep_for(std::chrono::milliseconds(link.TimerInterval()));
   }
-  return true;
+  return Run::kDone;
+}
+
+int NoAnswer(Run run, int timeoutMs) {
+  Fail(run == Run::kTimedOut
+           ? "no answer from the controller within " + std::to_string(timeoutMs) + " ms"
+           : "no answer from the controller");
+  return kNoAnswer;
 }
 
 const char* StateName(int state) {
   switch (state) {
-    case 0:
+    case ident_state::Normal:
       return "normal";
-    case 1:
+    case ident_state::InBootloader:
       return "bootloader (controller software damaged)";
-    case 2:
+    case ident_state::PasswordLocked:
       return "password protected";
     default:
       return "unknown";
   }
 }
 
-int Identify(TSterownik& link, int timeoutMs, bool& identified) {
-  identified = false;
-  bool accepted = false;
-  const auto previous = link.OnZdarzenie;
-  link.OnZdarzenie = [&](int kind, int code, int aux, int length) {
-    if (kind == 0 && code == 0x81) accepted = true;
-    if (previous) previous(kind, code, aux, length);
-  };
-  RunUntil(
-      link, [&] { return accepted; }, timeoutMs);
-  link.OnZdarzenie = previous;
-  if (accepted) {
-    identified = true;
-    return kOk;
+// Why an identification reply that came was refused, or empty when none came.
+std::string Refusal(const TSterownik& link) {
+  switch (link.LastIdentificationRefusal()) {
+    case IdentificationRefusal::TooShort:
+      return "the controller's identification reply is too short to name its maker";
+    case IdentificationRefusal::TooLong:
+      return "the controller's identification reply is too long for an identity block";
+    case IdentificationRefusal::OtherMaker:
+      return "a controller of another maker";
+    case IdentificationRefusal::None:
+      break;
   }
-  if (!link.PortConnected()) {
-    std::fprintf(stderr, "malver-cli: the port went away\n");
-    return kNoPort;
-  }
-  if (link.ObrazSterownika[img::Schemat] != 0 || link.ObrazSterownika[img::Wyrob] != 0) {
-    std::fprintf(stderr,
-                 "malver-cli: identification refused (a controller this program does not serve)\n");
-    return kRefused;
-  }
-  std::fprintf(stderr, "malver-cli: no answer from the controller\n");
-  return kNoAnswer;
+  if (link.Rodzina() != Family::Unknown)
+    return "a controller this program does not serve (family " +
+           std::to_string(static_cast<int>(link.Rodzina())) + ")";
+  return {};
 }
 
-void PrintIdentity(TSterownik& link) {
+int Identify(TSterownik& link, Deadline deadline, int timeoutMs) {
+  bool accepted = false;
+  link.OnZdarzenie = [&](const LinkEvent& e) {
+    if (e.kind == EventKind::ReplyAccepted && e.code == code::Identification) accepted = true;
+  };
+  const Run run = RunUntil(
+      link, [&] { return accepted; }, deadline);
+  link.OnZdarzenie = nullptr;
+  if (accepted) return kOk;
+  if (!link.PortConnected()) {
+    Fail("the port went away");
+    return kNoPort;
+  }
+  if (const std::string refusal = Refusal(link); !refusal.empty()) {
+    Fail("identification refused: " + refusal);
+    return kRefused;
+  }
+  return NoAnswer(run, timeoutMs);
+}
+
+void PrintIdentity(const TSterownik& link) {
   std::printf("name:     %s\n", link.StrNazwaSterownika().c_str());
   std::printf("version:  %s\n", link.StrWersjaCyframi(0x0D).c_str());
   std::printf("barcode:  %s\n", link.StrKodKreskowy().c_str());
-  std::printf("family:   %d\n", link.Rodzina());
-  std::printf("status:   %d %s\n", link.StanIdent, StateName(link.StanIdent));
+  std::printf("family:   %d\n", static_cast<int>(link.Rodzina()));
+  std::printf("status:   %d %s\n", link.StanIdent(), StateName(link.StanIdent()));
 }
 
-int ReadOut(TSterownik& link) {
-  if (link.StanIdent != 0) {
-    std::fprintf(stderr, "malver-cli: the controller is %s; nothing to read\n",
-                 StateName(link.StanIdent));
+int ReadOut(TSterownik& link, Deadline deadline, int timeoutMs) {
+  if (link.StanIdent() != ident_state::Normal) {
+    Fail(std::string("the controller is ") + StateName(link.StanIdent()) + "; nothing to read");
     return kRefused;
   }
-  if (!RunUntil(
-          link, [&] { return link.FlagiCzytania == 0 && link.FlagiRozkazow == 0; },
-          kReadTimeoutMs)) {
-    std::fprintf(stderr, "malver-cli: the controller stopped answering during the read-out\n");
-    return kNoAnswer;
-  }
-  return kOk;
+  const Run run = RunUntil(
+      link, [&] { return link.ReadOutComplete(); }, deadline);
+  return run == Run::kDone ? kOk : NoAnswer(run, timeoutMs);
 }
 
-int Read(TSterownik& link, const std::string& out) {
-  if (const int result = ReadOut(link); result != kOk) return result;
-  std::ofstream file(out, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(link.ObrazSterownika.data()),
-             static_cast<std::streamsize>(link.ObrazSterownika.size()));
-  file.close();
-  if (!file) {
-    std::fprintf(stderr, "malver-cli: cannot write %s\n", out.c_str());
+int Save(const TSterownik& link, const std::string& out) {
+  if (const FileResult saved = SaveImageFile(link, out); !saved.ok) {
+    Fail("cannot write " + saved.error);
     return kFileError;
   }
-  std::printf("saved %zu bytes to %s\n", link.ObrazSterownika.size(), out.c_str());
-  return kOk;
-}
-
-int LoadImage(TSterownik& link, const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.is_open() || bytes.size() != link.ObrazSterownika.size()) {
-    std::fprintf(stderr, "malver-cli: %s is not a %zu-byte controller image\n", path.c_str(),
-                 link.ObrazSterownika.size());
-    return kFileError;
-  }
-  std::copy(bytes.begin(), bytes.end(), link.ObrazSterownika.begin());
-  link.ListaNastawWykresyOdPlytki(1);
+  std::printf("saved %zu bytes to %s\n", link.ObrazSterownika().size(), out.c_str());
   return kOk;
 }
 
@@ -181,51 +180,53 @@ std::string Padded(const std::string& text, size_t width) {
   return text + std::string(characters < width ? width - characters : 0, ' ');
 }
 
-// One line per setting the catalogue shows: number, name, value and unit, and "!" where the
+// One line per setting the catalogue holds: number, name, value and unit, and "!" where the
 // value lies outside its allowed or normal range.
-void PrintSettings(TSterownik& link) {
-  const int firmware = link.WersjaProgramu();
+void PrintSettings(const TSterownik& link) {
   for (int i = 0; i < kSettingsCount; ++i) {
-    const Nastawa& n = link.ListaNastaw[i];
-    if (n.nazwa == 0 || n.odWersji > firmware) continue;
-    const uint8_t raw = link.Nastawy()[i];
+    if (!link.InCatalogue(i)) continue;
     std::string value = link.StrNastawa(i);
-    if (n.jednostka != 0) value += " " + LangText(1049 + n.jednostka);
-    const bool outside = raw < n.min || raw > n.max || raw < n.normaOd || raw > n.normaDo;
-    std::printf("%3d  %s %s%s\n", i, Padded(LangText(static_cast<int>(n.nazwa)), 44).c_str(),
-                value.c_str(), outside ? "  !" : "");
+    if (const std::string unit = link.UnitText(i); !unit.empty()) value += " " + unit;
+    const std::string name = LangText(static_cast<int>(link.ListaNastaw()[i].nazwa));
+    std::printf("%3d  %s %s%s\n", i, Padded(name, 44).c_str(), value.c_str(),
+                link.OutsideRange(i) ? "  !" : "");
   }
 }
 
 // The work state, the readings panel's parameters with their units, and the controller's
 // message when it has one.
-std::string LiveLine(TSterownik& link) {
-  const uint8_t* frame = link.BuforOdbioru.data();
-  std::string line = link.StrStanPracy(frame[10] | (frame[11] << 8), 1);
-  constexpr int kReadingsPanel = 0x20;
-  for (int n = 0; n < link.PodajIleParamBiez(kReadingsPanel); ++n) {
-    Wykres& w = link.ListaWykresow[link.PodajPozycje(kReadingsPanel, n)];
-    w.ostatnia = -999.0;  // every line shows every value
-    line += " | " + LangText(w.nazwa) + " " + link.StrParamBiez(kReadingsPanel, n);
+std::string LiveLine(const TSterownik& link, const DecodedStatus& status) {
+  std::string line = LangText(status.workState.longText);
+  for (int n = 0; n < link.PodajIleParamBiez(ChartPlace::Readings); ++n) {
+    const size_t i = static_cast<size_t>(link.PodajPozycje(ChartPlace::Readings, n));
+    const Wykres& w = link.ListaWykresow()[i];
+    const bool arrived = i < status.values.size() && status.values[i].present;
+    line += " | " + LangText(w.nazwa) + " " + (arrived ? status.values[i].text : "-");
     if (w.jednostka != 0) line += " " + LangText(w.jednostka);
   }
-  if (link.InfoPracy(frame) != 0) line += " | " + link.StrInfoPracy(frame);
+  if (link.InfoPracy(status) != 0) line += " | " + link.StrInfoPracy(status);
   return line;
 }
 
-int Live(TSterownik& link, int count, int timeoutMs) {
+int Live(TSterownik& link, int count, Deadline deadline, int timeoutMs) {
   int frames = 0;
-  link.OnZdarzenie = [&](int kind, int code, int, int length) {
-    if (kind != 0 || (code & 0xF0) != 0x90 || length <= 4) return;
+  link.OnZdarzenie = [&](const LinkEvent& e) {
+    if (e.kind != EventKind::ReplyAccepted || !e.status) return;
     ++frames;
-    std::printf("%s\n", LiveLine(link).c_str());
+    std::printf("%s\n", LiveLine(link, *e.status).c_str());
     std::fflush(stdout);
   };
-  if (!RunUntil(
-          link, [&] { return frames >= count; }, timeoutMs + 200 * count)) {
-    std::fprintf(stderr, "malver-cli: the controller stopped sending live values\n");
-    return kNoAnswer;
+  const Run run = RunUntil(
+      link, [&] { return frames >= count; }, deadline);
+  return run == Run::kDone ? kOk : NoAnswer(run, timeoutMs);
+}
+
+int FromImage(TSterownik& link, const std::string& path) {
+  if (const FileResult loaded = LoadImageFile(link, path); !loaded.ok) {
+    Fail("cannot read " + loaded.error);
+    return kFileError;
   }
+  PrintSettings(link);
   return kOk;
 }
 
@@ -241,36 +242,33 @@ int main(int argc, char** argv) {
                  "       malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]\n");
     return kUsage;
   }
+  const Deadline deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(o.timeoutMs);
   Texts().LanguageIndex = 0;
   ConsoleUi ui;
   SteadyClock clock;
   TSterownik link(ui, clock);
-  if (o.log)
+  if (o.log) {
     link.OnTekst = [](const TSerial*, const std::string& text, uint32_t) {
       std::fprintf(stderr, "%s\n", text.c_str());
     };
-  if (!o.image.empty()) {
-    if (const int result = LoadImage(link, o.image); result != kOk) return result;
-    PrintSettings(link);
-    return kOk;
+    link.SetLogParamBiez(true);
   }
+  if (!o.image.empty()) return FromImage(link, o.image);
   link.PortNumber = PortNumberOf(o.port);
   if (link.PortNumber <= 0 || !link.OtworzPortComm()) {
-    std::fprintf(stderr, "malver-cli: cannot open port %s\n", o.port.c_str());
+    Fail("cannot open port " + o.port);
     return kNoPort;
   }
-  bool identified = false;
-  const int result = Identify(link, o.timeoutMs, identified);
-  if (!identified) return result;
+  if (const int identified = Identify(link, deadline, o.timeoutMs); identified != kOk)
+    return identified;
   if (o.command == "identify") {
     PrintIdentity(link);
     return kOk;
   }
-  if (o.command == "read") return Read(link, o.out);
-  if (o.command == "settings") {
-    if (const int result = ReadOut(link); result != kOk) return result;
-    PrintSettings(link);
-    return kOk;
-  }
-  return Live(link, o.count, o.timeoutMs);
+  if (o.command == "live") return Live(link, o.count, deadline, o.timeoutMs);
+  if (const int read = ReadOut(link, deadline, o.timeoutMs); read != kOk) return read;
+  if (o.command == "read") return Save(link, o.out);
+  PrintSettings(link);
+  return kOk;
 }

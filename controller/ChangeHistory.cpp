@@ -14,22 +14,22 @@ constexpr int kEntrySize = 8;
 }  // namespace
 
 bool TSterownik::HistoryKept() const {
-  return img::IsGasControllerFamily(Rodzina()) && ObrazSterownika[img::StanIdentyfikacji] == 0;
+  return Traits().gasController && StanIdentyfikacji() == 0;
 }
 
 void TSterownik::HistoriaZmian(int bit) {
   if (!HistoryKept()) return;
-  uint8_t* history = &ObrazSterownika[img::HistoriaZmian];
+  uint8_t* history = &obraz_[img::HistoriaZmian];
   const uint8_t change = static_cast<uint8_t>(1 << bit);
   int used = 0;
   while (used < kEntries && history[used * kEntrySize] != 0)
     ++used;
 
   const uint8_t stamp[7] = {
-      static_cast<uint8_t>(DataRok),           static_cast<uint8_t>(DataMiesiac),
-      static_cast<uint8_t>(DataDzien),         static_cast<uint8_t>(IdentWlasny >> 24),
-      static_cast<uint8_t>(IdentWlasny >> 16), static_cast<uint8_t>(IdentWlasny >> 8),
-      static_cast<uint8_t>(IdentWlasny)};
+      static_cast<uint8_t>(dataRok_),           static_cast<uint8_t>(dataMiesiac_),
+      static_cast<uint8_t>(dataDzien_),         static_cast<uint8_t>(identWlasny_ >> 24),
+      static_cast<uint8_t>(identWlasny_ >> 16), static_cast<uint8_t>(identWlasny_ >> 8),
+      static_cast<uint8_t>(identWlasny_)};
   uint8_t* entry = nullptr;
   if (used > 0 && std::memcmp(history + (used - 1) * kEntrySize + 1, stamp, 7) == 0) {
     entry = history + (used - 1) * kEntrySize;
@@ -45,11 +45,11 @@ void TSterownik::HistoriaZmian(int bit) {
     entry[0] = change;
   }
   std::memcpy(entry + 1, stamp, 7);
-  FlagiZapisu |= 0x80;
+  flagiZapisu_ |= AreaBit::History;
 }
 
 void TSterownik::HistoriaZmianKasuj() {
   if (!HistoryKept()) return;
-  std::fill_n(&ObrazSterownika[img::HistoriaZmian], img::kAreaSize, 0);
-  FlagiZapisu |= 0x80;
+  std::fill_n(&obraz_[img::HistoriaZmian], img::kAreaSize, 0);
+  flagiZapisu_ |= AreaBit::History;
 }

@@ -22,12 +22,12 @@ bool RowApplies(const charts::Row& row, int firmware, int switchVersion) {
 void TSterownik::DodajWykres(int nazwa, int jednostka, int rodzaj, int przesuniecie, double skala,
                              int miejsca, uint32_t kolor, double wzmocnienie, int flagi,
                              double minimum, double maksimum) {
-  ListaWykresow.push_back(Wykres{nazwa, jednostka, przesuniecie, rodzaj, skala, miejsca, kolor,
-                                 wzmocnienie, flagi, minimum, maksimum, -999.0});
+  listaWykresow_.push_back(Wykres{nazwa, jednostka, przesuniecie, rodzaj, skala, miejsca, kolor,
+                                  wzmocnienie, flagi, minimum, maksimum, kNothingShown});
 }
 
 void TSterownik::BuildChartList(std::span<const charts::Row> rows, int switchVersion) {
-  ListaWykresow.clear();
+  listaWykresow_.clear();
   const int firmware = WersjaProgramu();
   for (const charts::Row& r : rows)
     if (RowApplies(r, firmware, switchVersion))
@@ -49,11 +49,11 @@ void TSterownik::UtworzWykresyEmuPomPaliwa() {
 }
 
 void TSterownik::NazwyWykresow(int) {
-  const int family = Rodzina();
-  if (family == 8 || family == 13 || ListaWykresow.size() < 23) return;
+  const FamilyTraits& traits = Traits();
+  if (!traits.gasController || listaWykresow_.size() < 23) return;
   const uint8_t* settings = Nastawy();
 
-  Wykres& wire = ListaWykresow[8];
+  Wykres& wire = listaWykresow_[8];
   if (settings[4] <= 2) {
     wire.nazwa = 3041 + settings[4];  // "RPM", "LAMBDA", "MAF"
     wire.jednostka = 1050;
@@ -64,19 +64,18 @@ void TSterownik::NazwyWykresow(int) {
     wire.rodzaj = 26;
   }
 
-  if (family != 255) {
+  if (Rodzina() != Family::Kavi) {
     const bool fuelPressure = settings[15] == 3;
-    ListaWykresow[9].nazwa = fuelPressure && settings[6] == 0 ? 1440 : 1420;
-    ListaWykresow[10].nazwa = fuelPressure && settings[6] != 0 ? 1440 : 1422;
+    listaWykresow_[9].nazwa = fuelPressure && settings[6] == 0 ? 1440 : 1420;
+    listaWykresow_[10].nazwa = fuelPressure && settings[6] != 0 ? 1440 : 1422;
   }
 
-  const bool userPids = family == 5 || family == 255;
-  NazwyWykresowUserPid(21, userPids ? 123 : 0);
-  NazwyWykresowUserPid(22, userPids ? 124 : 0);
+  NazwyWykresowUserPid(21, traits.obdModule ? 123 : 0);
+  NazwyWykresowUserPid(22, traits.obdModule ? 124 : 0);
 }
 
 void TSterownik::NazwyWykresowUserPid(int entry, int setting) {
-  Wykres& w = ListaWykresow[entry];
+  Wykres& w = listaWykresow_[entry];
   w.nazwa = 4230;  // "User PID"
   w.jednostka = 0;
   w.rodzaj = 10;

@@ -5,138 +5,151 @@
 
 #include "controller/Tsterownik.h"
 
+namespace {
+
+constexpr int kKaviTwoBankModel = 12;
+constexpr int kSpecialMaster = 1, kSpecialSlave = 2, kSpecialThreeCylinders = 10;
+
+}  // namespace
+
 void TSterownik::ListaNastawWykresyOdPlytki(int afterFile) {
-  const int family = Rodzina();
-  if (img::IsGasControllerFamily(family)) NormaliseGasControllerIdentity();
+  const Family family = Rodzina();
+  const FamilyTraits& traits = TraitsOf(family);
+  if (traits.gasController) NormaliseGasControllerIdentity();
+  // The decoded values belong to the list they were decoded for.
+  status_ = DecodedStatus{};
   switch (family) {
-    case 2:
-    case 5:
-    case 6:
+    case Family::Rumo:
+    case Family::Fortix:
+    case Family::Lumo:
       SelectMalverFamily(family);
       break;
-    case 8:
-      Model = 8;
+    case Family::RailEmulator:
+      model_ = family;
       UtworzListeNastawEmulator();
       UtworzWykresyEmulator();
-      DwaBanki = false;
+      dwaBanki_ = false;
       break;
-    case 13:
-      Model = 13;
+    case Family::PumpEmulator:
+      model_ = family;
       UtworzListeNastawEmuPomPaliwa();
       UtworzWykresyEmuPomPaliwa();
-      DwaBanki = false;
+      dwaBanki_ = false;
       break;
-    case 255:
+    case Family::Kavi:
       SelectKaviFamily(afterFile);
       break;
     default:
-      Model = 0;
-      DwaBanki = false;
+      model_ = Family::Unknown;
+      dwaBanki_ = false;
       break;
   }
   WyznaczBank();
-  if (family == 8 || family == 13) return;
+  if (traits.emulator) return;
   VersionDependentMaxima();
   InjectorTracesFollowChannelCount();
-  const int special = ObrazSterownika[img::Opis];
-  if (special == 1 || special == 2) {  // "MASTER", "SLAVE"
-    if (family == 5) ListaNastaw[109].max = 0;
-    if (family == 255) ListaNastaw[109].max = 5;
+  const int special = OpisSpecjalny();
+  if (special == kSpecialMaster || special == kSpecialSlave) {
+    if (family == Family::Fortix) listaNastaw_[109].max = 0;
+    if (family == Family::Kavi) listaNastaw_[109].max = 5;
   }
 }
 
 void TSterownik::NormaliseGasControllerIdentity() {
-  uint8_t& channels = ObrazSterownika[img::IleWtr];
+  uint8_t& channels = obraz_[img::IleWtr];
   if (channels != 4 && channels != 6 && channels != 8) channels = 8;
-  IleWtryskiwaczy = channels;
+  ileWtryskiwaczy_ = channels;
   for (int i = img::Eeprom1; i < img::Eeprom1 + 4; ++i)
-    if (ObrazSterownika[i] < 78 || ObrazSterownika[i] > 178) ObrazSterownika[i] = 128;
+    if (obraz_[i] < 78 || obraz_[i] > 178) obraz_[i] = 128;
 }
 
-void TSterownik::SelectMalverFamily(int family) {
-  Model = family;
+void TSterownik::SelectMalverFamily(Family family) {
+  model_ = family;
   UtworzListeNastawPosredni();
   UtworzWykresyPosredni();
-  ApplyTraceColoursAndVisibility(family, family == 5 ? 22 : 14);
-  DwaBanki = family == 5;
-  ZakresMnoznika = 200;
-  ListaNastaw[4].nazwa = family == 5 ? 3048 : 3040;  // "Probe 1 wire" : "RPM wire"
-  if (WersjaProgramu() > 12) ListaNastaw[20].max = 2;
-  if (family == 2) ListaWykresow[8].flagi = 3;
-  if (family == 5) ListaWykresow[8].flagi = 0;
-  if (family != 5)
+  ApplyTraceColoursAndVisibility(family);
+  const bool fortix = family == Family::Fortix;
+  dwaBanki_ = fortix;
+  zakresMnoznika_ = 200;
+  listaNastaw_[4].nazwa = fortix ? 3048 : 3040;  // "Probe 1 wire" : "RPM wire"
+  if (WersjaProgramu() > 12) listaNastaw_[20].max = 2;
+  if (family == Family::Rumo) listaWykresow_[8].flagi = ChartPlace::ScopeList | ChartPlace::Offered;
+  if (fortix) listaWykresow_[8].flagi = 0;
+  if (!fortix)
     for (int entry = 9; entry <= 12; ++entry)
-      ListaWykresow[entry].flagi = 0;
+      listaWykresow_[entry].flagi = 0;
 }
 
 void TSterownik::SelectKaviFamily(int afterFile) {
-  Model = 255;
+  model_ = Family::Kavi;
   UtworzListeNastawFsi();
   UtworzWykresyFsi();
   // A recording of the short sample format has no room for the later traces.
-  if (afterFile == 1 && RozmiarRekordu == 128)
-    for (size_t entry = 53; entry < ListaWykresow.size(); ++entry)
-      ListaWykresow[entry].flagi = 0;
-  ApplyTraceColoursAndVisibility(255, 22);
-  const int model = ObrazSterownika[img::Wyrob];
-  KanalyFsi = IleWtryskiwaczy == 6 && model != 12 ? 6 : 0;
-  ZakresMnoznika = 80;
+  if (afterFile == 1 && rozmiarRekordu_ == status_frame::kShortRecord)
+    for (size_t entry = 53; entry < listaWykresow_.size(); ++entry)
+      listaWykresow_[entry].flagi = 0;
+  ApplyTraceColoursAndVisibility(Family::Kavi);
+  const int model = Wyrob();
+  kanalyFsi_ = ileWtryskiwaczy_ == 6 && model != kKaviTwoBankModel ? 6 : 0;
+  zakresMnoznika_ = 80;
   KaviCatalogueChanges();
-  DwaBanki = model == 12 || (IleWtryskiwaczy == 6 && ObrazSterownika[img::Opis] != 10);
+  dwaBanki_ = model == kKaviTwoBankModel ||
+              (ileWtryskiwaczy_ == 6 && OpisSpecjalny() != kSpecialThreeCylinders);
 }
 
-void TSterownik::ApplyTraceColoursAndVisibility(int family, int visibleEntries) {
-  for (int entry = 1; entry <= 38 && entry < static_cast<int>(ListaWykresow.size()); ++entry)
-    ListaWykresow[entry].kolor = KoloryWykresow[entry - 1];
-  const int row = (img::TraceFlagGroup(family) - 1) * img::kTraceFlagGroupStride;
-  for (int entry = 1; entry <= visibleEntries; ++entry) {
-    Wykres& w = ListaWykresow[entry];
-    w.flagi = (w.flagi & 0x0F) | ObrazSterownika[img::FlagiWykresow - 1 + row + entry];
+void TSterownik::ApplyTraceColoursAndVisibility(Family family) {
+  const FamilyTraits& traits = TraitsOf(family);
+  for (int entry = 1; entry <= 38 && entry < static_cast<int>(listaWykresow_.size()); ++entry)
+    listaWykresow_[entry].kolor = koloryWykresow_[entry - 1];
+  for (int entry = 1; entry <= traits.visibleTraceEntries; ++entry) {
+    Wykres& w = listaWykresow_[entry];
+    w.flagi = (w.flagi & 0x0F) | StoredTraceFlags(traits.traceFlagGroup, entry);
   }
 }
 
 void TSterownik::KaviCatalogueChanges() {
   KaviListPatches();
   const int firmware = WersjaProgramu();
-  const int model = ObrazSterownika[img::Wyrob];
-  if (firmware >= 15 && IleWtryskiwaczy == 6) ListaNastaw[262].max = 2;
+  const int model = Wyrob();
+  if (firmware >= 15 && ileWtryskiwaczy_ == 6) listaNastaw_[262].max = 2;
   int firingOrders = 0;
-  if (model == 9) firingOrders = IleWtryskiwaczy == 4 ? 1 : IleWtryskiwaczy == 6 ? 2 : 0;
-  if (model == 12) firingOrders = IleWtryskiwaczy == 6 || IleWtryskiwaczy == 8 ? 1 : 0;
-  ListaNastaw[93].max = static_cast<uint8_t>(firingOrders);
+  if (model == 9) firingOrders = ileWtryskiwaczy_ == 4 ? 1 : ileWtryskiwaczy_ == 6 ? 2 : 0;
+  if (model == kKaviTwoBankModel)
+    firingOrders = ileWtryskiwaczy_ == 6 || ileWtryskiwaczy_ == 8 ? 1 : 0;
+  listaNastaw_[93].max = static_cast<uint8_t>(firingOrders);
 }
 
 void TSterownik::VersionDependentMaxima() {
   const int firmware = WersjaProgramu();
-  ListaNastaw[81].max = firmware < 5 ? 2 : 3;
-  ListaNastaw[139].max = firmware < 11 ? 2 : 3;
-  ListaNastaw[24].max = firmware < 11 ? 28 : 31;
-  ListaNastaw[123].max = ListaNastaw[124].max = firmware < 11 ? 32 : 40;
+  listaNastaw_[81].max = firmware < 5 ? 2 : 3;
+  listaNastaw_[139].max = firmware < 11 ? 2 : 3;
+  listaNastaw_[24].max = firmware < 11 ? 28 : 31;
+  listaNastaw_[123].max = listaNastaw_[124].max = firmware < 11 ? 32 : 40;
 }
 
 void TSterownik::InjectorTracesFollowChannelCount() {
-  if (ListaWykresow.size() <= 38) return;
+  if (listaWykresow_.size() <= 38) return;
   for (int entry = 31; entry <= 38; ++entry) {
-    int flags = 0x41;
-    if (IleWtryskiwaczy == 4 || (IleWtryskiwaczy == 6 && entry >= 35)) flags = 0;
-    ListaWykresow[entry].flagi = flags;
+    int flags = ChartPlace::ScopeList | ChartPlace::InjectionTimes;
+    if (ileWtryskiwaczy_ == 4 || (ileWtryskiwaczy_ == 6 && entry >= 35)) flags = 0;
+    listaWykresow_[entry].flagi = flags;
   }
 }
 
 void TSterownik::WyznaczBank() {
-  if (!DwaBanki) {
-    NumerBanku = 0;
+  if (!dwaBanki_) {
+    numerBanku_ = 0;
     return;
   }
-  const uint8_t* image = ObrazSterownika.data();
+  const uint8_t* image = obraz_.data();
   const uint8_t* settings = Nastawy();
   auto same = [](const uint8_t* a, const uint8_t* b, int n) { return std::equal(a, a + n, b); };
-  const bool alike = ObrazSterownika[img::Wyrob] != 12 && settings[90] == settings[92] &&
+  const bool alike = Wyrob() != kKaviTwoBankModel && settings[90] == settings[92] &&
                      same(settings + 190, settings + 164, 26) &&
                      same(image + img::Mnoznik1, image + img::Mnoznik2, img::kAreaSize) &&
                      same(image + img::KorOdObr1, image + img::KorOdObr2, img::kAreaSize);
   if (alike)
-    NumerBanku = 0;
-  else if (NumerBanku == 0)
-    NumerBanku = 1;
+    numerBanku_ = 0;
+  else if (numerBanku_ == 0)
+    numerBanku_ = 1;
 }

@@ -1,6 +1,6 @@
 // The identification reply: the identity block, the checks and what is read next.
 
-#include <cstring>
+#include <algorithm>
 
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -8,50 +8,40 @@
 
 namespace {
 
-// The highest firmware requirement (img 348) this program meets, by family.
-int HighestRequirementMet(int family) {
-  switch (family) {
-    case 2:
-    case 5:
-    case 6:
-      return 16;
-    case 255:
-      return 17;
-    default:
-      return 999;
-  }
-}
+constexpr int kStatusByte = 5;
 
 }  // namespace
 
 bool TSterownik::IdentificationReply(int length) {
   KasujFlagiTransmisji("Odczytano numer seryjny i wersję");
-  std::memset(&ObrazSterownika[img::BlokIdent], 0, img::kBlokIdentSize);
+  std::fill_n(&obraz_[img::BlokIdent], img::kBlokIdentSize, 0);
   for (int i = img::Eeprom1; i < img::Eeprom1 + 4; ++i)
-    ObrazSterownika[i] = 128;
+    obraz_[i] = 128;
   if (length < img::kBlokIdentSize)
-    std::memcpy(&ObrazSterownika[img::BlokIdent], BuforOdbioru.data(), length);
+    std::copy_n(buforOdbioru_.data(), length, &obraz_[img::BlokIdent]);
   if (OnTekst) LogIdentity(length);
 
-  if (ObrazSterownika[img::Firma] != 1) {
-    FlagiRozkazow = 1;
+  identificationRefusal_ = RefusalOf(length);
+  if (identificationRefusal_ != IdentificationRefusal::None) {
+    if (identificationRefusal_ != IdentificationRefusal::OtherMaker)
+      Log("  zła długość odpowiedzi identyfikacji: " + std::to_string(length), log_colour::kRed);
+    flagiRozkazow_ = CommandBit::Identify;
     return false;
   }
-  StanIdent = BuforOdbioru[5];
-  switch (StanIdent) {
-    case 0:
+  stanIdent_ = buforOdbioru_[kStatusByte];
+  switch (stanIdent_) {
+    case ident_state::Normal:
       ListaNastawWykresyOdPlytki(0);
-      if (ObrazSterownika[img::WymaganyPoziom] > HighestRequirementMet(Rodzina()))
-        ShowNewApplicationNeeded();
+      if (obraz_[img::WymaganyPoziom] > Traits().highestRequirementMet) ShowNewApplicationNeeded();
       return RequestControllerData();
-    case 1:
-      IleWtryskiwaczy = ObrazSterownika[img::IleWtr];
-      if (AktualizacjaZlecona)
-        ZapisFlash = true;
+    case ident_state::InBootloader:
+      ileWtryskiwaczy_ = obraz_[img::IleWtr];
+      if (aktualizacjaZlecona_)
+        zapisFlash_ = true;
       else
         LangMessageBox(ui_, 1365, mb::kIconStop);
       return true;
-    case 2:
+    case ident_state::PasswordLocked:
       ListaNastawWykresyOdPlytki(0);
       ui_.MessageBox(LangText(2203) + ".", mb::kIconInformation);
       return true;
@@ -60,43 +50,47 @@ bool TSterownik::IdentificationReply(int length) {
   }
 }
 
+// A reply too long for the identity block, or too short to name the maker, is not stored.
+IdentificationRefusal TSterownik::RefusalOf(int length) const {
+  if (length >= img::kBlokIdentSize) return IdentificationRefusal::TooLong;
+  if (length <= img::Firma - img::BlokIdent) return IdentificationRefusal::TooShort;
+  if (obraz_[img::Firma] != 1) return IdentificationRefusal::OtherMaker;
+  return IdentificationRefusal::None;
+}
+
 void TSterownik::ShowNewApplicationNeeded() {
   ui_.MessageBox(LangText(1363) + "\n" + LangText(1364), mb::kIconInformation);
 }
 
 bool TSterownik::RequestControllerData() {
-  switch (Rodzina()) {
-    case 2:
-    case 5:
-    case 6:
-    case 255:
-      FlagiRozkazow |= 0x2;
-      FlagiCzytania |= 0xF03779F | VersionDependentReads();
-      return true;
-    case 8:
-      FlagiCzytania = 0x801;
-      return true;
-    case 13:
-      FlagiCzytania = 0x1;
-      return true;
-    default:
-      ShowNewApplicationNeeded();
-      return false;
+  const FamilyTraits& traits = Traits();
+  if (traits.readOut == 0) {
+    ShowNewApplicationNeeded();
+    return false;
   }
+  if (traits.gasController) {
+    flagiRozkazow_ |= CommandBit::ReadErrors;
+    flagiCzytania_ |= traits.readOut | VersionDependentReads();
+  } else {
+    flagiCzytania_ = traits.readOut;
+  }
+  return true;
 }
 
 uint32_t TSterownik::VersionDependentReads() const {
-  const int family = Rodzina();
+  const Family family = Rodzina();
   const int version = WersjaProgramu();
+  const bool kavi = family == Family::Kavi;
   uint32_t reads = 0;
-  if ((family == 5 || family == 255) && version > 5) reads |= 0x800;
-  if (family == 255 && version > 14) reads |= 0x20 | 0x40000 | 0x80000 | 0x100000;
-  if (family != 255 && version > 13) reads |= 0x20;
+  if ((family == Family::Fortix || kavi) && version > 5) reads |= AreaBit::EmulatorHi;
+  if (kavi && version > 14)
+    reads |= AreaBit::Settings2 | AreaBit::EmulatorLo | AreaBit::GasAdvance | AreaBit::PetrolDose;
+  if (!kavi && version > 13) reads |= AreaBit::Settings2;
   return reads;
 }
 
 void TSterownik::LogIdentity(int length) {
-  const uint8_t* frame = BuforOdbioru.data();
+  const uint8_t* frame = buforOdbioru_.data();
   auto line = [&](const char* label, int first, int last, const char* legend) {
     if (last < length)
       Log(label + ramka::HexText(frame + first, last - first + 1) + legend, log_colour::kGreen);

@@ -79,48 +79,47 @@ bool AnyByteDiffers(const uint8_t* area, int from, int to, uint8_t value) {
 }  // namespace
 
 bool TSterownik::Czy_KAVI_DUAL() const {
-  const int variant = ObrazSterownika[img::WariantPlytki];
-  return Rodzina() == 255 && variant >= 16 && variant <= 19;
+  const int variant = obraz_[img::WariantPlytki];
+  return Rodzina() == Family::Kavi && variant >= 16 && variant <= 19;
 }
 
 bool TSterownik::CzyKaviRoznicowa() const {
-  return Rodzina() == 255 && ObrazSterownika[img::WariantPlytki] == 13;
+  return Rodzina() == Family::Kavi && obraz_[img::WariantPlytki] == 13;
 }
 
 bool TSterownik::CzyKaviTestPlus60V() const {
-  return Rodzina() == 255 && ObrazSterownika[img::WariantPlytki] > 15;
+  return Rodzina() == Family::Kavi && obraz_[img::WariantPlytki] > 15;
 }
 
 bool TSterownik::CzyKaviTypDetBen() const {
-  const int variant = ObrazSterownika[img::WariantPlytki];
-  return Rodzina() == 255 && ((variant == 13 && WersjaProgramu() >= 17) || variant >= 17);
+  const int variant = obraz_[img::WariantPlytki];
+  return Rodzina() == Family::Kavi && ((variant == 13 && WersjaProgramu() >= 17) || variant >= 17);
 }
 
 bool TSterownik::CzyKaviOscyloskop2() const {
-  return Rodzina() == 255 && ObrazSterownika[img::WariantPlytki] > 20;
+  return Rodzina() == Family::Kavi && obraz_[img::WariantPlytki] > 20;
 }
 
 bool TSterownik::CzyKoretkaOdObr() const {
-  const uint8_t* image = ObrazSterownika.data();
+  const uint8_t* image = obraz_.data();
   return AnyByteDiffers(image + img::KorOdObr1, 0, img::kAreaSize, 100) ||
          AnyByteDiffers(image + img::KorOdObr2, 0, img::kAreaSize, 100);
 }
 
 bool TSterownik::CzyKoretkaOdTempRed() const {
-  return AnyByteDiffers(&ObrazSterownika[img::KorOdTempRed], 50, img::kAreaSize, 128);
+  return AnyByteDiffers(&obraz_[img::KorOdTempRed], 50, img::kAreaSize, 128);
 }
 
 bool TSterownik::CzyKoretkaOdTempGazu() const {
-  return AnyByteDiffers(&ObrazSterownika[img::KorOdTempGazu], 50, img::kAreaSize, 128);
+  return AnyByteDiffers(&obraz_[img::KorOdTempGazu], 50, img::kAreaSize, 128);
 }
 
 bool TSterownik::CzyKoretkaOdCisGazu() const {
-  return AnyByteDiffers(&ObrazSterownika[img::KorOdCis], 50, img::kAreaSize, 128);
+  return AnyByteDiffers(&obraz_[img::KorOdCis], 50, img::kAreaSize, 128);
 }
 
 bool TSterownik::CzyDomieszkaBenzyny() const {
-  return Nastawy()[12] < 2 &&
-         AnyByteDiffers(&ObrazSterownika[img::Domieszka], 0, img::kAreaSize, 0);
+  return Nastawy()[12] < 2 && AnyByteDiffers(&obraz_[img::Domieszka], 0, img::kAreaSize, 0);
 }
 
 bool TSterownik::CzyDotryskiBenzyny() const {
@@ -128,19 +127,19 @@ bool TSterownik::CzyDotryskiBenzyny() const {
 }
 
 bool TSterownik::CzyMapaCisnienia() const {
-  return AnyByteDiffers(&ObrazSterownika[img::MapaCis], 0, img::kAreaSize, 0);
+  return AnyByteDiffers(&obraz_[img::MapaCis], 0, img::kAreaSize, 0);
 }
 
 std::string TSterownik::StrNazwaSterownika() const {
-  const int model = ObrazSterownika[img::Wyrob];
+  const int model = obraz_[img::Wyrob];
   std::string name = TextOf(kBaseNames, model);
-  const int cylinders = ObrazSterownika[img::IleWtrProgramu];
-  const int revision = ObrazSterownika[img::WersjaSprzetu];
+  const int cylinders = obraz_[img::IleWtrProgramu];
+  const int revision = obraz_[img::WersjaSprzetu];
   if (model == 9)
     name += std::string(TextOf(kCylindersModel9, cylinders)) + TextOf(kRevisionsModel9, revision);
   if (model == 12)
     name += std::string(TextOf(kCylindersModel12, cylinders)) + TextOf(kRevisionsModel12, revision);
-  const std::string special = StrOpisWerSpec(ObrazSterownika[img::Opis]);
+  const std::string special = StrOpisWerSpec(obraz_[img::Opis]);
   if (!special.empty()) name += " \"" + special + "\"";
   return name;
 }
@@ -150,27 +149,27 @@ std::string TSterownik::StrOpisWerSpec(int code) {
 }
 
 std::string TSterownik::StrKodKreskowy() const {
-  const char* text = reinterpret_cast<const char*>(&ObrazSterownika[img::KodKreskowy]);
+  const char* text = reinterpret_cast<const char*>(&obraz_[img::KodKreskowy]);
   return std::string(text, std::find(text, text + 16, '\0'));
 }
 
 std::string TSterownik::StrDataProdukcji() const {
-  const int year = ObrazSterownika[img::RokProdukcji];
+  const int year = obraz_[img::RokProdukcji];
   if (year == 0) return {};
-  return "20" + Decimal(year) + "." + TwoDigits(ObrazSterownika[img::MiesiacProdukcji]) + "." +
-         TwoDigits(ObrazSterownika[img::DzienProdukcji]);
+  return "20" + Decimal(year) + "." + TwoDigits(obraz_[img::MiesiacProdukcji]) + "." +
+         TwoDigits(obraz_[img::DzienProdukcji]);
 }
 
 std::string TSterownik::StrIleWtryskiwaczy() const {
-  const int count = ObrazSterownika[img::IleWtr];
+  const int count = obraz_[img::IleWtr];
   if (count == 0) return {};
   std::string text = Decimal(count);
-  if (ObrazSterownika[img::Wyrob] == 12) text += "/" + Decimal(count / 2);
+  if (obraz_[img::Wyrob] == 12) text += "/" + Decimal(count / 2);
   return text;
 }
 
 std::string TSterownik::StrWersjaCyframi(int parts) const {
-  const uint8_t* image = ObrazSterownika.data();
+  const uint8_t* image = obraz_.data();
   const int state = image[img::StanIdentyfikacji];
   if (state != 0 && state != 2) return {};
   const int version = image[img::Wersja];

@@ -72,28 +72,7 @@ inline constexpr int WymaganyPoziom = 348;
 inline constexpr int Eeprom1 = 349;  // its first four bytes are idle trims kept in 78..178
 inline constexpr int Eeprom2 = 365;
 
-// The gas-injection controllers proper (MALVER families 2, 5, 6 and the KAVI family 255), as
-// opposed to the emulators 8 and 13.
-inline bool IsGasControllerFamily(int family) {
-  return family == 2 || family == 5 || family == 6 || family == 255;
-}
-
-// The row of display bytes in FlagiWykresow a gas controller family keeps: 1..4, 0 for none.
-// Byte k of group g is img (g - 1) * 25 + k.
-inline int TraceFlagGroup(int family) {
-  switch (family) {
-    case 2:
-      return 1;
-    case 5:
-      return 2;
-    case 6:
-      return 3;
-    case 255:
-      return 4;
-    default:
-      return 0;
-  }
-}
+// The configuration keeps display bytes per family in groups of this stride.
 inline constexpr int kTraceFlagGroupStride = 25;
 
 }  // namespace img

@@ -16,7 +16,7 @@ constexpr int kCylinderOfChannel[3][kChannels] = {
 
 int TSterownik::FsiPozCyl(int channel) const {
   const int order = Nastawy()[93];
-  if (Rodzina() != 255 || KanalyFsi != kChannels || order > 2 || channel < 0 ||
+  if (Rodzina() != Family::Kavi || kanalyFsi_ != kChannels || order > 2 || channel < 0 ||
       channel >= kChannels)
     return channel;
   return kCylinderOfChannel[order][channel];
@@ -24,7 +24,7 @@ int TSterownik::FsiPozCyl(int channel) const {
 
 int TSterownik::FsiPozKanalu(int cylinder) const {
   const int order = Nastawy()[93];
-  if (Rodzina() != 255 || KanalyFsi != kChannels || order > 2) return cylinder;
+  if (Rodzina() != Family::Kavi || kanalyFsi_ != kChannels || order > 2) return cylinder;
   for (int channel = 0; channel < kChannels; ++channel)
     if (kCylinderOfChannel[order][channel] == cylinder) return channel;
   return kChannels;
@@ -39,19 +39,20 @@ constexpr int kOrder6[3][6] = {{0, 4, 2, 5, 1, 3}, {0, 3, 2, 5, 1, 4}, {0, 3, 1,
 
 }  // namespace
 
-int TSterownik::FsiKolejnoscZaplonu(const uint8_t* detected) const {
-  const int model = ObrazSterownika[img::Wyrob];
+int TSterownik::FsiKolejnoscZaplonu(std::span<const uint8_t> detected) const {
+  const int model = obraz_[img::Wyrob];
   const int order = Nastawy()[93];
   const int* expected = nullptr;
   int length = 0;
-  if (model == 12 && IleWtryskiwaczy == 6) {
+  if (model == 12 && ileWtryskiwaczy_ == 6) {
     if (order < 2) expected = kOrder3[order], length = 3;
-  } else if ((model == 12 && IleWtryskiwaczy == 8) || IleWtryskiwaczy == 4) {
+  } else if ((model == 12 && ileWtryskiwaczy_ == 8) || ileWtryskiwaczy_ == 4) {
     if (order < 2) expected = kOrder4[order], length = 4;
-  } else if (IleWtryskiwaczy == 6) {
+  } else if (ileWtryskiwaczy_ == 6) {
     if (order < 3) expected = kOrder6[order], length = 6;
   }
-  if (!expected || detected[0] != 0) return 0;
+  // What did not arrive was not detected.
+  if (!expected || detected.size() < static_cast<size_t>(length) || detected[0] != 0) return 0;
   for (int i = 1; i < length; ++i)
     if (detected[i] == 0) return 0;  // the detection is not complete yet
   for (int i = 0; i < length; ++i)

@@ -1,5 +1,6 @@
 // The transmit turn: the single most urgent pending request is framed and sent.
 
+#include <algorithm>
 #include <cstring>
 
 #include "controller/SettingsCatalogue.h"
@@ -10,31 +11,40 @@ namespace {
 
 constexpr int kData = 6;  // frame byte where data begins, after the 2-byte payload header
 constexpr int kHeaderPayload = 2;
+constexpr int kBootloaderPause = 8;
+constexpr int kFuelTrimBytes = 6;
+constexpr int kFuelTrimsInRecord = 5;  // where the OBD link's record keeps them
+
+// History kinds of the change history.
+constexpr int kHistoryBootloader = 0;
+constexpr int kHistoryFactorySettings = 1;
+constexpr int kHistoryErrorsCleared = 2;
+constexpr int kHistorySettingsWritten = 3;
 
 }  // namespace
 
 void TSterownik::NadawanieTx() {
-  if (PrzerwaNadawania > 0) {
-    --PrzerwaNadawania;
+  if (przerwaNadawania_ > 0) {
+    --przerwaNadawania_;
     return;
   }
-  BuforNadawania[4] = static_cast<uint8_t>(nonce_() & 0xFF);
-  BuforNadawania[5] = 0;
-  const uint32_t pendingWrites = FlagiZapisu | FlagiZapisuWToku;
-  LicznikTur = ObrazSterownika[img::Firma] ? LicznikTur + 1 : 0;
+  buforNadawania_[4] = static_cast<uint8_t>(nonce_() & 0xFF);
+  buforNadawania_[5] = 0;
+  const uint32_t pendingWrites = flagiZapisu_ | flagiZapisuWToku_;
+  licznikTur_ = obraz_[img::Firma] ? licznikTur_ + 1 : 0;
 
-  if (SkokDoBootloadera) {
+  if (skokDoBootloadera_) {
     JumpToOrFromBootloader(true);
-  } else if (PowrotZBootloadera) {
+  } else if (powrotZBootloadera_) {
     JumpToOrFromBootloader(false);
-  } else if (FlagiRozkazow & 0x2000) {
-    SendCommand(0x2000);
-  } else if (LicznikTur % 2 == 1) {
-    if (LogParamBiez) Log("\n  Paramerte bieżące - co drugi", log_colour::kSilver);
+  } else if (flagiRozkazow_ & CommandBit::ErasePassword) {
+    SendCommand(CommandBit::ErasePassword);
+  } else if (licznikTur_ % 2 == 1) {
+    if (logParamBiez_) Log("\n  Paramerte bieżące - co drugi", log_colour::kSilver);
     SendPoll();
-  } else if (!SendFirstPending(pendingWrites) && ObrazSterownika[img::Firma]) {
-    if (LogParamBiez) Log("\n  Paramerte bieżące - brak innych", log_colour::kSilver);
-    if (ObrazSterownika[img::DaneObdDoWyslania])
+  } else if (!SendFirstPending(pendingWrites) && obraz_[img::Firma]) {
+    if (logParamBiez_) Log("\n  Paramerte bieżące - brak innych", log_colour::kSilver);
+    if (obraz_[img::DaneObdDoWyslania])
       SendPollWithFuelTrims();
     else
       SendPoll();
@@ -44,35 +54,35 @@ void TSterownik::NadawanieTx() {
 // Commands, then writes, then the slow commands, then reads; true when one was served.
 bool TSterownik::SendFirstPending(uint32_t pendingWrites) {
   for (uint32_t bit : transmission::kFirstCommandPass)
-    if ((FlagiRozkazow & bit) && SendCommand(bit)) return true;
+    if ((flagiRozkazow_ & bit) && SendCommand(bit)) return true;
   for (const transmission::DataArea& area : transmission::DataAreas())
     if (pendingWrites & area.bit) return SendWrite(area);
   for (uint32_t bit : transmission::kSecondCommandPass)
-    if ((FlagiRozkazow & bit) && SendCommand(bit)) return true;
+    if ((flagiRozkazow_ & bit) && SendCommand(bit)) return true;
   for (const transmission::DataArea& area : transmission::DataAreas())
-    if (area.readCode != 0 && (FlagiCzytania & area.bit)) return SendRead(area);
+    if (area.readCode != 0 && (flagiCzytania_ & area.bit)) return SendRead(area);
   return false;
 }
 
 void TSterownik::JumpToOrFromBootloader(bool jump) {
   Log(jump ? "\n  Skok do bootloader-a" : "\n  Powrót z bootloader-a", log_colour::kGrey);
-  PrzerwaNadawania = 8;
-  (jump ? SkokDoBootloadera : PowrotZBootloadera) = false;
-  FlagiRozkazow |= 0x1;
-  Ramka(jump ? 0x8E : 0x8F, 0);
-  if (jump) HistoriaZmian(0);
+  przerwaNadawania_ = kBootloaderPause;
+  (jump ? skokDoBootloadera_ : powrotZBootloadera_) = false;
+  flagiRozkazow_ |= CommandBit::Identify;
+  if (Ramka(jump ? code::BootloaderJump : code::BootloaderReturn, 0) && jump)
+    HistoriaZmian(kHistoryBootloader);
 }
 
 // Sends one command; false only for the switch to petrol, which is dropped without sending
 // while the engine already runs on petrol (the turn then ends).
 bool TSterownik::SendCommand(uint32_t bit) {
   const transmission::Command& command = transmission::CommandOfBit(bit);
-  uint8_t* data = &BuforNadawania[kData];
+  uint8_t* data = &buforNadawania_[kData];
   int dataLength = 0;
   switch (bit) {
-    case 0x1:
-      if (ObrazSterownika[img::RekordHasla] != 0) {
-        std::memcpy(data, &ObrazSterownika[img::RekordHasla], img::kAreaSize);
+    case CommandBit::Identify:
+      if (obraz_[img::RekordHasla] != 0) {
+        std::memcpy(data, &obraz_[img::RekordHasla], img::kAreaSize);
         dataLength = img::kAreaSize;
       } else {
         data[0] = 0x10;
@@ -80,57 +90,60 @@ bool TSterownik::SendCommand(uint32_t bit) {
         dataLength = 2;
       }
       break;
-    case 0x100:
-      data[0] = ZalaczoneWtryskiwacze;
+    case CommandBit::SendInjectorMask:
+      data[0] = zalaczoneWtryskiwacze_;
       dataLength = 1;
       break;
-    case 0x400:
-    case 0x800:
-      data[0] = bit == 0x800 ? 1 : 0;
+    case CommandBit::LeakTest:
+    case CommandBit::ValveTest:
+      data[0] = bit == CommandBit::ValveTest ? 1 : 0;
       dataLength = 1;
       break;
-    case 0x2000:
-      std::memcpy(data, &ObrazSterownika[img::NumSerProc], 12);
+    case CommandBit::ErasePassword:
+      std::memcpy(data, &obraz_[img::NumSerProc], 12);
       dataLength = 12;
       break;
-    case 0x4000:
-      std::memcpy(data, &ObrazSterownika[img::KoloryLed], 30);
+    case CommandBit::SendLedColours:
+      std::memcpy(data, &obraz_[img::KoloryLed], 30);
       dataLength = 30;
       break;
-    case 0x8000:
+    case CommandBit::ClearEmergencyStarts:
       std::memset(data, 0, 4);
       dataLength = 4;
       break;
-    case 0x20000:
-      FlagiRozkazow &= ~bit;
-      if (StanPaliwa == 0) return true;
+    case CommandBit::SwitchToPetrol:
+      flagiRozkazow_ &= ~bit;
+      if (stanPaliwa_ == 0) return true;
       break;
     default:
       break;
   }
-  const bool grey = bit == 0x2000 || bit >= 0x4000;
-  Log(command.log, grey ? log_colour::kGrey : log_colour::kSilver);
-  PrzerwaNadawania = bit == 0x1 && dataLength == img::kAreaSize ? 2 : command.pause;
-  if (bit == 0x2000 || bit == 0x4000) FlagiRozkazow &= ~bit;
-  Ramka(command.code, kHeaderPayload + dataLength);
-  if (bit == 0x20) HistoriaZmian(2);
-  if (bit == 0x1000) HistoriaZmian(1);
+  Log(command.log, command.greyLog ? log_colour::kGrey : log_colour::kSilver);
+  const bool withPassword = bit == CommandBit::Identify && dataLength == img::kAreaSize;
+  przerwaNadawania_ = withPassword ? 2 : command.pause;
+  if (!Ramka(command.code, kHeaderPayload + dataLength)) {
+    if (command.cleared == transmission::Cleared::OnItsTurn) flagiRozkazow_ |= bit;
+    return true;
+  }
+  if (command.cleared == transmission::Cleared::WhenSent) flagiRozkazow_ &= ~bit;
+  if (bit == CommandBit::ClearErrors) HistoriaZmian(kHistoryErrorsCleared);
+  if (bit == CommandBit::FactorySettings) HistoriaZmian(kHistoryFactorySettings);
   return true;
 }
 
 bool TSterownik::SendWrite(const transmission::DataArea& area) {
-  FlagiZapisuWToku |= area.bit;
-  FlagiZapisu &= ~area.bit;
-  PrzerwaNadawania = area.writePause;
-  uint8_t* data = &BuforNadawania[kData];
-  std::memcpy(data, &ObrazSterownika[area.offset], img::kAreaSize);
-  const bool settingsPage = area.offset == img::Nastawy || area.offset == img::Nastawy2;
+  przerwaNadawania_ = area.writePause;
+  uint8_t* data = &buforNadawania_[kData];
+  std::memcpy(data, &obraz_[area.offset], img::kAreaSize);
+  const bool settingsPage = area.bit == AreaBit::Settings || area.bit == AreaBit::Settings2;
   // The page goes out with a fresh checksum in its byte 0; the image keeps its own byte.
   if (settingsPage) data[0] = PageChecksum(data);
   Log(area.writeLog, log_colour::kSilver);
-  Ramka(area.writeCode, kHeaderPayload + img::kAreaSize);
+  if (!Ramka(area.writeCode, kHeaderPayload + img::kAreaSize)) return true;
+  flagiZapisuWToku_ |= area.bit;
+  flagiZapisu_ &= ~area.bit;
   if (settingsPage) NazwyWykresow(1);
-  if (area.recordsHistory) HistoriaZmian(3);
+  if (area.recordsHistory) HistoriaZmian(kHistorySettingsWritten);
   return true;
 }
 
@@ -141,13 +154,13 @@ bool TSterownik::SendRead(const transmission::DataArea& area) {
 }
 
 void TSterownik::SendPoll() {
-  Ramka(0x90 | StronaParam, 0);
+  Ramka(code::Poll | stronaParam_, 0);
 }
 
 // The poll that also hands the controller the fuel-system status and fuel trims which the OBD
 // link read from the car.
 void TSterownik::SendPollWithFuelTrims() {
-  ObrazSterownika[img::DaneObdDoWyslania] = 0;
-  std::memcpy(&BuforNadawania[kData], &ZewnRekordObd[0][5], 6);
-  Ramka(0x94 | StronaParam, kHeaderPayload + 6);
+  std::memcpy(&buforNadawania_[kData], &zewnRekordObd_[0][kFuelTrimsInRecord], kFuelTrimBytes);
+  if (Ramka(code::PollWithFuelTrims | stronaParam_, kHeaderPayload + kFuelTrimBytes))
+    obraz_[img::DaneObdDoWyslania] = 0;
 }

@@ -3,18 +3,19 @@
 
 #include <cstdio>
 
+#include "controller/NumberText.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/SettingsCatalogueData.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 
 void TSterownik::UtworzListeNastawPosredniVesk() {
-  ListaNastaw = MalverCatalogue(WersjaProgramu());
+  listaNastaw_ = MalverCatalogue(WersjaProgramu());
 }
 
 void TSterownik::UtworzListeNastawPosredni() {
   UtworzListeNastawPosredniVesk();
-  if (Rodzina() == 6) ListaNastaw[5].domyslna = 0;
+  if (Rodzina() == Family::Lumo) listaNastaw_[5].domyslna = 0;
 }
 
 void TSterownik::UtworzListeNastawEmulator() {
@@ -22,7 +23,7 @@ void TSterownik::UtworzListeNastawEmulator() {
 }
 
 void TSterownik::UtworzListeNastawFsiVesk() {
-  ListaNastaw = KaviCatalogue(WersjaProgramu(), ObrazSterownika[img::WariantPlytki]);
+  listaNastaw_ = KaviCatalogue(WersjaProgramu(), obraz_[img::WariantPlytki]);
 }
 
 void TSterownik::UtworzListeNastawFsi() {
@@ -30,14 +31,14 @@ void TSterownik::UtworzListeNastawFsi() {
 }
 
 void TSterownik::UtworzListeNastawEmuPomPaliwa() {
-  ListaNastaw.fill(Nastawa{});
+  listaNastaw_.fill(Nastawa{});
 }
 
 void TSterownik::WypelnijNastawyDomyslne() {
-  uint8_t* settings = Nastawy();
+  uint8_t* settings = NastawyDoZapisu();
   for (int i = 0; i < kSettingsCount; ++i)
-    settings[i] = ListaNastaw[i].domyslna;
-  const bool kavi = Rodzina() == 255;
+    settings[i] = listaNastaw_[i].domyslna;
+  const bool kavi = Rodzina() == Family::Kavi;
   const int firmware = WersjaProgramu();
   if (firmware < (kavi ? 15 : 14))
     for (int i = 256; i < kSettingsCount; ++i)
@@ -45,10 +46,10 @@ void TSterownik::WypelnijNastawyDomyslne() {
   // The stored images hold MALVER or KAVI settings; the fuel pump emulator has none of them.
   ObrazNastaw stored{};
   int size = 0;
-  if (Rodzina() != 13 && StoredDefaultImage(kavi, firmware, stored, size))
+  if (Rodzina() != Family::PumpEmulator && StoredDefaultImage(kavi, firmware, stored, size))
     for (int i = 0; i < size; ++i)
       settings[i] = stored[i];
-  if (Rodzina() == 6) {
+  if (Rodzina() == Family::Lumo) {
     settings[1] = 7;  // RPM from the petrol injectors
     settings[5] = 0;  // ignition wire not connected
   }
@@ -58,19 +59,19 @@ void TSterownik::WypelnijNastawyDomyslne() {
 
 void TSterownik::ListaNastawSprawdzenie() {
   if (!Czy_MALVER_lub_KAVI()) return;
-  uint8_t* settings = Nastawy();
+  uint8_t* settings = NastawyDoZapisu();
   for (int i = 1; i < 256; ++i) {
-    const Nastawa& n = ListaNastaw[i];
+    const Nastawa& n = listaNastaw_[i];
     if (n.typ == 0) continue;  // not in this family's list
     if (settings[i] < n.min || settings[i] > n.max) settings[i] = n.domyslna;
   }
 }
 
 void TSterownik::PodmianaNastaw() {
-  if (Rodzina() != 255) return;
+  if (Rodzina() != Family::Kavi) return;
   using namespace catalogue;
-  Nastawa& first = ListaNastaw[18];
-  Nastawa& second = ListaNastaw[19];
+  Nastawa& first = listaNastaw_[18];
+  Nastawa& second = listaNastaw_[19];
   if (Nastawy()[138] == 2) {  // petrol pressure emulated from the pump control
     first = {4387, first.jednostka, 0.01,          kSigned | 2,    first.min,  first.domyslna,
              255,  first.normaOd,   first.normaDo, first.odWersji, first.opcje};
@@ -91,22 +92,39 @@ void TSterownik::PodmianaNastaw() {
 void TSterownik::KaviListPatches() {
   using namespace catalogue;
   if (WersjaProgramu() < 14) {
-    Nastawa& n = ListaNastaw[13];
+    Nastawa& n = listaNastaw_[13];
     n.typ = kList;
     n.max = 1;
     n.skala = 0;
     n.jednostka = kNoUnit;
   } else {
-    Nastawa& n = ListaNastaw[138];
+    Nastawa& n = listaNastaw_[138];
     n.typ = kList;
     n.max = 2;
     n.opcje = 4381;
   }
 }
 
+bool TSterownik::InCatalogue(int setting) const {
+  const Nastawa& n = listaNastaw_[setting];
+  return n.nazwa != 0 && n.odWersji <= WersjaProgramu();
+}
+
+bool TSterownik::OutsideRange(int setting) const {
+  const Nastawa& n = listaNastaw_[setting];
+  const uint8_t raw = Nastawy()[setting];
+  return raw < n.min || raw > n.max || raw < n.normaOd || raw > n.normaDo;
+}
+
+// The unit texts are the ids after 1049, by unit code.
+std::string TSterownik::UnitText(int setting) const {
+  const int unit = listaNastaw_[setting].jednostka;
+  return unit != 0 ? LangText(1049 + unit) : std::string();
+}
+
 std::string TSterownik::StrNastawa(int setting) const {
   using namespace catalogue;
-  const Nastawa& n = ListaNastaw[setting];
+  const Nastawa& n = listaNastaw_[setting];
   const uint8_t raw = Nastawy()[setting];
   const int decimals = n.typ & 0x0F;
   const bool outOfRange = raw < n.min || raw > n.max;
@@ -114,7 +132,7 @@ std::string TSterownik::StrNastawa(int setting) const {
     case kNumber:
     case kSigned:
     case kAltNumber: {
-      const std::string text = FormatNumber(NumericValue(setting), decimals);
+      const std::string text = FormatNumber(NumericValue(setting), decimals, decimalSeparator_);
       return outOfRange ? "? " + text : text;
     }
     case kHex: {
@@ -138,18 +156,18 @@ std::string TSterownik::StrNastawa(int setting) const {
 
 // The shown value of a number-like setting; four settings combine with other bytes.
 double TSterownik::NumericValue(int setting) const {
-  const Nastawa& n = ListaNastaw[setting];
+  const Nastawa& n = listaNastaw_[setting];
   const int raw = Nastawy()[setting];
   switch (setting) {
     case 90:
     case 92: {
-      const int trim = ObrazSterownika[setting == 90 ? img::Eeprom1 : img::Eeprom1 + 2];
+      const int trim = obraz_[setting == 90 ? img::Eeprom1 : img::Eeprom1 + 2];
       return 1 + (raw - 128) * 0.02 + (trim - 128) * 0.02;
     }
     case 164:
-      return raw + 0.01 * ObrazSterownika[img::Mnoznik2];
+      return raw + 0.01 * obraz_[img::Mnoznik2];
     case 190:
-      return raw + 0.01 * ObrazSterownika[img::Mnoznik1];
+      return raw + 0.01 * obraz_[img::Mnoznik1];
     default:
       return ((n.typ & 0xF0) == catalogue::kSigned ? raw - 128 : raw) * n.skala;
   }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
 #include <vector>
+
+#include "controller/Wykres.h"
 
 class TSterownik;
 
@@ -10,8 +13,9 @@ class TSterownik;
 // The definitions the window offers (flag 0x02), in list order.
 std::vector<int> ParamListRows(const TSterownik& link);
 
-// A press on a row: the parameter joins or leaves the readings panel and is shown afresh.
-void ToggleReadingsPanel(TSterownik& link, int definition);
+// A trace's name in the scope's channel list: the KAVI injector-channel traces are named like
+// the injection-time columns, starred.
+std::string ScopeChannelText(const Wykres& definition);
 
 // Definitions 15..22 are read from the car through OBD; the window names them in its second
 // font colour.

@@ -4,8 +4,6 @@
 
 #include "controller/SettingsCatalogueData.h"
 
-char DecimalSeparator = '.';
-
 namespace {
 
 bool RowApplies(const catalogue::Row& row, int firmware) {
@@ -72,17 +70,4 @@ bool StoredDefaultImage(bool kavi, int firmware, ObrazNastaw& image, int& size) 
     if (firmware >= e.firstVersion && firmware <= e.lastVersion) image[e.setting] = e.value;
   image[0] = PageChecksum(image.data());
   return true;
-}
-
-std::string FormatNumber(double value, int decimals) {
-  char text[64];
-  if (decimals <= 0)
-    std::snprintf(text, sizeof text, "%.15g", value);
-  else
-    std::snprintf(text, sizeof text, "%.*f", decimals > 4 ? 4 : decimals, value);
-  std::string result(text);
-  if (result == "-0") result = "0";
-  for (char& c : result)
-    if (c == '.') c = DecimalSeparator;
-  return result;
 }

@@ -25,10 +25,3 @@ bool StoredDefaultImage(bool kavi, int firmware, ObrazNastaw& image, int& size);
 
 // Byte 0 of a 256-byte settings page: makes the page add up to 0.
 uint8_t PageChecksum(const uint8_t* page);
-
-// The value of a number-like setting as text: the shortest general form for 0 decimals, the
-// given count of decimals otherwise.
-std::string FormatNumber(double value, int decimals);
-
-// The decimal separator numbers are shown with; the window layer sets the system's one.
-extern char DecimalSeparator;

@@ -1,5 +1,7 @@
 #include "controller/Tsterownik.h"
 
+#include <algorithm>
+
 #include "controller/Clock.h"
 
 namespace {
@@ -14,47 +16,70 @@ constexpr int kTickAfterStallMs = 500;
 TSterownik::TSterownik(UiServices& ui, Clock& clock, const std::string& ftdiLibraryName)
     : TSerial(ftdiLibraryName), ui_(ui), clock_(clock), nonce_(std::random_device{}()) {
   for (int i = img::Eeprom1; i < img::Eeprom1 + 4; ++i)
-    ObrazSterownika[i] = 128;
+    obraz_[i] = 128;
   SetDefaultTraceDisplay();
   // Until a controller answers, the editor and the views show the MALVER family's lists.
   UtworzListeNastawPosredni();
   UtworzWykresyPosredni();
   for (int entry = 1; entry <= 38; ++entry)
-    KoloryWykresow[entry - 1] = ListaWykresow[entry].kolor;
+    koloryWykresow_[entry - 1] = listaWykresow_[entry].kolor;
   WypelnijNastawyDomyslne();
 }
 
 // The readings panel and scope start with the parameters installers look at first.
 void TSterownik::SetDefaultTraceDisplay() {
-  uint8_t* flags = &ObrazSterownika[img::FlagiWykresow];
-  for (int row : {0, 25, 50}) {
+  for (int group = 1; group <= 3; ++group) {
     for (int entry : {1, 3, 4, 6, 7, 9})
-      flags[row + entry - 1] = 0x30;
-    flags[row + 14 - 1] = 0x20;
+      TraceFlagByte(group, entry) = ChartPlace::ScopeTrace | ChartPlace::Readings;
+    TraceFlagByte(group, 14) = ChartPlace::Readings;
   }
   for (int entry : {1, 3, 4, 6, 7, 11, 16, 17, 19, 20})
-    flags[75 + entry - 1] = 0x30;
+    TraceFlagByte(4, entry) = ChartPlace::ScopeTrace | ChartPlace::Readings;
 }
 
 void TSterownik::Log(const std::string& text, uint32_t colour) {
   if (OnTekst) OnTekst(this, text, colour);
 }
 
-void TSterownik::Event(int kind, int code, int aux, int length) {
-  if (OnZdarzenie) OnZdarzenie(kind, code, aux, length);
+void TSterownik::Event(const LinkEvent& event) {
+  if (OnZdarzenie) OnZdarzenie(event);
+}
+
+void TSterownik::Event(EventKind kind, int code, int aux) {
+  Event({.kind = kind, .code = code, .aux = aux});
 }
 
 void TSterownik::CountUnanswered() {
-  if (LiczDoBrakuPolaczenia < kLostConnectionLimit) ++LiczDoBrakuPolaczenia;
+  if (liczDoBrakuPolaczenia_ < kLostConnectionLimit) ++liczDoBrakuPolaczenia_;
 }
 
 void TSterownik::EmptyReceiveState() {
-  OdebraneBajty = OczekiwaneBajty = 0;
+  odebraneBajty_ = oczekiwaneBajty_ = 0;
+}
+
+bool TSterownik::ConnectionLost() {
+  return liczDoBrakuPolaczenia_ > kLostConnectionThreshold || !PortConnected();
+}
+
+bool TSterownik::ReadOutComplete() const {
+  return obraz_[img::Firma] == 1 && flagiCzytania_ == 0 && flagiRozkazow_ == 0;
+}
+
+void TSterownik::CzytajBledyObd() {
+  if (TraitsOf(model_).obdModule) RozkazDoSterownika(CommandBit::ObdReadDtc);
+}
+
+void TSterownik::KasujBledyObd() {
+  if (TraitsOf(model_).obdModule) RozkazDoSterownika(CommandBit::ObdClearDtc);
+}
+
+bool TSterownik::BlokujZakladki() const {
+  return Traits().locksTabs || (WersjaProgramu() > 6 && HasloUstawione());
 }
 
 bool TSterownik::OtworzPortComm() {
-  if (LiczDoBrakuPolaczenia > 8) Log("Brak połączenia", log_colour::kRed);
-  LiczDoBrakuPolaczenia = 0;
+  if (liczDoBrakuPolaczenia_ > kLostConnectionThreshold) Log("Brak połączenia", log_colour::kRed);
+  liczDoBrakuPolaczenia_ = 0;
   EmptyReceiveState();
   const bool opened = PortOpen(PortNumber);
   const std::string port = PortNumber >= kFtdiBase
@@ -74,18 +99,18 @@ void TSterownik::Timer1OnTimer() {
   if (JustOpened) {
     JustOpened = false;
     KasujFlagiTransmisji("OpenPort");
-    FlagiRozkazow = 1;
-    ZapisFlash = false;
-    AktualizacjaZlecona = false;
-    Event(3, 0, 0, 0);
+    flagiRozkazow_ = CommandBit::Identify;
+    zapisFlash_ = false;
+    aktualizacjaZlecona_ = false;
+    Event(EventKind::PortOpened);
   }
   tickRunning_ = true;
-  TimerInterval = kTickMs;
+  timerInterval_ = kTickMs;
   const int64_t before = clock_.Milliseconds();
   OdbiorRx();
   const int64_t after = clock_.Milliseconds();
   if (after - before > kStalledReceiveMs || after < before) {
-    TimerInterval = kTickAfterStallMs;
+    timerInterval_ = kTickAfterStallMs;
     CountUnanswered();
   } else {
     NadawanieTx();
@@ -96,25 +121,47 @@ void TSterownik::Timer1OnTimer() {
 void TSterownik::ZapiszDoSterownika(uint32_t bits) {
   // A write asked for while the connection is counted lost would be sent to whatever answers
   // after the reconnection; it is dropped instead.
-  if (PortConnected() && LiczDoBrakuPolaczenia <= 8) FlagiZapisu |= bits;
+  if (PortConnected() && liczDoBrakuPolaczenia_ <= kLostConnectionThreshold) flagiZapisu_ |= bits;
 }
 
 void TSterownik::KasujFlagiTransmisji(const std::string& reason) {
   if (OnTekst && PortConnected()) Log("  Kasownie flag transmisji: " + reason, log_colour::kSilver);
-  FlagiCzytania = FlagiZapisu = FlagiRozkazow = FlagiZapisuWToku = 0;
-  ObrazSterownika[img::Firma] = 0;
-  ObrazSterownika[img::FirmaProgramu] = 0;
+  flagiCzytania_ = flagiZapisu_ = flagiRozkazow_ = flagiZapisuWToku_ = 0;
+  obraz_[img::Firma] = 0;
+  obraz_[img::FirmaProgramu] = 0;
 }
 
-void TSterownik::Ramka(uint8_t code, int payloadLength) {
-  OstatniRozkaz = code;
-  if (!PortConnected()) return;
+bool TSterownik::Ramka(uint8_t code, int payloadLength) {
+  ostatniRozkaz_ = code;
+  if (!PortConnected()) return false;
   CountUnanswered();
-  uint8_t* frame = BuforNadawania.data();
+  uint8_t* frame = buforNadawania_.data();
   const int length = ramka::Build(frame, ramka::kRequestStart, code, payloadLength);
-  if (OnTekst && ((code >> 4) != 9 || LogParamBiez))
+  if (OnTekst && (!code::IsStatus(code) || logParamBiez_))
     Log(ramka::LogText("  TX:", frame, length), log_colour::kMaroon);
-  Event(1, code, 0, length);
   ramka::Scramble(frame, length);
-  PortWrite(frame, length);
+  // A frame the port did not take is not sent: its request stays pending for a later turn.
+  if (PortWrite(frame, length) != length) {
+    Log("  błąd zapisu do portu", log_colour::kRed);
+    return false;
+  }
+  Event({.kind = EventKind::FrameSent, .code = code, .length = length});
+  return true;
+}
+
+bool TSterownik::WczytajObraz(std::span<const uint8_t> bytes) {
+  if (bytes.size() != obraz_.size()) return false;
+  std::copy(bytes.begin(), bytes.end(), obraz_.begin());
+  ListaNastawWykresyOdPlytki(1);
+  return true;
+}
+
+void TSterownik::SetToday(int year, int month, int day) {
+  dataRok_ = year - 2000;
+  dataMiesiac_ = month;
+  dataDzien_ = day;
+}
+
+void TSterownik::SetExternalObdRecord(int which, const RekordObd& record) {
+  if (which == 0 || which == 1) zewnRekordObd_[static_cast<size_t>(which)] = record;
 }

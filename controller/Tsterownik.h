@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "controller/ChartListsData.h"
+#include "controller/DecodedStatus.h"
+#include "controller/FamilyTraits.h"
 #include "controller/ImageLayout.h"
 #include "controller/Nastawa.h"
+#include "controller/Protocol.h"
 #include "controller/Ramka.h"
 #include "controller/TransmissionTables.h"
 #include "controller/Wykres.h"
@@ -19,21 +22,35 @@
 class Clock;
 class UiServices;
 
+// Why the last identification reply was not taken.
+enum class IdentificationRefusal { None, TooShort, TooLong, OtherMaker };
+
+// What the link reports to its owner.
+struct LinkEvent {
+  EventKind kind = EventKind::ReplyAccepted;
+  int code = 0;
+  int aux = 0;
+  int length = 0;
+  std::span<const uint8_t> frame{};       // an accepted reply exactly as it arrived
+  const DecodedStatus* status = nullptr;  // status frames and replayed records, decoded
+};
+
 // The controller link: owns the conversation with one gas controller, its image and the
 // catalogues built from its identity. Nothing else sends frames to the controller; other
-// parts raise bits in the transmission flag words. The owner calls Timer1OnTimer at the
-// interval TimerInterval names.
+// parts ask for traffic through the flag operations. The owner calls Timer1OnTimer at the
+// interval TimerInterval names. Views read the link through its const accessors and the
+// decoded status; they change it only through its operations.
 class TSterownik : public TSerial {
  public:
-  // kind, code, aux, length: 0 reply accepted, 1 frame sent, 2 calibration state, 3 port
-  // opened, 4 file loaded, 5 scope recording on/off, 6 recorded frame replayed, 102 OBD
-  // sub-record.
-  using Zdarzenie = std::function<void(int kind, int code, int aux, int length)>;
+  using Zdarzenie = std::function<void(const LinkEvent& event)>;
   using Tekst =
       std::function<void(const TSerial* sender, const std::string& text, uint32_t colour)>;
 
   static constexpr int kRozmiarBuforaOdbioru = 1024;
-  static constexpr int kRozmiarRekorduObd = 36;
+  static constexpr int kRozmiarRekorduObd = status_frame::kObdRecordSize;
+  using RekordObd = std::array<uint8_t, kRozmiarRekorduObd>;
+  // Above this many frames without an accepted reply the connection counts as lost.
+  static constexpr int kLostConnectionThreshold = 8;
 
   TSterownik(UiServices& ui, Clock& clock,
              const std::string& ftdiLibraryName = ftdi::kDefaultLibraryName);
@@ -43,42 +60,56 @@ class TSterownik : public TSerial {
   void ZamknijPortComm();
   bool PolaczonyPortComm() { return PortConnected(); }
   void Timer1OnTimer();
-  int TimerInterval = 25;  // ms until the next tick
+  int TimerInterval() const { return timerInterval_; }  // ms until the next tick
+  // Too many frames went unanswered, or the port is gone.
+  bool ConnectionLost();
+  int LiczDoBrakuPolaczenia() const { return liczDoBrakuPolaczenia_; }
 
   // Transmission flags.
-  void CzytajZeSterownika(uint32_t bits) { FlagiCzytania |= bits; }
+  void CzytajZeSterownika(uint32_t bits) { flagiCzytania_ |= bits; }
   void ZapiszDoSterownika(uint32_t bits);
-  void RozkazDoSterownika(uint32_t bits) { FlagiRozkazow |= bits; }
+  void RozkazDoSterownika(uint32_t bits) { flagiRozkazow_ |= bits; }
   void KasujFlagiTransmisji(const std::string& reason);
-  // The trouble codes of the controller's OBD module (FORTIX and KAVI only).
-  void CzytajBledyObd() {
-    if (Model == 5 || Model == 255) RozkazDoSterownika(0x4);
-  }
-  void KasujBledyObd() {
-    if (Model == 5 || Model == 255) RozkazDoSterownika(0x8);
-  }
+  uint32_t FlagiCzytania() const { return flagiCzytania_; }
+  uint32_t FlagiZapisu() const { return flagiZapisu_; }
+  uint32_t FlagiRozkazow() const { return flagiRozkazow_; }
+  uint32_t FlagiZapisuWToku() const { return flagiZapisuWToku_; }
+  // Identified, and everything asked for since has been read.
+  bool ReadOutComplete() const;
+  // The trouble codes of the controller's OBD module, where it has one.
+  void CzytajBledyObd();
+  void KasujBledyObd();
   // The main window ignores its function keys: an emulator, or a locked controller.
-  bool BlokujZakladki() const {
-    return Rodzina() == 8 || (WersjaProgramu() > 6 && ObrazSterownika[img::HasloUstawione] != 0);
-  }
+  bool BlokujZakladki() const;
   // The administrator's erase of a controller's password.
-  void UsunHaslo() { RozkazDoSterownika(0x2000); }
+  void UsunHaslo() { RozkazDoSterownika(CommandBit::ErasePassword); }
 
   // Receive and transmit steps.
   int OdbiorRx();
   void AnalizaOdbioru(int length);
   void OdbiorOsc(int record);
   void NadawanieTx();
-  void Ramka(uint8_t code, int payloadLength);
+  // False when the frame did not go out: the port is closed or did not take it.
+  bool Ramka(uint8_t code, int payloadLength);
+  uint8_t OstatniRozkaz() const { return ostatniRozkaz_; }
+  int LicznikTur() const { return licznikTur_; }
+
+  // The image: ObrazSterownika()[n] is img n.
+  const std::array<uint8_t, img::kSize>& ObrazSterownika() const { return obraz_; }
+  // The 512-byte settings image: setting i is Nastawy()[i].
+  const uint8_t* Nastawy() const { return &obraz_[img::Nastawy]; }
+  // A controller image as the command line saves it; false (nothing changed) unless it is
+  // exactly the image's size. The lists are rebuilt for the identity it holds.
+  bool WczytajObraz(std::span<const uint8_t> bytes);
 
   // Identity (the identification reply as stored in the image).
   void ListaNastawWykresyOdPlytki(int afterFile);
-  bool Czy_LUMO() const { return Model == 6; }
-  bool Czy_RUMO() const { return Model == 2; }
-  bool Czy_FORTIX() const { return Model == 5; }
-  bool Czy_MALVER() const { return Model == 2 || Model == 5 || Model == 6; }
+  bool Czy_LUMO() const { return model_ == Family::Lumo; }
+  bool Czy_RUMO() const { return model_ == Family::Rumo; }
+  bool Czy_FORTIX() const { return model_ == Family::Fortix; }
+  bool Czy_MALVER() const { return Czy_RUMO() || Czy_FORTIX() || Czy_LUMO(); }
   bool Czy_MALVER_lub_KAVI() const { return Czy_MALVER() || Czy_KAVI(); }
-  bool Czy_KAVI() const { return Model == 255; }
+  bool Czy_KAVI() const { return model_ == Family::Kavi; }
   bool Czy_KAVI_DUAL() const;
   bool CzyKaviRoznicowa() const;
   bool CzyKaviTestPlus60V() const;
@@ -97,10 +128,26 @@ class TSterownik : public TSerial {
   std::string StrDataProdukcji() const;
   std::string StrIleWtryskiwaczy() const;
   std::string StrWersjaCyframi(int parts) const;
-  uint8_t Rodzina() const { return ObrazSterownika[img::Schemat]; }
-  uint8_t WersjaProgramu() const { return ObrazSterownika[img::Wersja]; }
+  Family Rodzina() const { return FamilyOf(obraz_[img::Schemat]); }
+  const FamilyTraits& Traits() const { return TraitsOf(Rodzina()); }
+  uint8_t WersjaProgramu() const { return obraz_[img::Wersja]; }
+  uint8_t StanIdentyfikacji() const { return obraz_[img::StanIdentyfikacji]; }
+  uint8_t Wyrob() const { return obraz_[img::Wyrob]; }
+  uint8_t OpisSpecjalny() const { return obraz_[img::Opis]; }
+  bool HasloUstawione() const { return obraz_[img::HasloUstawione] != 0; }
+  bool BladNumeruProcesora() const { return obraz_[img::KontrolaNumeru] == 2; }
+  // The link's own state derived from the identity.
+  Family Model() const { return model_; }
+  uint8_t StanIdent() const { return stanIdent_; }
+  int IleWtryskiwaczy() const { return ileWtryskiwaczy_; }
+  bool DwaBanki() const { return dwaBanki_; }
+  int KanalyFsi() const { return kanalyFsi_; }
+  int ZakresMnoznika() const { return zakresMnoznika_; }
+  bool AktualizacjaZlecona() const { return aktualizacjaZlecona_; }
+  IdentificationRefusal LastIdentificationRefusal() const { return identificationRefusal_; }
 
-  // Settings catalogue of the family (setting i described by ListaNastaw[i]).
+  // Settings catalogue of the family (setting i described by ListaNastaw()[i]).
+  const std::array<Nastawa, 512>& ListaNastaw() const { return listaNastaw_; }
   void UtworzListeNastawPosredniVesk();
   void UtworzListeNastawPosredni();
   void UtworzListeNastawEmulator();
@@ -110,12 +157,19 @@ class TSterownik : public TSerial {
   void WypelnijNastawyDomyslne();
   void ListaNastawSprawdzenie();
   void PodmianaNastaw();
-  // The value of a setting as the editor and the files show it.
+  // The settings the catalogue holds for this controller's firmware.
+  bool InCatalogue(int setting) const;
+  // The value lies outside the setting's allowed or normal range.
+  bool OutsideRange(int setting) const;
+  // The value of a setting as the editor and the files show it, and its unit.
   std::string StrNastawa(int setting) const;
+  std::string UnitText(int setting) const;
   double NumericValue(int setting) const;
   static std::string TroubleCodeText(int code);
 
   // Live-parameter definitions of the family.
+  const std::vector<Wykres>& ListaWykresow() const { return listaWykresow_; }
+  const std::array<uint32_t, 38>& KoloryWykresow() const { return koloryWykresow_; }
   void DodajWykres(int nazwa, int jednostka, int rodzaj, int przesuniecie, double skala,
                    int miejsca, uint32_t kolor, double wzmocnienie, int flagi, double minimum,
                    double maksimum);
@@ -126,135 +180,124 @@ class TSterownik : public TSerial {
   // Renames the live parameters that depend on settings; the argument is not used.
   void NazwyWykresow(int);
   void NazwyWykresowUserPid(int entry, int setting);
+  // What the installer changes in the definitions from the windows.
+  void ToggleReadingsPanel(int definition);
+  void ToggleScopeTrace(int definition);
+  void SetTraceColour(int definition, uint32_t colour);
+  // The basic view levels always show the main readings.
+  void ShowBasicReadings();
+  // Every definition's next value is shown, changed or not.
+  void ForgetShownValues();
+  // Showing this definition in the scope needs the long record.
+  bool NeedsLongRecord(int definition) const;
+  // The configuration's trace colours (records 1..38) and display bytes (group 1..4, entry
+  // 1..22), as the lists take them at the next family selection.
+  void SetStoredTraceColour(int record, uint32_t colour);
+  void SetStoredTraceFlags(int group, int entry, uint8_t flags);
+  uint8_t StoredTraceFlags(int group, int entry) const;
 
-  // Live parameters, read straight from the last status frame in BuforOdbioru.
+  // Live parameters of the last status frame, decoded once for every view.
+  const DecodedStatus& LastStatus() const { return status_; }
   int PodajIleParamBiez(int mask) const;
   int PodajPozycje(int mask, int n) const;
   // The text of the n-th parameter of the mask; empty when its value has not changed since
-  // it was last shown.
+  // it was last shown, or when the last frame did not carry it.
   std::string StrParamBiez(int mask, int n);
   // status: frame byte 10 (work state) and byte 11 (work flags) as one 16-bit word.
   std::string StrStanPracy(int status, int longForm) const;
   uint32_t KolorStanuPracy(int status) const;
-  int InfoPracy(const uint8_t* frame) const;
-  std::string StrInfoPracy(const uint8_t* frame) const;
+  int InfoPracy(const DecodedStatus& status) const { return status.infoKind; }
+  std::string StrInfoPracy(const DecodedStatus& status) const;
   static std::string MessageText(int number);
-  bool RawParamValue(const Wykres& w, const uint8_t* frame, double& raw, std::string& text) const;
   // Administrator extras (flag bits 0x04, 0x08) are counted too.
-  bool ParamAdmin = false;
+  bool ParamAdmin() const { return paramAdmin_; }
+  void SetParamAdmin(bool on) { paramAdmin_ = on; }
+  uint8_t StanPaliwa() const { return stanPaliwa_; }
+  uint8_t StanSilnika() const { return stanSilnika_; }
+  const RekordObd& OstatniRekordObd() const { return ostatniRekordObd_; }
+  // The OBD link's own readings (record 0 or 1), substituted into the frames the views see.
+  void SetExternalObdRecord(int which, const RekordObd& record);
+
+  // Injectors switched on gas (bit per channel) and the switch-off boxes.
+  uint8_t ZalaczoneWtryskiwacze() const { return zalaczoneWtryskiwacze_; }
+  void ToggleInjector(int row);
 
   // Map banks.
   void WyznaczBank();
-  int AktalnyBank() const { return DwaBanki ? NumerBanku : 0; }
+  int AktalnyBank() const { return dwaBanki_ ? numerBanku_ : 0; }
 
   // Injector order of the KAVI family with six re-ordered channels.
   int FsiPozCyl(int channel) const;
   int FsiPozKanalu(int cylinder) const;
   // Checks a firing order the controller detected against setting 93; the number of
   // cylinders when it differs, 0 when it matches or is incomplete.
-  int FsiKolejnoscZaplonu(const uint8_t* detected) const;
+  int FsiKolejnoscZaplonu(std::span<const uint8_t> detected) const;
 
-  // Change history.
+  // Change history, stamped with today's date and this workstation.
   void HistoriaZmian(int bit);
   void HistoriaZmianKasuj();
+  void SetToday(int year, int month, int day);
+  void SetWorkstation(uint32_t id) { identWlasny_ = id; }
 
-  // The 512-byte settings image: setting i is Nastawy()[i].
-  uint8_t* Nastawy() { return &ObrazSterownika[img::Nastawy]; }
-  const uint8_t* Nastawy() const { return &ObrazSterownika[img::Nastawy]; }
+  // The scope recording the replay reads (records of RozmiarRekordu bytes).
+  const std::vector<uint8_t>& BuforOsc() const { return buforOsc_; }
+  int RozmiarRekordu() const { return rozmiarRekordu_; }
 
-  std::array<uint8_t, img::kSize> ObrazSterownika{};
-  std::array<Nastawa, 512> ListaNastaw{};
-  std::vector<Wykres> ListaWykresow;
-  std::array<uint32_t, 38> KoloryWykresow{};
-
-  uint32_t FlagiCzytania = 0;
-  uint32_t FlagiZapisu = 0;
-  uint32_t FlagiRozkazow = 0;
-  uint32_t FlagiZapisuWToku = 0;
-
-  int LiczDoBrakuPolaczenia = 0;
-  int OdebraneBajty = 0;
-  int OczekiwaneBajty = 0;
-  std::array<uint8_t, kRozmiarBuforaOdbioru> BuforOdbioru{};
-  std::array<uint8_t, ramka::kLargestFrame + 2> BuforNadawania{};
-  uint8_t OstatniRozkaz = 0;
-
-  uint8_t StanIdent = 0;
-  uint8_t IleWtryskiwaczy = 8;
-  uint8_t ZalaczoneWtryskiwacze = 255;
-  uint8_t StanPaliwa = 0;
-  uint8_t StanSilnika = 0;
-  uint8_t StanBajt12 = 0;
-  std::array<uint8_t, kRozmiarRekorduObd> OstatniRekordObd{};
-  std::array<std::array<uint8_t, kRozmiarRekorduObd>, 2> ZewnRekordObd{};
-  std::array<uint8_t, 4000> OscWejBen{};
-  std::vector<uint8_t> BuforOsc;  // the scope recording, records of RozmiarRekordu bytes
-  int RozmiarRekordu = 128;
-
-  int Model = 0;
-  bool DwaBanki = true;
-  int NumerBanku = 0;
-  int KanalyFsi = 0;
-  int ZakresMnoznika = 200;
-
-  int PrzerwaNadawania = 0;
-  int LicznikTur = 0;
-  uint8_t StronaParam = 0;
-  bool ZapisFlash = false;
-  bool AktualizacjaZlecona = false;
-  bool SkokDoBootloadera = false;
-  bool PowrotZBootloadera = false;
-  bool LogParamBiez = false;
-  bool LogDaneObd = false;
-
-  // Today's date and this workstation's identifier, for change-history entries.
-  int DataRok = 0;  // year - 2000
-  int DataMiesiac = 0;
-  int DataDzien = 0;
-  uint32_t IdentWlasny = 0;
+  // What the transmission log shows besides the requests and replies.
+  void SetLogParamBiez(bool on) { logParamBiez_ = on; }
+  void SetLogDaneObd(bool on) { logDaneObd_ = on; }
+  // Numbers are shown with the user's decimal separator.
+  void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
+  char DecimalSeparator() const { return decimalSeparator_; }
 
   Zdarzenie OnZdarzenie;
   Tekst OnTekst;
 
  private:
+  friend struct LinkTestAccess;
+
   void Log(const std::string& text, uint32_t colour);
-  void Event(int kind, int code, int aux, int length);
+  void Event(const LinkEvent& event);
+  void Event(EventKind kind, int code = 0, int aux = 0);
   void CountUnanswered();
   void EmptyReceiveState();
+  std::span<const uint8_t> Received(int length) const;
 
   bool StatusFrame(int length);
-  void GasControllerStatus(int length);
+  void CopyWorkState();
+  void GasControllerStatus();
   void PutChannelsInCylinderOrder();
   void StatusSubRecord();
   void LogEepromWrites();
-  void SubstituteObdRecord(int length);
+  void TakeObdRecord();
+  void SubstituteObdRecord();
+  void LogObdRecord();
+  void DecodeLastStatus();
   bool Reply(int length);
   bool DataReadReply(uint8_t code, int length);
   void RepairInjectionTimeAxis();
   bool PetrolScopeChunk(int length);
   bool IdentificationReply(int length);
+  IdentificationRefusal RefusalOf(int length) const;
   void LogIdentity(int length);
   void ShowNewApplicationNeeded();
   bool RequestControllerData();
   uint32_t VersionDependentReads() const;
 
-  struct WorkStateText {
-    int shortText, longText;
-    uint32_t colour;
-  };
-  WorkStateText StanPracy(int status) const;
   bool MatchesMask(const Wykres& w, int mask) const;
+  Wykres* Definition(int index);
   void SetDefaultTraceDisplay();
   void NormaliseGasControllerIdentity();
-  void SelectMalverFamily(int family);
+  void SelectMalverFamily(Family family);
   void SelectKaviFamily(int afterFile);
-  void ApplyTraceColoursAndVisibility(int family, int visibleEntries);
+  void ApplyTraceColoursAndVisibility(Family family);
   void KaviCatalogueChanges();
   void KaviListPatches();
   void VersionDependentMaxima();
   void InjectorTracesFollowChannelCount();
   void BuildChartList(std::span<const charts::Row> rows, int switchVersion);
   bool HistoryKept() const;
+  uint8_t& TraceFlagByte(int group, int entry);
 
   bool SendFirstPending(uint32_t pendingWrites);
   void JumpToOrFromBootloader(bool jump);
@@ -264,10 +307,68 @@ class TSterownik : public TSerial {
   void SendPoll();
   void SendPollWithFuelTrims();
 
+  uint8_t* NastawyDoZapisu() { return &obraz_[img::Nastawy]; }
+
   UiServices& ui_;
   Clock& clock_;
   bool tickRunning_ = false;
   std::mt19937 nonce_;
+  int timerInterval_ = 25;
+
+  std::array<uint8_t, img::kSize> obraz_{};
+  std::array<Nastawa, 512> listaNastaw_{};
+  std::vector<Wykres> listaWykresow_;
+  std::array<uint32_t, 38> koloryWykresow_{};
+  DecodedStatus status_;
+
+  uint32_t flagiCzytania_ = 0;
+  uint32_t flagiZapisu_ = 0;
+  uint32_t flagiRozkazow_ = 0;
+  uint32_t flagiZapisuWToku_ = 0;
+
+  int liczDoBrakuPolaczenia_ = 0;
+  int odebraneBajty_ = 0;
+  int oczekiwaneBajty_ = 0;
+  std::array<uint8_t, kRozmiarBuforaOdbioru> buforOdbioru_{};
+  std::array<uint8_t, ramka::kLargestFrame + 2> buforNadawania_{};
+  uint8_t ostatniRozkaz_ = 0;
+
+  uint8_t stanIdent_ = 0;
+  IdentificationRefusal identificationRefusal_ = IdentificationRefusal::None;
+  int ileWtryskiwaczy_ = 8;
+  uint8_t zalaczoneWtryskiwacze_ = 255;
+  uint8_t stanPaliwa_ = 0;
+  uint8_t stanSilnika_ = 0;
+  uint8_t stanBajt12_ = 0;
+  RekordObd ostatniRekordObd_{};
+  std::array<RekordObd, 2> zewnRekordObd_{};
+  std::array<uint8_t, 4000> oscWejBen_{};
+  std::vector<uint8_t> buforOsc_;
+  int rozmiarRekordu_ = status_frame::kShortRecord;
+
+  Family model_ = Family::Unknown;
+  bool dwaBanki_ = true;
+  int numerBanku_ = 0;
+  int kanalyFsi_ = 0;
+  int zakresMnoznika_ = 200;
+
+  int przerwaNadawania_ = 0;
+  int licznikTur_ = 0;
+  uint8_t stronaParam_ = 0;
+  bool zapisFlash_ = false;
+  bool aktualizacjaZlecona_ = false;
+  bool skokDoBootloadera_ = false;
+  bool powrotZBootloadera_ = false;
+  bool logParamBiez_ = false;
+  bool logDaneObd_ = false;
+  bool paramAdmin_ = false;
+  char decimalSeparator_ = '.';
+
+  // Today's date and this workstation's identifier, for change-history entries.
+  int dataRok_ = 0;  // year - 2000
+  int dataMiesiac_ = 0;
+  int dataDzien_ = 0;
+  uint32_t identWlasny_ = 0;
 };
 
 // Colours of the transmission log, 0x00BBGGRR.

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The last shown value of a definition that has shown nothing yet.
+inline constexpr double kNothingShown = -999.0;
+
 // One live-parameter and trace definition.
 struct Wykres {
   int32_t nazwa = 0;         // text id of the name
@@ -15,5 +18,5 @@ struct Wykres {
   int32_t flagi = 0;  // display-place bits
   double minimum = 0.0;
   double maksimum = 0.0;
-  double ostatnia = -999.0;  // last value shown; -999 = nothing yet
+  double ostatnia = kNothingShown;  // last value shown
 };

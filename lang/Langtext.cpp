@@ -82,15 +82,14 @@ std::string TextTable::CellText(int position, int cell) const {
   return Trimmed(rest.substr(0, rest.find('\t')));
 }
 
-std::string TextTable::LangText(int id) {
+std::string TextTable::Text(int id, int language, bool fallback) {
   if (id >= kFirstFixedId && id <= kLastFixedId) return std::string(FixedText(id));
-  if (id < kFirstFixedId || id >= kCacheSize || LanguageIndex < 0 ||
-      LanguageIndex >= kLanguageCount)
+  if (id < kFirstFixedId || id >= kCacheSize || language < 0 || language >= kLanguageCount)
     return {};
   const int position = FindLine(id);
   if (position < 0) return {};
 
-  switch (LanguageIndex) {
+  switch (language) {
     case 0:
       return CellText(position, kEnglishCell);
     case 1:
@@ -98,10 +97,10 @@ std::string TextTable::LangText(int id) {
     default:
       break;
   }
-  std::string text = CellText(position, LanguageIndex + 1);
-  if (!text.empty() || NoTextFallback) return text;
+  std::string text = CellText(position, language + 1);
+  if (!text.empty() || !fallback) return text;
   // Bulgarian and Portuguese readers are better served by Russian than by English.
-  const bool viaRussian = LanguageIndex == 4 || LanguageIndex == 5;
+  const bool viaRussian = language == 4 || language == 5;
   if (viaRussian) text = CellText(position, kRussianCell);
   return text.empty() ? CellText(position, kEnglishCell) : text;
 }

@@ -18,7 +18,9 @@ class TextTable {
   void Load(std::string_view resource);
 
   // The text of id in LanguageIndex, with the fall-backs; never fails (empty when unknown).
-  std::string LangText(int id);
+  std::string LangText(int id) { return Text(id, LanguageIndex); }
+  // The text of id in a given language; without fallback an empty cell stays empty.
+  std::string Text(int id, int language, bool fallback = true);
 
   // The table's lines as loaded (UTF-8, without line ends).
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -28,8 +30,6 @@ class TextTable {
   // 0 English, 1 Polish, 2 Russian, 3 Spanish, 4 Bulgarian, 5 Portuguese, 6 Greek, 7 Czech,
   // 8 Ukrainian, 9 Romanian, 10 Albanian, 11 Hungarian, 12 Korean, 13 Italian.
   int LanguageIndex = 0;
-  // Set only while language files are exported: an empty cell then stays empty.
-  bool NoTextFallback = false;
   // Position in the line list where each id was last found; 0 = not yet found.
   std::array<int, kCacheSize> TextLineCache{};
 

@@ -1,9 +1,9 @@
 #include "lang/LanguageExport.h"
 
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
+#include "files/FileIo.h"
 #include "lang/Langtext.h"
 #include "lang/Utf16.h"
 
@@ -21,32 +21,12 @@ bool WriteUtf16File(const std::filesystem::path& path, const std::vector<std::st
   std::string bytes(kUtf16LeBom);
   for (const std::string& line : lines)
     bytes += Utf8ToUtf16Le(line + "\r\n");
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+  return WriteFileAtomically(path.string(), bytes).ok;
 }
 
-// Restores what the export changes in the table, on every way out.
-class ExportSettingsGuard {
- public:
-  explicit ExportSettingsGuard(TextTable& table)
-      : table_(table), languageIndex_(table.LanguageIndex) {
-    table_.NoTextFallback = true;
-  }
-  ~ExportSettingsGuard() {
-    table_.NoTextFallback = false;
-    table_.LanguageIndex = languageIndex_;
-  }
-
- private:
-  TextTable& table_;
-  int languageIndex_;
-};
-
-std::string TextIn(TextTable& table, int languageIndex, int id) {
-  table.LanguageIndex = languageIndex;
-  return table.LangText(id);
+// A language file shows what is missing: an empty cell stays empty.
+std::string TextIn(TextTable& table, int language, int id) {
+  return table.Text(id, language, false);
 }
 
 }  // namespace
@@ -59,7 +39,6 @@ LanguageExportResult ExportLanguageFiles(
   std::error_code error;
   fs::create_directories(folder, error);
 
-  ExportSettingsGuard guard(table);
   const fs::path allFile = folder / "__all.csv";
   if (!WriteUtf16File(allFile, table.Lines())) return {false, allFile.string()};
 

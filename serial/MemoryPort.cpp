@@ -15,8 +15,8 @@ void MemoryPort::TakeAtMost(int count) {
   writeLimit_ = std::max(count, 0);
 }
 
-void MemoryPort::RefuseWrites() {
-  refuseWrites_ = true;
+void MemoryPort::RefuseWrites(bool refuse) {
+  refuseWrites_ = refuse;
 }
 
 void MemoryPort::Disconnect() {

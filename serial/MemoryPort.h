@@ -19,8 +19,8 @@ class MemoryPort : public BytePort {
 
   // From now on each write takes at most `count` bytes, as a line that cannot keep up.
   void TakeAtMost(int count);
-  // From now on writes fail.
-  void RefuseWrites();
+  // From now on writes fail (or, with false, go through again).
+  void RefuseWrites(bool refuse = true);
   // The device has gone: from now on the port is not connected and every transfer fails.
   void Disconnect();
 

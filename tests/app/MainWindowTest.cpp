@@ -127,12 +127,10 @@ class MainWindowTest : public QObject {
     QVERIFY(s.Connect());
     s.Tick();
     InjectionGrid& times = *s.window->rightPanel().injections();
-    const std::vector<uint8_t> frame(s.link().BuforOdbioru.begin(),
-                                     s.link().BuforOdbioru.begin() + 128);
-    QVERIFY(!times.UpdateTimes(frame.data(), 128));
-    std::vector<uint8_t> changed = frame;
-    changed[62] += 5;  // the gas time of channel 1
-    QVERIFY(times.UpdateTimes(changed.data(), 128));
+    DecodedStatus frame = s.link().LastStatus();
+    QVERIFY(!times.UpdateTimes(frame));
+    frame.injection[0].gasMs += 5 * 0.004;  // the gas time of channel 1
+    QVERIFY(times.UpdateTimes(frame));
     QCOMPARE(times.GasText(0), QStringLiteral("3.62"));
   }
 
@@ -188,7 +186,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(s.window->AdminLevel(), 1);
     QTest::keyClick(s.window.get(), Qt::Key_Q);
     QCOMPARE(s.window->AdminLevel(), 3);
-    QVERIFY(s.link().ParamAdmin);
+    QVERIFY(s.link().ParamAdmin());
     QMenu* adm = s.window->menuBar()->findChild<QMenu*>();
     QVERIFY(adm);
     for (QAction* a : s.window->menuBar()->actions())
@@ -206,16 +204,39 @@ class MainWindowTest : public QObject {
     QVERIFY(s.Connect());
     const int before = s.window->rightPanel().parameters()->RowCount();
     const std::vector<int> rows = ParamListRows(s.link());
-    const auto hidden = std::find_if(
-        rows.begin(), rows.end(), [&](int d) { return !(s.link().ListaWykresow[d].flagi & 0x20); });
+    const auto hidden = std::find_if(rows.begin(), rows.end(), [&](int d) {
+      return !(s.link().ListaWykresow()[d].flagi & 0x20);
+    });
     QVERIFY(hidden != rows.end());
     TFormParam list(s.link(), PanelColours{});
     list.PressRow(static_cast<int>(hidden - rows.begin()));
-    s.window->rightPanel().Rebuild();
+    s.Tick();
+    s.Tick();  // the next status frame
     QCOMPARE(s.window->rightPanel().parameters()->RowCount(), before + 1);
     list.PressRow(0);  // "Revolutions" leaves it
-    s.window->rightPanel().Rebuild();
+    s.Tick();
+    s.Tick();
     QCOMPARE(s.window->rightPanel().parameters()->RowCount(), before);
+  }
+
+  // While the list window is open frames keep coming: every row's value belongs to its name.
+  void namesAndValuesStayTogetherWhileReadingsChange() {
+    WindowSim s(2, documents_.string());
+    Texts().LanguageIndex = 0;
+    s.window->show();
+    QVERIFY(s.Connect());
+    s.Tick();
+    const ParameterGrid& readings = *s.window->rightPanel().parameters();
+    QCOMPARE(readings.NameText(0), QStringLiteral("Revolutions"));
+    s.link().ToggleReadingsPanel(s.link().PodajPozycje(ChartPlace::Readings, 0));
+    QVERIFY(s.TickUntil([&] { return readings.RowCount() == 5; }, 4));
+    s.Tick();
+    s.Tick();
+    QCOMPARE(readings.NameText(0), QStringLiteral("Vacuum"));
+    QCOMPARE(readings.ValueText(0), QStringLiteral("0.35"));
+    QCOMPARE(readings.NameText(4), QStringLiteral("Power supply"));
+    QCOMPARE(readings.ValueText(4), QStringLiteral("14.00"));
+    s.window->rightPanel().parameters()->repaint();  // no row reads past the list
   }
 
   void screenshotsOfConnectedWindows() {

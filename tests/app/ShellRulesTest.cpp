@@ -9,12 +9,12 @@
 
 #include "app/Configuration.h"
 #include "app/ConnectionSupervisor.h"
-#include "app/ErrorList.h"
 #include "app/IniFile.h"
 #include "app/KeyBuffers.h"
 #include "app/WindowRules.h"
 #include "app/Workstation.h"
 #include "lang/Langtext.h"
+#include "tests/support/LinkTestAccess.h"
 #include "tests/support/OfflineLink.h"
 #include "tests/support/SimLink.h"
 
@@ -76,12 +76,12 @@ TEST_F(ConfigurationTest, ValuesAreCheckedOnReading) {
 TEST_F(ConfigurationTest, ColoursAndFlagsGoToTheLink) {
   ReadConfiguration(Write("[2]\nColor1400=255\nColor1608=0x00FF00\n[4]\nView101=16\nView422=32\n"),
                     link, 1920, 1080);
-  EXPECT_EQ(link.KoloryWykresow[0], 255u);
-  EXPECT_EQ(link.KoloryWykresow[37], 0x00FF00u);
-  EXPECT_EQ(link.KoloryWykresow[1], 0xFD7000u) << "the default of a missing key";
-  EXPECT_EQ(link.ObrazSterownika[1], 16);
-  EXPECT_EQ(link.ObrazSterownika[97], 32);
-  EXPECT_EQ(link.ObrazSterownika[3], 0x30) << "default of View103";
+  EXPECT_EQ(link.KoloryWykresow()[0], 255u);
+  EXPECT_EQ(link.KoloryWykresow()[37], 0x00FF00u);
+  EXPECT_EQ(link.KoloryWykresow()[1], 0xFD7000u) << "the default of a missing key";
+  EXPECT_EQ(link.ObrazSterownika()[1], 16);
+  EXPECT_EQ(link.ObrazSterownika()[97], 32);
+  EXPECT_EQ(link.ObrazSterownika()[3], 0x30) << "default of View103";
 }
 
 TEST_F(ConfigurationTest, WritingKeepsWhatThisRunDoesNotWrite) {
@@ -101,10 +101,10 @@ TEST_F(ConfigurationTest, WritingKeepsWhatThisRunDoesNotWrite) {
       << "no family: colours of the last run stay";
   EXPECT_NE(text.find("View101=1"), std::string::npos);
 
-  link.ObrazSterownika[img::Schemat] = 255;
-  link.ObrazSterownika[img::Wersja] = 17;
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 255;
+  LinkTestAccess::ObrazSterownika(link)[img::Wersja] = 17;
   link.ListaNastawWykresyOdPlytki(0);
-  link.ListaWykresow[1].kolor = 0x010203;
+  LinkTestAccess::ListaWykresow(link)[1].kolor = 0x010203;
   c.state = 0;
   c.width = 1000;
   ASSERT_TRUE(WriteConfiguration(path, c, link));
@@ -130,54 +130,6 @@ TEST_F(ConfigurationTest, WhereTheFileIs) {
   EXPECT_EQ(ConfigurationReadPath(documents, program), documents + "/VESK/Malver II/Malver2.ini");
 }
 
-TEST(ErrorListTest, CurrentAndStoredFaults) {
-  OfflineLink offline;
-  TSterownik& link = offline.link;
-  Texts().LanguageIndex = 0;
-  link.ObrazSterownika[img::Schemat] = 2;
-  uint8_t frame[80] = {};
-  frame[6] = 0x10;   // 1906
-  frame[7] = 0x80;   // System Error
-  frame[8] = 0x01;   // 1921, green
-  frame[10] = 0x04;  // gas injector 3
-  frame[28] = 5;     // System Error counted five times
-  frame[13] = 2;     // 1901 twice
-  frame[47] = 1;     // 1940, injector 3
-  std::vector<ListLine> lines = ErrorListLines(frame, 80, link);
-  ASSERT_EQ(lines.size(), 5u) << "no stored section while the controller does not keep it";
-  EXPECT_EQ(lines[0].text, "\tCurrent:");
-  EXPECT_EQ(lines[0].size, 10);
-  EXPECT_EQ(lines[1].text, LangText(1906));
-  EXPECT_EQ(lines[1].colour, 255u);
-  EXPECT_EQ(lines[2].text, "System Error");
-  EXPECT_EQ(lines[3].colour, 32768u);
-  EXPECT_EQ(lines[4].text, LangText(1940) + " 3");
-
-  link.StanSilnika = 0x10;
-  lines = ErrorListLines(frame, 80, link);
-  ASSERT_EQ(lines.size(), 10u);
-  EXPECT_EQ(lines[6].text, "\tStored:");
-  EXPECT_EQ(lines[7].text, "2 x " + LangText(1901));
-  EXPECT_EQ(lines[8].text, "5 x System Error");
-  EXPECT_EQ(lines[9].text, "1 x " + LangText(1940) + " 3");
-}
-
-TEST(ErrorListTest, KaviFiringOrder) {
-  OfflineLink offline;
-  TSterownik& link = offline.link;
-  Texts().LanguageIndex = 0;
-  link.ObrazSterownika[img::Schemat] = 255;
-  link.ObrazSterownika[img::Wyrob] = 9;
-  link.IleWtryskiwaczy = 4;
-  uint8_t frame[80] = {};
-  const uint8_t detected[4] = {0, 1, 3, 2};  // expected 0, 2, 3, 1
-  std::copy(detected, detected + 4, frame + 70);
-  const auto lines = ErrorListLines(frame, 80, link);
-  EXPECT_EQ(lines.back().text, "Ignition order error 1-2-4-3");
-  frame[72] = 0;  // not complete
-  EXPECT_EQ(ErrorListLines(frame, 80, link).size(), 1u);
-}
-
 TEST(WindowRulesTest, TitlesAndLayoutFollowTheIdentity) {
   SimLink s(255);
   Texts().LanguageIndex = 0;
@@ -185,8 +137,8 @@ TEST(WindowRulesTest, TitlesAndLayoutFollowTheIdentity) {
   ASSERT_TRUE(s.TickUntil([&] { return s.Identified(); }));
   EXPECT_EQ(IdentifiedTitle("MALVER ver2.16.2", s.link, false),
             "MALVER ver2.16.2  -  KAVI 6 CYL. V1.2  -  ver17  ");
-  s.link.ObrazSterownika[img::HasloUstawione] = 1;
-  s.link.ObrazSterownika[img::KontrolaNumeru] = 2;
+  LinkTestAccess::ObrazSterownika(s.link)[img::HasloUstawione] = 1;
+  LinkTestAccess::ObrazSterownika(s.link)[img::KontrolaNumeru] = 2;
   EXPECT_EQ(IdentifiedTitle("B", s.link, true),
             "B  -  KAVI 6 CYL. V1.2  -  ver17  [The driver password protected]  !!! Błąd numeru "
             "seryjnego procesora !!!");
@@ -194,46 +146,20 @@ TEST(WindowRulesTest, TitlesAndLayoutFollowTheIdentity) {
   const FamilyLayout l = LayoutForController(s.link);
   EXPECT_TRUE(l.tabRow && l.elmMenu && l.obdTab && l.rightPanel);
 
-  s.link.ObrazSterownika[img::Schemat] = 6;
+  LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 6;
   EXPECT_FALSE(LayoutForController(s.link).elmMenu);
-  s.link.ObrazSterownika[img::Schemat] = 13;
+  LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 13;
   EXPECT_FALSE(LayoutForController(s.link).tabRow);
-  s.link.ObrazSterownika[img::Schemat] = 3;
+  LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 3;
   EXPECT_TRUE(LayoutForController(s.link).unknownDevice);
-  s.link.ObrazSterownika[img::StanIdentyfikacji] = 2;
+  LinkTestAccess::ObrazSterownika(s.link)[img::StanIdentyfikacji] = 2;
   EXPECT_TRUE(LayoutForController(s.link).diagnosticsOnly);
-  s.link.ObrazSterownika[img::StanIdentyfikacji] = 1;
+  LinkTestAccess::ObrazSterownika(s.link)[img::StanIdentyfikacji] = 1;
   EXPECT_FALSE(LayoutForController(s.link).changes);
   EXPECT_EQ(IdentifiedTitle("B", s.link, false), "B - KAVI 6 CYL. V1.2 " + LangText(1365));
 }
 
-TEST(WindowRulesTest, StatusPanelEventTexts) {
-  uint8_t frame[128] = {};
-  struct Case {
-    uint8_t code, detail, flags;
-    int family, id;
-  };
-  const Case cases[] = {{10, 0x01 | 0x04, 0, 2, 1813}, {10, 0x20, 0, 2, 1916},
-                        {1, 0x02, 0, 2, 1802},         {20, 0x20, 0, 2, 1826},
-                        {30, 0xFF, 0xE0, 2, 0},        {0, 0, 0x20, 2, 3210},
-                        {0, 0, 0x40, 255, 1737},       {41, 0, 0x40, 2, 4600},
-                        {0, 0, 0x80, 2, 4560},         {0, 0, 0x03, 2, 0}};
-  for (const Case& c : cases) {
-    frame[6] = c.code;
-    frame[7] = c.detail;
-    frame[11] = c.flags;
-    EXPECT_EQ(StatusEventText(frame, c.family).textId, c.id) << int(c.code) << "/" << int(c.detail);
-  }
-}
-
-TEST(WindowRulesTest, LedsRowsAndColours) {
-  const auto leds = LedColours(0x20 | 0x04 | 0x01, 0x02 | 0x04);
-  EXPECT_EQ(leds[0], 0x00A000u);
-  EXPECT_EQ(leds[1], 0u);
-  EXPECT_EQ(leds[3], 0x00A000u);
-  EXPECT_EQ(leds[4], 0x0000C8u) << "only bit 0: red";
-  EXPECT_EQ(leds[5], 0x00A000u);
-  EXPECT_EQ(leds[6], 0x0000C8u);
+TEST(WindowRulesTest, RowsAndColours) {
   EXPECT_EQ(PanelRowHeight(460 + 60, 60, 20), 20) << "20 rows: divided by 23";
   EXPECT_EQ(PanelRowHeight(460, 60, 5), 20) << "few rows: divided by 20";
   EXPECT_EQ(PanelRowHeight(200, 60, 5), 17);
@@ -333,9 +259,9 @@ TEST(ConnectionSupervisorTest, ErrorListIsReadEverySixSecondsWhileShown) {
   ConnectionSupervisor watch;
   int asked = 0;
   for (int second = 0; second < 12; ++second) {
-    s.link.FlagiRozkazow = 0;
+    LinkTestAccess::FlagiRozkazow(s.link) = 0;
     watch.Tick(s.link, true, true);
-    asked += (s.link.FlagiRozkazow & 0x2) != 0;
+    asked += (s.link.FlagiRozkazow() & 0x2) != 0;
   }
   EXPECT_EQ(asked, 2);
 }

@@ -31,7 +31,7 @@ void BM_TickWithStatusFrame(benchmark::State& state) {
     if (s.sentBytes > 0) s.server.Deliver(static_cast<size_t>(s.sentBytes), 1000);
     state.ResumeTiming();
   }
-  state.counters["counter"] = s.link.LiczDoBrakuPolaczenia;
+  state.counters["counter"] = s.link.LiczDoBrakuPolaczenia();
 }
 BENCHMARK(BM_TickWithStatusFrame);
 

@@ -1,4 +1,5 @@
-// The main window's whole refresh for one status frame: panels, grids and status, painted.
+// The main window's whole refresh for one status frame: received, decoded, and panels, grids
+// and status painted.
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -26,11 +27,9 @@ void BM_WindowRefreshPerStatusFrame(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     frames.Receive(poll.data(), poll.size());
-    std::vector<uint8_t> reply = frames.TakeOutput();
-    ramka::Unscramble(reply.data(), static_cast<int>(reply.size()));
-    std::copy(reply.begin(), reply.end(), link.BuforOdbioru.begin());
+    s.Inject(frames.TakeOutput());
     state.ResumeTiming();
-    s.window->Zdarzenie(0, 0x90, 0, static_cast<int>(reply.size()));
+    link.OdbiorRx();
     panel.parameters()->repaint();
     panel.injections()->repaint();
     panel.repaint();

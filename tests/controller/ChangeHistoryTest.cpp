@@ -3,19 +3,18 @@
 #include "controller/Clock.h"
 #include "controller/Tsterownik.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/LinkTestAccess.h"
 
 namespace {
 
 class ChangeHistoryTest : public ::testing::Test {
  protected:
   ChangeHistoryTest() : link(ui, clock, "no-ftdi-library-here.so") {
-    link.ObrazSterownika[img::Schemat] = 5;
-    link.DataRok = 26;
-    link.DataMiesiac = 12;
-    link.DataDzien = 10;
-    link.IdentWlasny = 0x1A2B3C4D;
+    LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 5;
+    link.SetToday(2026, 12, 10);
+    link.SetWorkstation(0x1A2B3C4D);
   }
-  const uint8_t* Entry(int k) const { return &link.ObrazSterownika[img::HistoriaZmian + 8 * k]; }
+  const uint8_t* Entry(int k) const { return &link.ObrazSterownika()[img::HistoriaZmian + 8 * k]; }
 
   FakeUi ui;
   SteadyClock clock;
@@ -29,19 +28,19 @@ TEST_F(ChangeHistoryTest, OneEntryPerDayAndWorkstation) {
   const uint8_t expected[8] = {0x0C, 26, 12, 10, 0x1A, 0x2B, 0x3C, 0x4D};
   EXPECT_TRUE(std::equal(expected, expected + 8, Entry(0)));
   EXPECT_EQ(Entry(1)[0], 0);
-  EXPECT_EQ(link.FlagiZapisu, 0x80u);
+  EXPECT_EQ(link.FlagiZapisu(), 0x80u);
 
-  link.DataDzien = 11;
+  link.SetToday(2026, 12, 11);
   link.HistoriaZmian(3);
   EXPECT_EQ(Entry(1)[0], 0x08);
   EXPECT_EQ(Entry(1)[3], 11);
-  link.IdentWlasny = 7;
+  link.SetWorkstation(7);
   link.HistoriaZmian(3);
   EXPECT_EQ(Entry(2)[7], 7) << "another workstation, another entry";
 }
 
 TEST_F(ChangeHistoryTest, FullHistoryKeepsItsFirstEntry) {
-  uint8_t* history = &link.ObrazSterownika[img::HistoriaZmian];
+  uint8_t* history = &LinkTestAccess::ObrazSterownika(link)[img::HistoriaZmian];
   for (int k = 0; k < 32; ++k) {
     history[8 * k] = 0x01;
     history[8 * k + 1] = static_cast<uint8_t>(k + 1);  // distinct years
@@ -56,24 +55,24 @@ TEST_F(ChangeHistoryTest, FullHistoryKeepsItsFirstEntry) {
 }
 
 TEST_F(ChangeHistoryTest, OnlyForGasControllersInNormalState) {
-  link.ObrazSterownika[img::StanIdentyfikacji] = 2;
+  LinkTestAccess::ObrazSterownika(link)[img::StanIdentyfikacji] = 2;
   link.HistoriaZmian(3);
   link.HistoriaZmianKasuj();
   EXPECT_EQ(Entry(0)[0], 0);
-  EXPECT_EQ(link.FlagiZapisu, 0u);
+  EXPECT_EQ(link.FlagiZapisu(), 0u);
 
-  link.ObrazSterownika[img::StanIdentyfikacji] = 0;
-  link.ObrazSterownika[img::Schemat] = 8;
+  LinkTestAccess::ObrazSterownika(link)[img::StanIdentyfikacji] = 0;
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 8;
   link.HistoriaZmian(3);
   EXPECT_EQ(Entry(0)[0], 0);
 
-  link.ObrazSterownika[img::Schemat] = 255;
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 255;
   link.HistoriaZmian(0);
   EXPECT_EQ(Entry(0)[0], 0x01);
-  link.FlagiZapisu = 0;
+  LinkTestAccess::FlagiZapisu(link) = 0;
   link.HistoriaZmianKasuj();
   EXPECT_EQ(Entry(0)[0], 0);
-  EXPECT_EQ(link.FlagiZapisu, 0x80u);
+  EXPECT_EQ(link.FlagiZapisu(), 0x80u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "lang/Langtext.h"
+#include "tests/support/LinkTestAccess.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -25,9 +26,9 @@ TEST(IdentificationTest, AnotherMakersControllerIsAskedForeverWithoutCountingAsA
   for (int i = 0; i < 30; ++i)
     s.Tick();
   EXPECT_TRUE(OnlyIdentificationAsked(s.controller.lastRequestCodes));
-  EXPECT_GT(s.link.LiczDoBrakuPolaczenia, 8);
-  EXPECT_EQ(s.link.Model, 0);
-  EXPECT_EQ(s.link.LicznikTur, 0) << "no live polls before the maker is confirmed";
+  EXPECT_GT(s.link.LiczDoBrakuPolaczenia(), 8);
+  EXPECT_EQ(s.link.Model(), Family::Unknown);
+  EXPECT_EQ(s.link.LicznikTur(), 0) << "no live polls before the maker is confirmed";
 }
 
 TEST(IdentificationTest, PasswordLockedControllerShowsTheMessageAndIsNotRead) {
@@ -35,28 +36,28 @@ TEST(IdentificationTest, PasswordLockedControllerShowsTheMessageAndIsNotRead) {
   s.controller.password.assign(256, 0x42);
   Texts().LanguageIndex = 0;
   ASSERT_TRUE(s.Open());
-  ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent == 2; }));
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent() == 2; }));
   for (int i = 0; i < 10; ++i)
     s.Tick();
   ASSERT_EQ(s.ui.messages.size(), 1u);
   EXPECT_EQ(s.ui.messages[0].text, "The driver password protected.");
-  EXPECT_EQ(s.link.FlagiCzytania, 0u);
+  EXPECT_EQ(s.link.FlagiCzytania(), 0u);
   for (uint8_t code : s.controller.lastRequestCodes)
     EXPECT_TRUE(code == 0x81 || (code & 0xF0) == 0x90) << int(code);
-  EXPECT_EQ(s.link.Model, 5) << "the lists are built as usual";
+  EXPECT_EQ(s.link.Model(), Family::Fortix) << "the lists are built as usual";
 }
 
 TEST(IdentificationTest, WorkshopPasswordRecordUnlocksTheController) {
   SimLink s(255);
   s.controller.password.assign(256, 0x42);
-  std::fill_n(&s.link.ObrazSterownika[img::RekordHasla], 512, 0x42);
+  std::fill_n(&LinkTestAccess::ObrazSterownika(s.link)[img::RekordHasla], 512, 0x42);
   ASSERT_TRUE(s.Open());
   s.Tick();
   ASSERT_EQ(s.controller.lastRequest[3], 0x81);
   EXPECT_EQ(s.controller.lastRequest.size(), 4u + 258u) << "the record instead of 0x10, 0x00";
-  EXPECT_EQ(s.link.PrzerwaNadawania, 2);
+  EXPECT_EQ(LinkTestAccess::PrzerwaNadawania(s.link), 2);
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
-  EXPECT_EQ(s.link.StanIdent, 0);
+  EXPECT_EQ(s.link.StanIdent(), 0);
   EXPECT_TRUE(s.ui.messages.empty());
 }
 
@@ -65,11 +66,11 @@ TEST(IdentificationTest, ControllerInItsBootloaderReportsDamagedSoftware) {
   s.controller.state = sim::State::kBootloader;
   Texts().LanguageIndex = 0;
   ASSERT_TRUE(s.Open());
-  ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent == 1; }));
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent() == 1; }));
   ASSERT_EQ(s.ui.messages.size(), 1u);
   EXPECT_EQ(s.ui.messages[0].text, LangText(1365));
   EXPECT_EQ(s.ui.messages[0].flags, 16);
-  EXPECT_EQ(s.link.IleWtryskiwaczy, 4);
+  EXPECT_EQ(s.link.IleWtryskiwaczy(), 4);
   EXPECT_EQ(s.link.StrWersjaCyframi(0x01), "") << "no version text without a program";
 }
 
@@ -80,7 +81,7 @@ TEST(IdentificationTest, FirmwareNeedingANewerProgramIsToldButStillRead) {
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
   ASSERT_EQ(s.ui.messages.size(), 1u);
   EXPECT_EQ(s.ui.messages[0].text, LangText(1363) + "\n" + LangText(1364));
-  EXPECT_EQ(s.link.Model, 6);
+  EXPECT_EQ(s.link.Model(), Family::Lumo);
 }
 
 TEST(IdentificationTest, UnknownFamilyIsToldAndNothingIsRead) {
@@ -89,10 +90,10 @@ TEST(IdentificationTest, UnknownFamilyIsToldAndNothingIsRead) {
   for (int i = 0; i < 12; ++i)
     s.Tick();
   EXPECT_EQ(s.ui.messages.size(), 1u);
-  EXPECT_EQ(s.link.Model, 0);
-  EXPECT_EQ(s.link.FlagiCzytania, 0u);
+  EXPECT_EQ(s.link.Model(), Family::Unknown);
+  EXPECT_EQ(s.link.FlagiCzytania(), 0u);
   for (const auto& e : s.events)
-    EXPECT_FALSE(e.kind == 0 && e.code == 0x81) << "not accepted";
+    EXPECT_FALSE(e.kind == EventKind::ReplyAccepted && e.code == 0x81) << "not accepted";
 }
 
 TEST(IdentificationTest, IdentityIsLoggedInGreen) {

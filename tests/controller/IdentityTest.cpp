@@ -7,13 +7,14 @@
 #include "controller/Clock.h"
 #include "controller/Tsterownik.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/LinkTestAccess.h"
 
 namespace {
 
 class IdentityTest : public ::testing::Test {
  protected:
   IdentityTest() : link(ui, clock, "no-ftdi-library-here.so") {}
-  uint8_t& At(int offset) { return link.ObrazSterownika[offset]; }
+  uint8_t& At(int offset) { return LinkTestAccess::ObrazSterownika(link)[offset]; }
   void Identity(int family, int model, int firmware, int injectors) {
     At(img::Schemat) = family;
     At(img::Wyrob) = model;
@@ -136,16 +137,16 @@ TEST_F(IdentityTest, TablePredicates) {
   EXPECT_FALSE(link.CzyMapaCisnienia());
   At(img::MapaCis + 7) = 1;
   EXPECT_TRUE(link.CzyMapaCisnienia());
-  link.Nastawy()[156] = 1;
+  LinkTestAccess::Nastawy(link)[156] = 1;
   At(img::Wersja) = 12;
   EXPECT_FALSE(link.CzyDotryskiBenzyny());
   At(img::Wersja) = 13;
   EXPECT_TRUE(link.CzyDotryskiBenzyny());
 
   At(img::Domieszka + 3) = 9;
-  link.Nastawy()[12] = 2;
+  LinkTestAccess::Nastawy(link)[12] = 2;
   EXPECT_FALSE(link.CzyDomieszkaBenzyny());
-  link.Nastawy()[12] = 1;
+  LinkTestAccess::Nastawy(link)[12] = 1;
   EXPECT_TRUE(link.CzyDomieszkaBenzyny());
 }
 
@@ -157,7 +158,7 @@ TEST_F(IdentityTest, SelectionNormalisesTheGasControllerIdentity) {
   At(img::Eeprom1 + 3) = 179;
   link.ListaNastawWykresyOdPlytki(0);
   EXPECT_EQ(At(img::IleWtr), 8);
-  EXPECT_EQ(link.IleWtryskiwaczy, 8);
+  EXPECT_EQ(link.IleWtryskiwaczy(), 8);
   EXPECT_EQ(link.StrIleWtryskiwaczy(), "8");
   EXPECT_EQ(At(img::Eeprom1), 128);
   EXPECT_EQ(At(img::Eeprom1 + 1), 78);
@@ -183,83 +184,83 @@ TEST_F(IdentityTest, SelectionByFamily) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.family);
     TSterownik fresh(ui, clock, "no-ftdi-library-here.so");
-    fresh.ObrazSterownika[img::Schemat] = c.family;
-    fresh.ObrazSterownika[img::Wyrob] = c.model;
-    fresh.ObrazSterownika[img::Wersja] = c.firmware;
-    fresh.ObrazSterownika[img::IleWtr] = c.injectors;
+    LinkTestAccess::ObrazSterownika(fresh)[img::Schemat] = c.family;
+    LinkTestAccess::ObrazSterownika(fresh)[img::Wyrob] = c.model;
+    LinkTestAccess::ObrazSterownika(fresh)[img::Wersja] = c.firmware;
+    LinkTestAccess::ObrazSterownika(fresh)[img::IleWtr] = c.injectors;
     fresh.ListaNastawWykresyOdPlytki(0);
-    EXPECT_EQ(fresh.Model, c.wantModel);
-    EXPECT_EQ(fresh.DwaBanki, c.twoBanks);
-    EXPECT_EQ(fresh.ZakresMnoznika, c.multiplierRange);
-    EXPECT_EQ(fresh.KanalyFsi, c.kaviChannels);
-    EXPECT_EQ(fresh.ListaWykresow.size(), c.charts);
+    EXPECT_EQ(static_cast<int>(fresh.Model()), c.wantModel);
+    EXPECT_EQ(fresh.DwaBanki(), c.twoBanks);
+    EXPECT_EQ(fresh.ZakresMnoznika(), c.multiplierRange);
+    EXPECT_EQ(fresh.KanalyFsi(), c.kaviChannels);
+    EXPECT_EQ(fresh.ListaWykresow().size(), c.charts);
   }
 }
 
 TEST_F(IdentityTest, FamilySpecificListChanges) {
   Identity(2, 3, 15, 6);
   link.ListaNastawWykresyOdPlytki(0);
-  EXPECT_EQ(link.ListaNastaw[4].nazwa, 3040u);
-  EXPECT_EQ(link.ListaNastaw[20].max, 2);
-  EXPECT_EQ(link.ListaWykresow[8].flagi, 3);
-  EXPECT_EQ(link.ListaWykresow[9].flagi, 0);
-  EXPECT_EQ(link.ListaWykresow[34].flagi, 0x41) << "six channels: P 5..G 6 shown";
-  EXPECT_EQ(link.ListaWykresow[35].flagi, 0);
+  EXPECT_EQ(link.ListaNastaw()[4].nazwa, 3040u);
+  EXPECT_EQ(link.ListaNastaw()[20].max, 2);
+  EXPECT_EQ(link.ListaWykresow()[8].flagi, 3);
+  EXPECT_EQ(link.ListaWykresow()[9].flagi, 0);
+  EXPECT_EQ(link.ListaWykresow()[34].flagi, 0x41) << "six channels: P 5..G 6 shown";
+  EXPECT_EQ(link.ListaWykresow()[35].flagi, 0);
 
   Identity(5, 4, 12, 4);
   At(img::Opis) = 1;  // MASTER
   link.ListaNastawWykresyOdPlytki(0);
-  EXPECT_EQ(link.ListaNastaw[4].nazwa, 3048u);
-  EXPECT_EQ(link.ListaNastaw[20].max, 1);
-  EXPECT_EQ(link.ListaWykresow[8].flagi, 0);
-  EXPECT_EQ(link.ListaWykresow[9].flagi, 0x33) << "keeps its own";
-  EXPECT_EQ(link.ListaWykresow[31].flagi, 0) << "four channels";
-  EXPECT_EQ(link.ListaNastaw[109].max, 0);
+  EXPECT_EQ(link.ListaNastaw()[4].nazwa, 3048u);
+  EXPECT_EQ(link.ListaNastaw()[20].max, 1);
+  EXPECT_EQ(link.ListaWykresow()[8].flagi, 0);
+  EXPECT_EQ(link.ListaWykresow()[9].flagi, 0x33) << "keeps its own";
+  EXPECT_EQ(link.ListaWykresow()[31].flagi, 0) << "four channels";
+  EXPECT_EQ(link.ListaNastaw()[109].max, 0);
 
   Identity(6, 5, 15, 8);
   At(img::Opis) = 0;
   link.ListaNastawWykresyOdPlytki(0);
-  EXPECT_EQ(link.ListaNastaw[5].domyslna, 0);
-  EXPECT_EQ(link.ListaWykresow[12].flagi, 0);
-  EXPECT_EQ(link.ListaWykresow[38].flagi, 0x41);
+  EXPECT_EQ(link.ListaNastaw()[5].domyslna, 0);
+  EXPECT_EQ(link.ListaWykresow()[12].flagi, 0);
+  EXPECT_EQ(link.ListaWykresow()[38].flagi, 0x41);
 }
 
 TEST_F(IdentityTest, KaviCatalogueFollowsVersionChannelsAndModel) {
   Identity(255, 9, 17, 6);
   At(img::WariantPlytki) = 13;
   link.ListaNastawWykresyOdPlytki(0);
-  EXPECT_EQ(link.ListaNastaw[1].max, 13);
-  EXPECT_EQ(link.ListaNastaw[261].max, 4);
-  EXPECT_EQ(link.ListaNastaw[260].min, 1);
-  EXPECT_EQ(link.ListaNastaw[262].max, 2);
-  EXPECT_EQ(link.ListaNastaw[93].max, 2);
-  EXPECT_EQ(link.ListaNastaw[138].typ & 0xF0, 0x80);
-  EXPECT_EQ(link.ListaNastaw[138].opcje, 4381);
+  EXPECT_EQ(link.ListaNastaw()[1].max, 13);
+  EXPECT_EQ(link.ListaNastaw()[261].max, 4);
+  EXPECT_EQ(link.ListaNastaw()[260].min, 1);
+  EXPECT_EQ(link.ListaNastaw()[262].max, 2);
+  EXPECT_EQ(link.ListaNastaw()[93].max, 2);
+  EXPECT_EQ(link.ListaNastaw()[138].typ & 0xF0, 0x80);
+  EXPECT_EQ(link.ListaNastaw()[138].opcje, 4381);
 
   Identity(255, 12, 13, 4);
   At(img::WariantPlytki) = 18;
   link.ListaNastawWykresyOdPlytki(0);
-  EXPECT_EQ(link.ListaNastaw[1].max, 8);
-  EXPECT_EQ(link.ListaNastaw[260].min, 0);
-  EXPECT_EQ(link.ListaNastaw[93].max, 0);
-  EXPECT_EQ(link.ListaNastaw[13].typ, 0x80);
-  EXPECT_EQ(link.ListaNastaw[13].max, 1);
-  EXPECT_EQ(link.ListaNastaw[24].max, 31);
-  EXPECT_EQ(link.ListaNastaw[81].max, 3);
+  EXPECT_EQ(link.ListaNastaw()[1].max, 8);
+  EXPECT_EQ(link.ListaNastaw()[260].min, 0);
+  EXPECT_EQ(link.ListaNastaw()[93].max, 0);
+  EXPECT_EQ(link.ListaNastaw()[13].typ, 0x80);
+  EXPECT_EQ(link.ListaNastaw()[13].max, 1);
+  EXPECT_EQ(link.ListaNastaw()[24].max, 31);
+  EXPECT_EQ(link.ListaNastaw()[81].max, 3);
 }
 
 TEST_F(IdentityTest, KaviChannelsInCylinderOrder) {
   Identity(255, 9, 17, 6);
-  link.Nastawy()[93] = 1;
+  LinkTestAccess::Nastawy(link)[93] = 1;
   link.ListaNastawWykresyOdPlytki(0);
-  ASSERT_EQ(link.KanalyFsi, 6);
+  ASSERT_EQ(link.KanalyFsi(), 6);
   const int expected[] = {0, 1, 3, 5, 2, 4};
   for (int channel = 0; channel < 6; ++channel) {
     EXPECT_EQ(link.FsiPozCyl(channel), expected[channel]);
     EXPECT_EQ(link.FsiPozKanalu(expected[channel]), channel);
   }
   EXPECT_EQ(link.FsiPozKanalu(7), 6) << "absent";
-  link.Nastawy()[93] = 3;
+  LinkTestAccess::Nastawy(link)[93] = 3;
   EXPECT_EQ(link.FsiPozCyl(2), 2) << "an order outside the table leaves channels alone";
 }
 

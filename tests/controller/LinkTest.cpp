@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controller/TransmissionTables.h"
+#include "tests/support/LinkTestAccess.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -23,22 +24,22 @@ TEST_P(LinkFamilyTest, IdentifiesAndReadsEveryArea) {
   SimLink s(c.family);
   ASSERT_TRUE(s.Open());
   EXPECT_TRUE(s.Logged("Open serial port " + std::to_string(s.link.PortNumber) + " - OK"));
-  EXPECT_EQ(s.link.TimerInterval, 25) << "the first tick comes after 25 ms";
+  EXPECT_EQ(s.link.TimerInterval(), 25) << "the first tick comes after 25 ms";
 
   s.Tick();
-  EXPECT_EQ(s.link.TimerInterval, 95);
+  EXPECT_EQ(s.link.TimerInterval(), 95);
   ASSERT_FALSE(s.controller.lastRequestCodes.empty());
   EXPECT_EQ(s.controller.lastRequestCodes.front(), 0x81) << "identification goes first";
 
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
-  EXPECT_EQ(s.link.Model, c.model);
+  EXPECT_EQ(static_cast<int>(s.link.Model()), c.model);
   EXPECT_EQ(s.link.StrNazwaSterownika(), c.name);
   EXPECT_TRUE(s.ui.messages.empty());
   for (const transmission::DataArea& area : transmission::DataAreas()) {
     if (!(c.areasRead & area.bit)) continue;
     EXPECT_TRUE(std::equal(s.controller.memory.begin() + area.offset,
                            s.controller.memory.begin() + area.offset + img::kAreaSize,
-                           s.link.ObrazSterownika.begin() + area.offset))
+                           s.link.ObrazSterownika().begin() + area.offset))
         << area.readLog;
   }
   const auto& codes = s.controller.lastRequestCodes;
@@ -82,30 +83,28 @@ TEST(LinkTest, PollsAlternateWithRequestsThenFillEveryTurn) {
   ASSERT_EQ(s.controller.lastRequestCodes.size(), before + 10) << "one frame per idle tick";
   for (size_t i = before; i < before + 10; ++i)
     EXPECT_EQ(s.controller.lastRequestCodes[i], 0x90);
-  EXPECT_LE(s.link.LiczDoBrakuPolaczenia, 1) << "only the poll now on its way";
+  EXPECT_LE(s.link.LiczDoBrakuPolaczenia(), 1) << "only the poll now on its way";
 }
 
 TEST(LinkTest, SettingsWriteIsAcknowledgedAndReadsBack) {
   SimLink s(5);
-  s.link.DataRok = 26;
-  s.link.DataMiesiac = 12;
-  s.link.DataDzien = 10;
-  s.link.IdentWlasny = 0x1A2B3C4D;
+  s.link.SetToday(2026, 12, 10);
+  s.link.SetWorkstation(0x1A2B3C4D);
   ASSERT_TRUE(s.Open());
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
 
-  s.link.Nastawy()[2] = 7;
+  LinkTestAccess::Nastawy(s.link)[2] = 7;
   s.link.ZapiszDoSterownika(0x1);
-  ASSERT_TRUE(s.TickUntil([&] { return (s.link.FlagiZapisu | s.link.FlagiZapisuWToku) == 0; }));
+  ASSERT_TRUE(s.TickUntil([&] { return (s.link.FlagiZapisu() | s.link.FlagiZapisuWToku()) == 0; }));
   EXPECT_EQ(s.controller.memory[img::Nastawy + 2], 7);
   EXPECT_EQ(ramka::Total(&s.controller.memory[img::Nastawy], 256), 0) << "sent with its checksum";
   // The write left a history entry, which went to the controller too.
   EXPECT_EQ(s.controller.memory[img::HistoriaZmian + 8], 0x08);
   EXPECT_EQ(s.controller.memory[img::HistoriaZmian + 9], 26);
 
-  s.link.Nastawy()[2] = 99;
+  LinkTestAccess::Nastawy(s.link)[2] = 99;
   s.link.CzytajZeSterownika(0x1);
-  ASSERT_TRUE(s.TickUntil([&] { return s.link.FlagiCzytania == 0; }));
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.FlagiCzytania() == 0; }));
   EXPECT_EQ(s.link.Nastawy()[2], 7);
 }
 
@@ -115,20 +114,20 @@ TEST(LinkTest, SilenceCountsAsLostAndReopeningStartsCleanly) {
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
   s.controller.silent = true;
   s.link.ZapiszDoSterownika(0x2);
-  ASSERT_TRUE(s.TickUntil([&] { return s.link.LiczDoBrakuPolaczenia > 8; }, 20));
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.LiczDoBrakuPolaczenia() > 8; }, 20));
   s.link.ZapiszDoSterownika(0x4);
-  EXPECT_EQ(s.link.FlagiZapisu & 0x4, 0u) << "no writes while the connection counts as lost";
+  EXPECT_EQ(s.link.FlagiZapisu() & 0x4, 0u) << "no writes while the connection counts as lost";
 
   s.controller.silent = false;
   ASSERT_TRUE(s.Open());
   EXPECT_TRUE(s.Logged("Brak połączenia"));
-  EXPECT_EQ(s.link.LiczDoBrakuPolaczenia, 0);
+  EXPECT_EQ(s.link.LiczDoBrakuPolaczenia(), 0);
   const size_t seen = s.controller.lastRequestCodes.size();
   ASSERT_TRUE(s.TickUntil([&] { return s.controller.lastRequestCodes.size() > seen; }, 5));
   EXPECT_EQ(s.controller.lastRequestCodes[seen], 0x81) << "after a reopen, identification first";
-  EXPECT_EQ(s.link.FlagiZapisu | s.link.FlagiZapisuWToku, 0u) << "the old requests are gone";
+  EXPECT_EQ(s.link.FlagiZapisu() | s.link.FlagiZapisuWToku(), 0u) << "the old requests are gone";
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
-  EXPECT_EQ(s.link.Model, 255);
+  EXPECT_EQ(s.link.Model(), Family::Kavi);
 }
 
 TEST(LinkTest, DroppedDelayedAndSplitRepliesStillComplete) {
@@ -140,8 +139,8 @@ TEST(LinkTest, DroppedDelayedAndSplitRepliesStillComplete) {
   s.controller.splitReplies = false;
   s.controller.delayCalls = 1;
   s.link.CzytajZeSterownika(0x2);
-  ASSERT_TRUE(s.TickUntil([&] { return s.link.FlagiCzytania == 0; }));
-  EXPECT_LT(s.link.LiczDoBrakuPolaczenia, 9);
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.FlagiCzytania() == 0; }));
+  EXPECT_LT(s.link.LiczDoBrakuPolaczenia(), 9);
 }
 
 TEST(LinkTest, CorruptedRepliesAreRefusedAndAskedAgain) {
@@ -150,7 +149,7 @@ TEST(LinkTest, CorruptedRepliesAreRefusedAndAskedAgain) {
   s.controller.corruptReplies = 2;
   ASSERT_TRUE(s.TickUntil([&] { return s.ReadOutDone(); }));
   EXPECT_TRUE(s.Logged("  błąd sumy "));
-  EXPECT_EQ(s.link.Model, 6);
+  EXPECT_EQ(s.link.Model(), Family::Lumo);
 }
 
 }  // namespace

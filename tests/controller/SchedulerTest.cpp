@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "tests/support/LinkTestAccess.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -58,18 +59,18 @@ TEST_F(SchedulerTest, UnacknowledgedWriteRepeatsBetweenItsPausesAndPolls) {
   // The write, two ticks of pause, the poll's turn, the write again.
   const std::vector<int> expected = {0xF9, 0, 0, 0x90, 0xF9, 0, 0, 0x90, 0xF9};
   EXPECT_EQ(std::vector<int>(first, first + 9), expected);
-  EXPECT_NE(s.link.FlagiZapisuWToku & 0x2, 0u) << "still waiting for its acknowledgement";
+  EXPECT_NE(s.link.FlagiZapisuWToku() & 0x2, 0u) << "still waiting for its acknowledgement";
 }
 
 TEST_F(SchedulerTest, ErasePasswordGoesOnceEvenOnThePollsTurn) {
   s.controller.silent = true;
   s.Tick();
-  if (s.link.LicznikTur % 2 == 1) s.Tick();  // the next turn is the poll's
+  if (s.link.LicznikTur() % 2 == 1) s.Tick();  // the next turn is the poll's
   s.link.RozkazDoSterownika(0x2000);
   ASSERT_EQ(CodesDuring(1), std::vector<uint8_t>{0x8D});
   const auto& frame = s.controller.lastRequest;
   EXPECT_TRUE(
-      std::equal(frame.begin() + 6, frame.begin() + 18, &s.link.ObrazSterownika[img::NumSerProc]))
+      std::equal(frame.begin() + 6, frame.begin() + 18, &s.link.ObrazSterownika()[img::NumSerProc]))
       << "the first 12 bytes of the processor serial number";
   const std::vector<uint8_t> later = CodesDuring(40);
   EXPECT_EQ(std::count(later.begin(), later.end(), 0x8D), 0) << "not repeated without an answer";
@@ -77,7 +78,7 @@ TEST_F(SchedulerTest, ErasePasswordGoesOnceEvenOnThePollsTurn) {
 
 TEST_F(SchedulerTest, CommandPayloadsAreTakenAtSending) {
   s.link.RozkazDoSterownika(0x100);
-  s.link.ZalaczoneWtryskiwacze = 0x0F;
+  LinkTestAccess::ZalaczoneWtryskiwacze(s.link) = 0x0F;
   ASSERT_TRUE(SentCode(0x86));
   const auto& frame = s.controller.lastRequest;
   EXPECT_EQ(frame.size(), 8u) << "three payload bytes padded to four";
@@ -91,17 +92,17 @@ TEST_F(SchedulerTest, CommandPayloadsAreTakenAtSending) {
 
 TEST_F(SchedulerTest, SwitchToPetrolIsDroppedWhileOnPetrol) {
   s.controller.silent = true;
-  s.Tick();                                  // the last status frame is read
-  if (s.link.LicznikTur % 2 == 0) s.Tick();  // the next turn is a command's
-  s.link.StanPaliwa = 0;
+  s.Tick();                                    // the last status frame is read
+  if (s.link.LicznikTur() % 2 == 0) s.Tick();  // the next turn is a command's
+  LinkTestAccess::StanPaliwa(s.link) = 0;
   s.link.RozkazDoSterownika(0x20000);
   EXPECT_TRUE(CodesDuring(1).empty()) << "nothing sent on that turn";
-  EXPECT_EQ(s.link.FlagiRozkazow & 0x20000, 0u);
+  EXPECT_EQ(s.link.FlagiRozkazow() & 0x20000, 0u);
 }
 
 TEST_F(SchedulerTest, SettingsPageGoesOutWithItsChecksum) {
   s.controller.silent = true;
-  uint8_t* settings = s.link.Nastawy();
+  uint8_t* settings = LinkTestAccess::Nastawy(s.link);
   std::fill_n(settings, 256, 0);
   settings[0] = 0x11;  // whatever the image holds there
   settings[10] = 0x30;
@@ -116,19 +117,19 @@ TEST_F(SchedulerTest, StalledReceiveStepSendsNothingAndWaitsLonger) {
   s.controller.silent = true;
   s.Tick();  // the last status frame is read
   s.clock.stepPerRead = 3001;
-  const int lost = s.link.LiczDoBrakuPolaczenia;
+  const int lost = s.link.LiczDoBrakuPolaczenia();
   EXPECT_TRUE(CodesDuring(1).empty());
-  EXPECT_EQ(s.link.TimerInterval, 500);
-  EXPECT_EQ(s.link.LiczDoBrakuPolaczenia, lost + 1);
+  EXPECT_EQ(s.link.TimerInterval(), 500);
+  EXPECT_EQ(s.link.LiczDoBrakuPolaczenia(), lost + 1);
   s.clock.stepPerRead = 0;
   EXPECT_EQ(CodesDuring(1).size(), 1u);
-  EXPECT_EQ(s.link.TimerInterval, 95);
+  EXPECT_EQ(s.link.TimerInterval(), 95);
 }
 
 TEST_F(SchedulerTest, TickInsideATickReturnsAtOnce) {
   int nested = 0;
-  s.link.OnZdarzenie = [&](int kind, int, int, int) {
-    if (kind == 1) {
+  s.link.OnZdarzenie = [&](const LinkEvent& e) {
+    if (e.kind == EventKind::FrameSent) {
       ++nested;
       s.link.Timer1OnTimer();  // a message box's event loop firing the timer again
     }
@@ -138,16 +139,14 @@ TEST_F(SchedulerTest, TickInsideATickReturnsAtOnce) {
 }
 
 TEST_F(SchedulerTest, HistoryEntriesOfCommands) {
-  s.link.DataRok = 26;
-  s.link.DataMiesiac = 3;
-  s.link.DataDzien = 4;
+  s.link.SetToday(2026, 3, 4);
   s.link.RozkazDoSterownika(0x20);
   ASSERT_TRUE(SentCode(0x83));
   s.link.RozkazDoSterownika(0x1000);
   ASSERT_TRUE(SentCode(0x89));
-  const uint8_t* history = &s.link.ObrazSterownika[img::HistoriaZmian];
+  const uint8_t* history = &s.link.ObrazSterownika()[img::HistoriaZmian];
   EXPECT_EQ(history[8], 0x04 | 0x02) << "errors cleared and factory settings, one entry a day";
-  EXPECT_NE(s.link.FlagiZapisu | s.link.FlagiZapisuWToku, 0u);
+  EXPECT_NE(s.link.FlagiZapisu() | s.link.FlagiZapisuWToku(), 0u);
 }
 
 }  // namespace

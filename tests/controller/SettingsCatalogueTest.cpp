@@ -1,5 +1,6 @@
 // The settings catalogue of each family: records, defaults, range check and value texts.
 
+#include "controller/NumberText.h"
 #include "controller/SettingsCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "tests/support/FakeUi.h"
+#include "tests/support/LinkTestAccess.h"
 
 namespace {
 
@@ -106,22 +108,23 @@ TEST(SettingsCatalogueTest, NumberFormats) {
   EXPECT_EQ(FormatNumber(0.1 * 3, 0), "0.3");
   EXPECT_EQ(FormatNumber(12.5, 1), "12.5");
   EXPECT_EQ(FormatNumber(0.008 * 100, 3), "0.800");
-  DecimalSeparator = ',';
-  EXPECT_EQ(FormatNumber(3, 2), "3,00");
-  DecimalSeparator = '.';
+  EXPECT_EQ(FormatNumber(-0.001, 2), "0.00") << "no negative zero";
+  EXPECT_EQ(FormatNumber(-0.0, 0), "0");
+  EXPECT_EQ(FormatNumber(1.23456, 7), "1.2346") << "at most four decimals";
+  EXPECT_EQ(FormatNumber(3, 2, ','), "3,00");
 }
 
 class LinkCatalogueTest : public ::testing::Test {
  protected:
   LinkCatalogueTest() : link(ui, clock, "no-ftdi-library-here.so") { Texts().LanguageIndex = 0; }
   void Select(int family, int firmware) {
-    link.ObrazSterownika[img::Schemat] = static_cast<uint8_t>(family);
-    link.ObrazSterownika[img::Wersja] = static_cast<uint8_t>(firmware);
-    link.ObrazSterownika[img::IleWtr] = 4;
+    LinkTestAccess::ObrazSterownika(link)[img::Schemat] = static_cast<uint8_t>(family);
+    LinkTestAccess::ObrazSterownika(link)[img::Wersja] = static_cast<uint8_t>(firmware);
+    LinkTestAccess::ObrazSterownika(link)[img::IleWtr] = 4;
     link.ListaNastawWykresyOdPlytki(0);
   }
   std::string Text(int setting, uint8_t raw) {
-    link.Nastawy()[setting] = raw;
+    LinkTestAccess::Nastawy(link)[setting] = raw;
     return link.StrNastawa(setting);
   }
   FakeUi ui;
@@ -140,20 +143,20 @@ TEST_F(LinkCatalogueTest, ValueTexts) {
   EXPECT_EQ(Text(8, 1), LangText(3082));
   EXPECT_EQ(Text(8, 3), "?");
   EXPECT_EQ(Text(111, 10), "0Ah");
-  link.Nastawy()[116] = 0x43;
+  LinkTestAccess::Nastawy(link)[116] = 0x43;
   EXPECT_EQ(Text(115, 0x01), "C0301");
-  link.Nastawy()[116] = 0xC0;
+  LinkTestAccess::Nastawy(link)[116] = 0xC0;
   EXPECT_EQ(Text(115, 0x12), "U0012");
-  link.Nastawy()[116] = 0;
+  LinkTestAccess::Nastawy(link)[116] = 0;
   EXPECT_EQ(Text(115, 0), LangText(4091));
   EXPECT_EQ(Text(116, 5), "") << "the high byte is never shown by itself";
 
-  link.ObrazSterownika[img::Eeprom1] = 128;
+  LinkTestAccess::ObrazSterownika(link)[img::Eeprom1] = 128;
   EXPECT_EQ(Text(90, 113), "0.70");
-  link.ObrazSterownika[img::Eeprom1 + 2] = 138;
+  LinkTestAccess::ObrazSterownika(link)[img::Eeprom1 + 2] = 138;
   EXPECT_EQ(Text(92, 128), "1.20");
-  link.ObrazSterownika[img::Mnoznik1] = 25;
-  link.ObrazSterownika[img::Mnoznik2] = 50;
+  LinkTestAccess::ObrazSterownika(link)[img::Mnoznik1] = 25;
+  LinkTestAccess::ObrazSterownika(link)[img::Mnoznik2] = 50;
   EXPECT_EQ(Text(190, 1).substr(0, 4), "1.25");
   EXPECT_EQ(Text(164, 2).substr(0, 3), "2.5");
 }
@@ -198,10 +201,10 @@ TEST_F(LinkCatalogueTest, RangeCheckRepairsOnlyWhatIsOutOfRange) {
   Select(2, 15);
   link.WypelnijNastawyDomyslne();
   const uint8_t checksum = link.Nastawy()[0];
-  link.Nastawy()[2] = 0;
-  link.Nastawy()[3] = 201;
-  link.Nastawy()[4] = 2;
-  link.Nastawy()[300] = 250;
+  LinkTestAccess::Nastawy(link)[2] = 0;
+  LinkTestAccess::Nastawy(link)[3] = 201;
+  LinkTestAccess::Nastawy(link)[4] = 2;
+  LinkTestAccess::Nastawy(link)[300] = 250;
   link.ListaNastawSprawdzenie();
   EXPECT_EQ(link.Nastawy()[2], 1);
   EXPECT_EQ(link.Nastawy()[3], 50);
@@ -212,18 +215,18 @@ TEST_F(LinkCatalogueTest, RangeCheckRepairsOnlyWhatIsOutOfRange) {
 
 TEST_F(LinkCatalogueTest, KaviSubstitutionFollowsThePressureEmulation) {
   Select(255, 17);
-  link.Nastawy()[138] = 2;
+  LinkTestAccess::Nastawy(link)[138] = 2;
   link.PodmianaNastaw();
-  EXPECT_EQ(link.ListaNastaw[18].nazwa, 4387u);
-  EXPECT_EQ(link.ListaNastaw[18].typ, kSigned | 2);
-  EXPECT_EQ(link.ListaNastaw[19].nazwa, 4388u);
-  EXPECT_EQ(link.ListaNastaw[19].typ, kAltNumber | 2);
-  EXPECT_EQ(link.ListaNastaw[19].max, 255);
-  link.Nastawy()[138] = 1;
+  EXPECT_EQ(link.ListaNastaw()[18].nazwa, 4387u);
+  EXPECT_EQ(link.ListaNastaw()[18].typ, kSigned | 2);
+  EXPECT_EQ(link.ListaNastaw()[19].nazwa, 4388u);
+  EXPECT_EQ(link.ListaNastaw()[19].typ, kAltNumber | 2);
+  EXPECT_EQ(link.ListaNastaw()[19].max, 255);
+  LinkTestAccess::Nastawy(link)[138] = 1;
   link.PodmianaNastaw();
-  EXPECT_EQ(link.ListaNastaw[18].nazwa, 3180u);
-  EXPECT_EQ(link.ListaNastaw[19].jednostka, kSecond);
-  EXPECT_EQ(link.ListaNastaw[19].max, 100);
+  EXPECT_EQ(link.ListaNastaw()[18].nazwa, 3180u);
+  EXPECT_EQ(link.ListaNastaw()[19].jednostka, kSecond);
+  EXPECT_EQ(link.ListaNastaw()[19].max, 100);
 }
 
 }  // namespace

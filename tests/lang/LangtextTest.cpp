@@ -76,9 +76,10 @@ TEST_F(LangtextTest, FallBacks) {
   for (const Case& c : cases)
     EXPECT_EQ(In(c.language, c.id), c.expected) << c.language << "/" << c.id;
 
-  table.NoTextFallback = true;
-  EXPECT_EQ(In(2, 2100), "");
-  EXPECT_EQ(In(4, 2101), "");
+  // Without fallback an empty cell stays empty; the chosen language is not touched.
+  EXPECT_EQ(table.Text(2100, 2, false), "");
+  EXPECT_EQ(table.Text(2101, 4, false), "");
+  EXPECT_EQ(table.Text(2101, 2, false), "С русским");
 }
 
 TEST_F(LangtextTest, MalformedLinesAreSkippedAndFoundLinesCached) {

@@ -31,7 +31,8 @@ class FakeClock : public Clock {
 class SimLink {
  public:
   struct Event {
-    int kind, code, aux, length;
+    EventKind kind;
+    int code, aux, length;
   };
   struct LogLine {
     std::string text;
@@ -40,9 +41,9 @@ class SimLink {
 
   explicit SimLink(const sim::Identity& identity)
       : controller(identity), server(controller), link(ui, clock, "no-ftdi-library-here.so") {
-    link.OnZdarzenie = [this](int kind, int code, int aux, int length) {
-      events.push_back({kind, code, aux, length});
-      if (kind == 1) sentBytes += length;
+    link.OnZdarzenie = [this](const LinkEvent& e) {
+      events.push_back({e.kind, e.code, e.aux, e.length});
+      if (e.kind == EventKind::FrameSent) sentBytes += e.length;
     };
     link.OnTekst = [this](const TSerial*, const std::string& text, uint32_t colour) {
       log.push_back({text, colour});
@@ -72,10 +73,8 @@ class SimLink {
     }
     return done();
   }
-  bool Identified() { return link.Model != 0 || link.StanIdent != 0; }
-  bool ReadOutDone() {
-    return link.FlagiCzytania == 0 && link.FlagiRozkazow == 0 && link.LicznikTur > 0;
-  }
+  bool Identified() { return link.Model() != Family::Unknown || link.StanIdent() != 0; }
+  bool ReadOutDone() { return link.ReadOutComplete(); }
 
   bool Logged(const std::string& text) const {
     for (const LogLine& l : log)

@@ -27,9 +27,9 @@ class WindowSim {
     TSterownik& link = window->link();
     link.PortNumber = ComPortNumber(server.path());
     const auto handler = link.OnZdarzenie;
-    link.OnZdarzenie = [this, handler](int kind, int code, int aux, int length) {
-      if (kind == 1) sent += length;
-      handler(kind, code, aux, length);
+    link.OnZdarzenie = [this, handler](const LinkEvent& e) {
+      if (e.kind == EventKind::FrameSent) sent += e.length;
+      handler(e);
     };
   }
 
@@ -51,9 +51,7 @@ class WindowSim {
   }
   bool Connect() {
     window->OtworzPort();
-    return TickUntil([&] {
-      return link().FlagiCzytania == 0 && link().FlagiRozkazow == 0 && link().LicznikTur > 2;
-    });
+    return TickUntil([&] { return link().ReadOutComplete() && link().LicznikTur() > 2; });
   }
 
   sim::SimController controller;

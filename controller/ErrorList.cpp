@@ -1,4 +1,4 @@
-#include "app/ErrorList.h"
+#include "controller/ErrorList.h"
 
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -12,6 +12,7 @@ constexpr uint32_t kGreen = 32768;
 constexpr uint32_t kOrange = 0x0096FF;
 
 constexpr int kSystemError = -1;
+constexpr size_t kFiringOrder = 70;  // the firing order the controller detected
 
 // A group of eight faults given as bits of one frame byte, counted in eight bytes from `counts`.
 struct FaultGroup {
@@ -45,8 +46,8 @@ std::string FaultText(int id) {
 
 }  // namespace
 
-std::vector<ListLine> ErrorListLines(const uint8_t* frame, int length, const TSterownik& link) {
-  auto at = [&](int k) { return k < length ? frame[k] : 0; };
+std::vector<ListLine> ErrorListLines(std::span<const uint8_t> frame, const TSterownik& link) {
+  auto at = [&](int k) { return static_cast<size_t>(k) < frame.size() ? frame[k] : 0; };
   std::vector<ListLine> lines;
   lines.push_back({"\t" + LangText(1236) + ":", ListLine::kTextColour, 10});
   for (const FaultGroup& g : kGroups)
@@ -58,7 +59,7 @@ std::vector<ListLine> ErrorListLines(const uint8_t* frame, int length, const TSt
       if (at(g.byte) & (1 << bit))
         lines.push_back({LangText(g.text) + " " + std::to_string(bit + 1), g.colour});
 
-  if (link.StanSilnika & 0x10) {
+  if (link.StanSilnika() & WorkFlag::FaultsStored) {
     lines.push_back({"", ListLine::kTextColour, 10});
     lines.push_back({"\t" + LangText(1237) + ":", ListLine::kTextColour, 10});
     for (const FaultGroup& g : kGroups)
@@ -74,12 +75,13 @@ std::vector<ListLine> ErrorListLines(const uint8_t* frame, int length, const TSt
                            g.colour});
   }
 
-  if (link.Rodzina() == 255 && length > 70) {
-    const int wrong = link.FsiKolejnoscZaplonu(frame + 70);
+  if (link.Rodzina() == Family::Kavi && frame.size() > kFiringOrder) {
+    const std::span<const uint8_t> detected = frame.subspan(kFiringOrder);
+    const int wrong = link.FsiKolejnoscZaplonu(detected);
     if (wrong > 0) {
       std::string order;
       for (int i = 0; i < wrong; ++i)
-        order += (i ? "-" : "") + std::to_string(frame[70 + i] + 1);
+        order += (i ? "-" : "") + std::to_string(detected[i] + 1);
       lines.push_back({LangText(1970) + " " + order, kRed});
     }
   }

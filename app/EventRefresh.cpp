@@ -1,0 +1,59 @@
+#include "app/EventRefresh.h"
+
+#include "controller/Tsterownik.h"
+
+namespace {
+
+Refresh ForReply(const LinkEvent& e) {
+  Refresh r;
+  switch (e.code) {
+    case code::ErrorList:
+      r.errorList = true;
+      break;
+    case code::InjectorMask:
+      r.panels = true;
+      break;
+    case code::Identification:
+      r.identity = r.connected = true;
+      break;
+    default:
+      if (const auto* area = transmission::AreaOfReadCode(static_cast<uint8_t>(e.code))) {
+        r.panels = area->bit == AreaBit::Settings;
+        r.identity = area->bit == AreaBit::Description;
+      } else if (const auto* written =
+                     transmission::AreaOfWriteCode(static_cast<uint8_t>(e.code))) {
+        r.panels = written->bit == AreaBit::Settings;
+      }
+      break;
+  }
+  return r;
+}
+
+}  // namespace
+
+Refresh RefreshFor(const LinkEvent& e) {
+  Refresh r;
+  switch (e.kind) {
+    case EventKind::ReplyAccepted:
+      if (code::IsStatus(static_cast<uint8_t>(e.code)))
+        r.statusFrame = e.status != nullptr;
+      else
+        r = ForReply(e);
+      break;
+    case EventKind::Calibration:
+      r.calibration = true;
+      break;
+    case EventKind::PortOpened:
+      r.baseTitle = e.code == 0;
+      break;
+    case EventKind::FileLoaded:
+      r.fileLoaded = true;
+      break;
+    case EventKind::RecordReplayed:
+      r.replayedRecord = e.status != nullptr;
+      break;
+    default:
+      break;
+  }
+  return r;
+}

@@ -1,0 +1,18 @@
+#include "controller/ImageFile.h"
+
+#include "controller/Tsterownik.h"
+
+FileResult LoadImageFile(TSterownik& link, const std::string& path) {
+  constexpr size_t kImageSize = img::kSize;
+  std::vector<uint8_t> bytes;
+  const FileResult read = ReadWholeFile(path, bytes, kImageSize);
+  if (!read.ok) return read;
+  if (!link.WczytajObraz(bytes))
+    return {false, path + ": not a controller image (" + std::to_string(bytes.size()) +
+                       " bytes; an image has " + std::to_string(kImageSize) + ")"};
+  return {};
+}
+
+FileResult SaveImageFile(const TSterownik& link, const std::string& path) {
+  return WriteFileAtomically(path, link.ObrazSterownika());
+}
