@@ -6,11 +6,16 @@
 #                                      simulated controller of family F (2 by default)
 #   ./dev.sh run --port P              the same, connected to the controller on port P
 #   ./dev.sh test                      build and run all tests
+#   ./dev.sh sanitize                  build the core with AddressSanitizer and
+#                                      UndefinedBehaviorSanitizer and run its tests
+#   ./dev.sh fuzz [SECONDS]            build the fuzz targets with clang's libFuzzer and run
+#                                      each for SECONDS (60 by default) from its seed corpus
 set -euo pipefail
 
 cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}
-PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev fonts-nanum)
+PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev fonts-nanum clang
+  libclang-rt-14-dev)
 
 install_missing_packages() {
   local missing=()
@@ -28,6 +33,27 @@ install_missing_packages() {
 build() {
   cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# The core alone (no windows, no benchmarks), built for the sanitizers or for libFuzzer.
+CORE_ONLY=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DMALVER_BUILD_UI=OFF -DMALVER_BUILD_BENCHMARKS=OFF)
+
+fuzz() {
+  local seconds=${1:-60}
+  local dir=${FUZZ_DIR:-build-fuzz}
+  CC=clang CXX=clang++ cmake -S . -B "$dir" "${CORE_ONLY[@]}" -DMALVER_FUZZ=ON >/dev/null
+  local targets
+  targets=$(ls tests/fuzz/corpus)
+  # shellcheck disable=SC2046
+  cmake --build "$dir" --parallel "$(nproc)" --target $(printf 'fuzz_%s ' $targets)
+  for t in $targets; do
+    mkdir -p "$dir/corpus/$t" "$dir/crashes/$t"
+    echo "fuzz_$t for $seconds s"
+    # New inputs go to the build's corpus; a crash is kept in crashes/ and ends the run: copy it
+    # into tests/fuzz/corpus/$t so that it stays a test.
+    "$dir/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=16384 -print_final_stats=1 \
+      -artifact_prefix="$dir/crashes/$t/" "$dir/corpus/$t" "tests/fuzz/corpus/$t"
+  done
 }
 
 case "${1:-}" in
@@ -54,8 +80,21 @@ case "${1:-}" in
     cd "$BUILD_DIR"
     exec ctest --output-on-failure --parallel "$(nproc)"
     ;;
+  sanitize)
+    install_missing_packages
+    dir=${SANITIZE_DIR:-build-sanitize}
+    cmake -S . -B "$dir" "${CORE_ONLY[@]}" -DMALVER_SANITIZE=ON >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+    cd "$dir"
+    exec ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+  fuzz)
+    shift
+    install_missing_packages
+    fuzz "${1:-60}"
+    ;;
   *)
-    echo "usage: $0 run [arguments] | test" >&2
+    echo "usage: $0 run [arguments] | test | sanitize | fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -64,9 +64,14 @@ std::string ConfigurationWritePath(const std::string& documentsFolder,
 
 Configuration ReadConfiguration(const std::string& path, TSterownik& link, int screenWidth,
                                 int screenHeight) {
-  Configuration c;
   IniFile ini;
-  if (path.empty() || !ini.Load(path)) return c;
+  if (path.empty() || !ini.Load(path)) return {};
+  return ConfigurationFrom(ini, link, screenWidth, screenHeight);
+}
+
+Configuration ConfigurationFrom(const IniFile& ini, TSterownik& link, int screenWidth,
+                                int screenHeight) {
+  Configuration c;
   c.fromFile = true;
   c.comm = ini.ReadInteger("1", "Comm", c.comm);
   c.elmComm = ini.ReadInteger("1", "ElmComm", c.elmComm);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class IniFile;
 class TSterownik;
 
 // The program's configuration file "Malver2.ini": general settings, the live parameters'
@@ -48,6 +49,9 @@ std::string ConfigurationWritePath(const std::string& documentsFolder,
 // Reads the file (an empty path reads nothing), applies the checks, and hands the trace
 // colours and display flags to the link.
 Configuration ReadConfiguration(const std::string& path, TSterownik& link, int screenWidth,
+                                int screenHeight);
+// The same from a file's contents already parsed.
+Configuration ConfigurationFrom(const IniFile& ini, TSterownik& link, int screenWidth,
                                 int screenHeight);
 
 // Writes the file, keeping what this run does not write: the window bounds while maximised,

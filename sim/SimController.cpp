@@ -29,7 +29,8 @@ void Put8(std::vector<uint8_t>& payload, int frameOffset, int value) {
 
 Identity DefaultIdentity(int family) {
   struct Row {
-    int family, model, firmware, injectors, cylinders, boardVariant, hardwareRevision, specialVersion;
+    int family, model, firmware, injectors, cylinders, boardVariant, hardwareRevision,
+        specialVersion;
   };
   // clang-format off
   static constexpr Row kIdentities[] = {
@@ -64,8 +65,8 @@ SimController::SimController(const Identity& id) : identity(id) {
 void SimController::FillDefaultMemory() {
   memory.fill(0);
   ObrazNastaw settings{};
-  if (identity.family != 13) {
-    const Katalog list = identity.family == 255
+  if (!FamilyIs(Family::PumpEmulator)) {
+    const Katalog list = FamilyIs(Family::Kavi)
                              ? KaviCatalogue(identity.firmware, identity.boardVariant)
                              : MalverCatalogue(identity.firmware);
     for (int i = 0; i < kSettingsCount; ++i)
@@ -202,7 +203,7 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
 }
 
 void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
-  if (silent) return;
+  if (silent || (silentAfter >= 0 && requestsSeen > silentAfter)) return;
   if (dropReplies > 0) {
     --dropReplies;
     return;
@@ -274,7 +275,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
   const double phase = frozenLiveValues ? 0.0 : std::sin(liveTick_ / 12.0);
   if (!frozenLiveValues) ++liveTick_;
   const int rpm = static_cast<int>(85 + 10 * phase);  // x10 rpm
-  if (identity.family == 8) {
+  if (FamilyIs(Family::RailEmulator)) {
     Put8(p, 10, 1);  // emulating
     Put8(p, 11, 125);
     Put16(p, 14, rpm);
@@ -288,7 +289,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
   Put8(p, 13, 2);
   Put8(p, 14, 1);
   Put8(p, 22, 0xFF);  // every injector on gas
-  if (identity.family == 13) {
+  if (FamilyIs(Family::PumpEmulator)) {
     Put16(p, 27, 300);
     Put8(p, 50, 64);
     Put16(p, 52, 2800);

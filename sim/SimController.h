@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controller/ImageLayout.h"
+#include "controller/Protocol.h"
 
 // A simulated gas controller: answers the link's frames as a controller of the chosen family
 // does, keeps its own memory so that writes persist, and can be told to misbehave.
@@ -44,6 +45,7 @@ class SimController {
 
   // Misbehaviour.
   bool silent = false;            // answer nothing at all
+  int silentAfter = -1;           // answer only the first n requests (-1: all of them)
   int dropReplies = 0;            // swallow the next n replies
   int corruptReplies = 0;         // damage one payload byte of the next n replies
   bool splitReplies = false;      // hand replies out in two halves
@@ -66,6 +68,7 @@ class SimController {
   std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
   std::vector<uint8_t> StatusPayload(uint8_t code);
   void FillDefaultMemory();
+  bool FamilyIs(Family family) const { return identity.family == static_cast<int>(family); }
 
   std::vector<uint8_t> input_;
   struct Pending {

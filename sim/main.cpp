@@ -21,7 +21,8 @@ void RequestStop(int) {
 void Usage() {
   std::fprintf(stderr,
                "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
-               "                  [--password] [--maker N] [--silent] [--split] [--delay N]\n"
+               "                  [--password] [--maker N] [--silent] [--silent-after N]\n"
+               "                  [--split] [--delay N]\n"
                "                  [--frozen]\n");
 }
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
       controller.password.assign(256, 0x5A);
     } else if (arg == "--silent") {
       controller.silent = true;
+    } else if (arg == "--silent-after" && hasValue) {
+      controller.silentAfter = std::atoi(argv[++i]);
     } else if (arg == "--split") {
       controller.splitReplies = true;
     } else if (arg == "--frozen") {

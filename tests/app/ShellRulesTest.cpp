@@ -117,6 +117,41 @@ TEST_F(ConfigurationTest, WritingKeepsWhatThisRunDoesNotWrite) {
   EXPECT_FALSE(WriteConfiguration((folder / "missing" / "x.ini").string(), c, link));
 }
 
+// Records 21 and 22 share a name but not a key: both colours survive a run.
+TEST_F(ConfigurationTest, EveryTraceColourHasItsOwnKey) {
+  const std::string path = Write("");
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 5;
+  link.ListaNastawWykresyOdPlytki(0);
+  LinkTestAccess::ListaWykresow(link)[21].kolor = 0x111111;
+  LinkTestAccess::ListaWykresow(link)[22].kolor = 0x222222;
+  ASSERT_TRUE(WriteConfiguration(path, Configuration{}, link));
+  IniFile ini;
+  ASSERT_TRUE(ini.Load(path));
+  EXPECT_EQ(ini.ReadInteger("2", "Color1462", 0), 0x111111);
+  EXPECT_EQ(ini.ReadInteger("2", "Color1464", 0), 0x222222);
+  EXPECT_EQ(ini.ReadInteger("2", "Color1608", -1),
+            static_cast<int>(link.ListaWykresow()[38].kolor));
+
+  TSterownik next(ui, clock, "no-ftdi-library-here.so");
+  ReadConfiguration(path, next, 1920, 1080);
+  EXPECT_EQ(next.KoloryWykresow()[20], 0x111111u);
+  EXPECT_EQ(next.KoloryWykresow()[21], 0x222222u);
+}
+
+// The file is replaced whole or not at all: a write that fails leaves the old file as it was.
+TEST_F(ConfigurationTest, FailedWriteLeavesTheOldFile) {
+  const std::string path = Write("[1]\r\nComm=7\r\n");
+  fs::create_directories(path + ".tmp");  // the temporary file cannot be made
+  Configuration c;
+  c.comm = 9;
+  EXPECT_FALSE(WriteConfiguration(path, c, link));
+  EXPECT_EQ(Read(path), "[1]\r\nComm=7\r\n");
+  fs::remove(path + ".tmp");
+  ASSERT_TRUE(WriteConfiguration(path, c, link));
+  EXPECT_NE(Read(path).find("Comm=9"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
+}
+
 TEST_F(ConfigurationTest, WhereTheFileIs) {
   const std::string documents = (folder / "docs").string();
   const std::string program = (folder / "bin" / "malver").string();

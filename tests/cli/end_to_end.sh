@@ -60,9 +60,32 @@ stop_sim
 
 "$CLI" identify --port 1000; [ $? = 3 ] || fail "missing port exit code"
 "$CLI" settings --image /nonexistent; [ $? = 6 ] || fail "missing image exit code"
+err=$("$CLI" settings --image "$WORK" 2>&1); code=$?
+[ $code = 6 ] || fail "a folder as image exited $code"
+grep -qF "$WORK: is a folder, not a file" <<<"$err" || fail "folder message: $err"
+head -c 100 /dev/zero >"$WORK/short.bin"
+err=$("$CLI" settings --image "$WORK/short.bin" 2>&1); code=$?
+[ $code = 6 ] || fail "a short image exited $code"
+grep -qF "short.bin: not a controller image (100 bytes" <<<"$err" || fail "short image: $err"
 "$CLI" identify; [ $? = 2 ] || fail "usage exit code"
 start_sim --silent
 "$CLI" identify --port "$PORT" --timeout 300; [ $? = 4 ] || fail "no answer exit code"
+stop_sim
+# Falling silent halfway through a read-out ends it by the link's own rule, well before the
+# command's time is up.
+start_sim --family 255 --silent-after 12
+err=$(timeout 20 "$CLI" read --port "$PORT" --out "$WORK/half.bin" 2>&1); code=$?
+[ $code = 4 ] || fail "silent in the middle exited $code"
+grep -qx "malver-cli: no answer from the controller" <<<"$err" || fail "silence message: $err"
+[ ! -e "$WORK/half.bin" ] || fail "a half read-out was saved"
+stop_sim
+start_sim --frozen
+err=$("$CLI" live --port "$PORT" --count 1000 --timeout 700 2>&1 >/dev/null); code=$?
+[ $code = 4 ] || fail "live beyond its time exited $code"
+grep -qF "within 700 ms" <<<"$err" || fail "timeout message: $err"
+log=$("$CLI" live --port "$PORT" --count 2 --log 2>&1 >/dev/null)
+grep -q '^  RX: 76 .. 3E 90' <<<"$log" || fail "live --log shows no status frame: $log"
+grep -q '^  TX: 65 .. 00 90' <<<"$log" || fail "live --log shows no poll: $log"
 stop_sim
 start_sim --maker 3
 "$CLI" identify --port "$PORT" --timeout 500; [ $? = 5 ] || fail "refused exit code"

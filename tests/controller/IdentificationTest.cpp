@@ -96,6 +96,37 @@ TEST(IdentificationTest, UnknownFamilyIsToldAndNothingIsRead) {
     EXPECT_FALSE(e.kind == EventKind::ReplyAccepted && e.code == 0x81) << "not accepted";
 }
 
+// An identification reply that cannot be an identity is refused with its reason, and asked
+// for again.
+TEST(IdentificationTest, ReplyOfTheWrongLengthIsRefusedWithItsReason) {
+  struct Case {
+    size_t payload;
+    IdentificationRefusal refusal;
+  };
+  const Case cases[] = {{124, IdentificationRefusal::TooLong},
+                        {30, IdentificationRefusal::TooShort},
+                        {96, IdentificationRefusal::None}};
+  for (const Case& c : cases) {
+    SimLink s(2);
+    ASSERT_TRUE(s.Open());
+    s.controller.silent = true;
+    s.Tick();
+    std::vector<uint8_t> payload(c.payload, 0);
+    payload[40 - 4] = 1;  // the maker byte, where the reply reaches it
+    payload[42 - 4] = 2;
+    s.Inject(ReplyFrame(0x81, payload, ramka::kReplyStart));
+    s.link.OdbiorRx();
+    SCOPED_TRACE(c.payload);
+    EXPECT_EQ(s.link.LastIdentificationRefusal(), c.refusal);
+    EXPECT_EQ(s.link.Model() != Family::Unknown, c.refusal == IdentificationRefusal::None);
+    if (c.refusal != IdentificationRefusal::None) {
+      EXPECT_EQ(s.link.FlagiRozkazow(), CommandBit::Identify);
+      EXPECT_TRUE(
+          s.Logged("  zła długość odpowiedzi identyfikacji: " + std::to_string(4 + c.payload)));
+    }
+  }
+}
+
 TEST(IdentificationTest, IdentityIsLoggedInGreen) {
   SimLink s(255);
   ASSERT_TRUE(s.Open());

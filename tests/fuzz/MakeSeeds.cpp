@@ -1,0 +1,132 @@
+// Writes the fuzz targets' seed inputs: what the simulated controllers of every family send,
+// their images, a configuration file and a piece of the text table. Run once into
+// tests/fuzz/corpus when a target or the simulator changes; the files are checked in.
+//
+//   fuzz_make_seeds tests/fuzz/corpus
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "controller/Ramka.h"
+#include "controller/Tsterownik.h"
+#include "files/FileIo.h"
+#include "resources/EmbeddedResources.h"
+#include "sim/SimController.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+constexpr int kFamilies[] = {2, 5, 6, 8, 13, 255};
+
+// A request as the link frames it, scrambled.
+Bytes Request(uint8_t code, const Bytes& data = {}) {
+  Bytes frame(ramka::kHeaderSize + 2 + data.size() + 1, 0);
+  std::copy(data.begin(), data.end(), frame.begin() + ramka::kHeaderSize + 2);
+  frame.resize(
+      ramka::Build(frame.data(), ramka::kRequestStart, code, static_cast<int>(2 + data.size())));
+  ramka::Scramble(frame.data(), static_cast<int>(frame.size()));
+  return frame;
+}
+
+// The controller's answer to one request, as it travels.
+Bytes Answer(sim::SimController& controller, uint8_t code, const Bytes& data = {}) {
+  const Bytes request = Request(code, data);
+  controller.Receive(request.data(), request.size());
+  return controller.TakeOutput();
+}
+
+Bytes Plain(Bytes frame) {
+  ramka::Unscramble(frame.data(), static_cast<int>(frame.size()));
+  return frame;
+}
+
+void Append(Bytes& to, const Bytes& bytes) {
+  to.insert(to.end(), bytes.begin(), bytes.end());
+}
+
+// A frame in the link_frames target's form: code, payload words, payload.
+void AppendFramed(Bytes& to, const Bytes& plainFrame) {
+  to.push_back(plainFrame[3]);
+  to.push_back(plainFrame[2]);
+  to.insert(to.end(), plainFrame.begin() + ramka::kHeaderSize, plainFrame.end());
+}
+
+void Write(const fs::path& folder, const std::string& name, const Bytes& bytes) {
+  fs::create_directories(folder);
+  const FileResult written = WriteFileAtomically((folder / name).string(), bytes);
+  if (!written.ok) std::fprintf(stderr, "%s\n", written.error.c_str());
+}
+
+void FamilySeeds(const fs::path& root, int selector, int family) {
+  sim::SimController controller(sim::DefaultIdentity(family));
+  controller.frozenLiveValues = true;
+  const Bytes identification = Answer(controller, code::Identification, {0x10, 0});
+  const Bytes status = Answer(controller, code::Poll);
+  const Bytes settings = Answer(controller, 0xE8);  // settings page 0
+  const Bytes errors = Answer(controller, code::ErrorList);
+  const std::string name = "family" + std::to_string(family);
+
+  Bytes bytes = {static_cast<uint8_t>(selector), 37};
+  for (const Bytes& frame : {status, settings, errors, status})
+    Append(bytes, frame);
+  Write(root / "link_bytes", name, bytes);
+
+  Bytes framed = {static_cast<uint8_t>(selector)};
+  for (const Bytes& frame : {status, settings, errors})
+    AppendFramed(framed, Plain(frame));
+  Write(root / "link_frames", name, framed);
+
+  Bytes decoded = {static_cast<uint8_t>(selector)};
+  Append(decoded, Plain(status));
+  Write(root / "status_frame", name, decoded);
+
+  Bytes image(controller.memory.begin(), controller.memory.end());
+  const Bytes identity = Plain(identification);
+  std::copy(identity.begin(), identity.end(), image.begin() + img::BlokIdent);
+  Append(image, Plain(status));
+  Write(root / "settings_image", name, image);
+
+  Bytes reply = {static_cast<uint8_t>(family), static_cast<uint8_t>(controller.identity.model),
+                 static_cast<uint8_t>(controller.identity.injectors)};
+  Bytes errorReply = Plain(errors);
+  errorReply.resize(76, 0);
+  errorReply[6] = 0x81;
+  errorReply[28] = 3;
+  Append(reply, errorReply);
+  Write(root / "error_list", name, reply);
+}
+
+void TextSeeds(const fs::path& root) {
+  const std::string configuration =
+      "[1]\r\nComm=305\r\nLang=1\r\nComp=9\r\nWWidth=5000\r\nWLeft=-30\r\n[2]\r\nColor1400="
+      "16609280\r\n"
+      "[3]\r\nButton4=2\r\n[4]\r\nView101=48\r\nView401=0x30\r\n";
+  Write(root / "configuration", "typical", Bytes(configuration.begin(), configuration.end()));
+  const std::string broken = "Comm=1\n[1\n=\n[]\nLang=\n[4]\nView999=1\n";
+  Write(root / "configuration", "broken", Bytes(broken.begin(), broken.end()));
+
+  const std::string_view table = TextTableResource();
+  size_t end = 0;
+  for (int line = 0; line < 40 && end != std::string_view::npos; ++line)
+    end = table.find(std::string_view("\n\0", 2), end + 2);
+  const std::string_view head = table.substr(0, end == std::string_view::npos ? table.size() : end);
+  Write(root / "text_table", "head", Bytes(head.begin(), head.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: fuzz_make_seeds CORPUS_FOLDER\n");
+    return 2;
+  }
+  const fs::path root(argv[1]);
+  for (size_t i = 0; i < std::size(kFamilies); ++i)
+    FamilySeeds(root, static_cast<int>(i), kFamilies[i]);
+  TextSeeds(root);
+  return 0;
+}
