@@ -155,7 +155,7 @@ const Protocol* AdapterProtocol(int state) {
 
 ObdState ObdStateOf(int statusWord, int stanObd, const uint32_t* ecuAddresses, int ecuCount) {
   ObdState s;
-  if ((statusWord & ~0xC0) == 0 && stanObd == -1) {
+  if ((statusWord & ~obd_word::kSubstituted) == 0 && stanObd == -1) {
     s.picture = ObdPicture::kOff;
     return s;
   }
@@ -163,11 +163,12 @@ ObdState ObdStateOf(int statusWord, int stanObd, const uint32_t* ecuAddresses, i
     if (const Protocol* p = AdapterProtocol(stanObd)) s = {p->picture, p->name};
     return s;
   }
-  if ((statusWord & 0xC000) != 0xC000) {
+  if ((statusWord & obd_word::kModuleConnected) != obd_word::kModuleConnected) {
     s.picture = ObdPicture::kOn;
     return s;
   }
-  if (const Protocol* p = ModuleProtocol(statusWord & 0xFF)) s = {p->picture, p->name};
+  if (const Protocol* p = ModuleProtocol(statusWord & obd_word::kProtocol))
+    s = {p->picture, p->name};
   if (ecuCount > 0) {
     s.text += "  -  ";
     char address[16];

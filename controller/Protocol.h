@@ -210,6 +210,13 @@ inline constexpr uint8_t Pid = 16;
 inline constexpr uint8_t TroubleCodes = 32;
 }  // namespace obd_kind
 
+// The OBD status word, bytes 92 and 93 of a status frame.
+namespace obd_word {
+inline constexpr int kSubstituted = 0xC0;        // the OBD link's own record stands in
+inline constexpr int kModuleConnected = 0xC000;  // the controller's module talks to the car
+inline constexpr int kProtocol = 0xFF;           // which protocol it found
+}  // namespace obd_word
+
 // Where a live parameter is shown: bits of a definition's flagi.
 namespace ChartPlace {
 enum : int32_t {

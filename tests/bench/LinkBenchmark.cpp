@@ -5,6 +5,7 @@
 
 #include <bitset>
 
+#include "controller/StatusDecoding.h"
 #include "tests/support/SimLink.h"
 
 namespace {
@@ -50,12 +51,35 @@ void BM_KaviReadOutTicks(benchmark::State& state) {
       s.Tick();
       ++ticks;
     }
-    requests = 1 + static_cast<int>(std::bitset<32>(0xF03779F | 0x800 | 0x1C0020).count());
+    const uint32_t reads = area_set::kGasControllerReadOut | AreaBit::EmulatorHi |
+                           AreaBit::Settings2 | AreaBit::EmulatorLo | AreaBit::GasAdvance |
+                           AreaBit::PetrolDose;
+    requests = 1 + static_cast<int>(std::bitset<32>(reads).count());
   }
   state.counters["ticks"] = ticks;
   state.counters["least"] = 3 + 2 * requests;
 }
 BENCHMARK(BM_KaviReadOutTicks)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Decoding one KAVI status frame for every view: work state, times, OBD part and the text of
+// all its live values.
+void BM_DecodeStatusFrame(benchmark::State& state) {
+  SimLink s(255);
+  s.Open();
+  s.TickUntil([&] { return s.ReadOutDone(); });
+  s.controller.silent = true;
+  s.Tick();
+  const DecodedStatus frame = s.link.LastStatus();
+  const StatusContext context{s.link.Rodzina(), s.link.ListaWykresow(), s.link.Nastawy(), '.'};
+  DecodedStatus decoded;
+  for (auto _ : state) {
+    TakeFrame(frame.code, frame.Frame(), decoded);
+    DecodeStatus(context, decoded);
+    benchmark::DoNotOptimize(decoded.values.data());
+  }
+  state.counters["values"] = static_cast<double>(decoded.values.size());
+}
+BENCHMARK(BM_DecodeStatusFrame);
 
 }  // namespace
 
