@@ -10,14 +10,19 @@
 
 namespace {
 
-// One tick that finds a full status frame waiting: receive, unscramble, check, dispatch, then
-// answer with the next poll. The frame is put on the line outside the timed part.
-void BM_TickWithStatusFrame(benchmark::State& state) {
-  SimLink s(255);
+// A KAVI controller read out, the frames from now on written by the benchmark.
+void ReadOutThenQuiet(SimLink& s) {
   s.Open();
   s.TickUntil([&] { return s.ReadOutDone(); });
   s.controller.silent = true;
   s.Tick();
+}
+
+// One tick that finds a full status frame waiting: receive, unscramble, check, dispatch, then
+// answer with the next poll. The frame is put on the line outside the timed part.
+void BM_TickWithStatusFrame(benchmark::State& state) {
+  SimLink s(255);
+  ReadOutThenQuiet(s);
   sim::SimController frames(sim::DefaultIdentity(255));
   std::vector<uint8_t> poll(4);
   poll.resize(ramka::Build(poll.data(), ramka::kRequestStart, 0x90, 0));
@@ -65,10 +70,7 @@ BENCHMARK(BM_KaviReadOutTicks)->Iterations(3)->Unit(benchmark::kMillisecond);
 // all its live values.
 void BM_DecodeStatusFrame(benchmark::State& state) {
   SimLink s(255);
-  s.Open();
-  s.TickUntil([&] { return s.ReadOutDone(); });
-  s.controller.silent = true;
-  s.Tick();
+  ReadOutThenQuiet(s);
   const DecodedStatus frame = s.link.LastStatus();
   const StatusContext context{s.link.Rodzina(), s.link.ListaWykresow(), s.link.Nastawy(), '.'};
   DecodedStatus decoded;

@@ -43,13 +43,21 @@ TEST(ErrorListTest, CurrentAndStoredFaults) {
   EXPECT_EQ(lines[9].text, "1 x " + LangText(1940) + " 3");
 }
 
-TEST(ErrorListTest, KaviFiringOrder) {
+// A KAVI controller of model 9 with the given number of injectors.
+class KaviErrorListTest : public ::testing::Test {
+ protected:
+  void Injectors(int count) {
+    Texts().LanguageIndex = 0;
+    LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 255;
+    LinkTestAccess::ObrazSterownika(link)[img::Wyrob] = 9;
+    LinkTestAccess::IleWtryskiwaczy(link) = count;
+  }
   OfflineLink offline;
   TSterownik& link = offline.link;
-  Texts().LanguageIndex = 0;
-  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 255;
-  LinkTestAccess::ObrazSterownika(link)[img::Wyrob] = 9;
-  LinkTestAccess::IleWtryskiwaczy(link) = 4;
+};
+
+TEST_F(KaviErrorListTest, FiringOrder) {
+  Injectors(4);
   uint8_t frame[80] = {};
   const uint8_t detected[4] = {0, 1, 3, 2};  // expected 0, 2, 3, 1
   std::copy(detected, detected + 4, frame + 70);
@@ -60,13 +68,8 @@ TEST(ErrorListTest, KaviFiringOrder) {
 }
 
 // A reply too short to hold the whole firing order shows none, whatever came before it.
-TEST(ErrorListTest, ShortReplyShowsOnlyWhatArrived) {
-  OfflineLink offline;
-  TSterownik& link = offline.link;
-  Texts().LanguageIndex = 0;
-  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 255;
-  LinkTestAccess::ObrazSterownika(link)[img::Wyrob] = 9;
-  LinkTestAccess::IleWtryskiwaczy(link) = 6;
+TEST_F(KaviErrorListTest, ShortReplyShowsOnlyWhatArrived) {
+  Injectors(6);
   std::vector<uint8_t> reply(76, 0);
   const uint8_t detected[6] = {0, 9, 9, 9, 9, 9};  // all wrong
   std::copy(detected, detected + 6, reply.begin() + 70);
