@@ -9,6 +9,7 @@
 
 #include "app/Configuration.h"
 #include "app/ConnectionSupervisor.h"
+#include "app/EventRefresh.h"
 #include "app/IniFile.h"
 #include "app/KeyBuffers.h"
 #include "app/WindowRules.h"
@@ -263,6 +264,9 @@ TEST(WorkstationTest, StableIdentifierFromTheMachineId) {
   EXPECT_NE(first, second);
   fs::remove(file);
   EXPECT_FALSE(WorkstationIdentifier(first, file));
+  EXPECT_TRUE(WorkstationIdentifierOf("fedcba9876543210fedcba9876543210", first));
+  EXPECT_EQ(first, second) << "only the first line counts";
+  EXPECT_FALSE(WorkstationIdentifierOf("\nsecond line", first));
 }
 
 TEST(ConnectionSupervisorTest, LossIsShownAtOnceAndRetriedEveryEightSeconds) {
@@ -299,6 +303,58 @@ TEST(ConnectionSupervisorTest, ErrorListIsReadEverySixSecondsWhileShown) {
     asked += (s.link.FlagiRozkazow() & 0x2) != 0;
   }
   EXPECT_EQ(asked, 2);
+}
+
+// An open that keeps failing slowly is offered for giving up the first time, then every tenth.
+TEST(ConnectionSupervisorTest, SlowFailuresAskEveryTenthTime) {
+  ConnectionSupervisor watch;
+  EXPECT_FALSE(watch.AskToGiveUp(false, 3000)) << "not slow";
+  EXPECT_TRUE(watch.AskToGiveUp(false, 3001));
+  watch.GoOnTrying();
+  int asked = 0;
+  for (int open = 0; open < 20; ++open) {
+    if (!watch.AskToGiveUp(false, 5000)) continue;
+    ++asked;
+    watch.GoOnTrying();  // the installer says No
+  }
+  EXPECT_EQ(asked, 2);
+  EXPECT_FALSE(watch.AskToGiveUp(true, 5000));
+  EXPECT_TRUE(watch.AskToGiveUp(false, 5000)) << "a success starts the count again";
+}
+
+// What the main window refreshes for each event of the link.
+TEST(EventRefreshTest, EventsToViews) {
+  DecodedStatus status;
+  struct Case {
+    EventKind kind;
+    int code;
+    const DecodedStatus* status;
+    bool Refresh::*expected;
+  };
+  const Case cases[] = {
+      {EventKind::ReplyAccepted, 0x90, &status, &Refresh::statusFrame},
+      {EventKind::ReplyAccepted, 0x9B, &status, &Refresh::statusFrame},
+      {EventKind::ReplyAccepted, 0x82, nullptr, &Refresh::errorList},
+      {EventKind::ReplyAccepted, 0x86, nullptr, &Refresh::panels},
+      {EventKind::ReplyAccepted, 0xE8, nullptr, &Refresh::panels},
+      {EventKind::ReplyAccepted, 0xF8, nullptr, &Refresh::panels},
+      {EventKind::ReplyAccepted, 0x81, nullptr, &Refresh::identity},
+      {EventKind::ReplyAccepted, 0x81, nullptr, &Refresh::connected},
+      {EventKind::ReplyAccepted, 0xBE, nullptr, &Refresh::identity},
+      {EventKind::Calibration, 2, nullptr, &Refresh::calibration},
+      {EventKind::PortOpened, 0, nullptr, &Refresh::baseTitle},
+      {EventKind::FileLoaded, 0, nullptr, &Refresh::fileLoaded},
+      {EventKind::RecordReplayed, 0, &status, &Refresh::replayedRecord},
+  };
+  for (const Case& c : cases) {
+    const Refresh r = RefreshFor({.kind = c.kind, .code = c.code, .status = c.status});
+    EXPECT_TRUE(r.*c.expected) << static_cast<int>(c.kind) << "/" << c.code;
+  }
+  const Refresh none = RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0x90});
+  EXPECT_FALSE(none.statusFrame) << "a status reply without payload refreshes nothing";
+  EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xE7}).panels);
+  EXPECT_FALSE(RefreshFor({.kind = EventKind::FrameSent, .code = 0x81}).identity);
+  EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xBE}).connected);
 }
 
 }  // namespace

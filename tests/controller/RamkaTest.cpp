@@ -32,13 +32,17 @@ TEST(RamkaTest, IdentificationRequestLayoutAndScrambling) {
 
   Bytes wire = plain;
   ramka::Scramble(wire.data(), 8);
-  uint8_t k = 0x08 ^ ramka::StalaLacza;
-  for (int i = 4; i < 8; ++i) {
-    EXPECT_EQ(wire[i], static_cast<uint8_t>(plain[i] ^ k ^ (255 - i))) << i;
-    k = plain[i];
-  }
+  EXPECT_EQ(wire, (Bytes{0x65, 0x08, 0x02, 0x81, 0x54, 0xFA, 0xE9, 0xE8})) << "as on the line";
   ramka::Unscramble(wire.data(), 8);
   EXPECT_EQ(wire, plain);
+}
+
+// A short status reply as a controller puts it on the line, and what the link reads of it.
+TEST(RamkaTest, ReplyFromTheLine) {
+  Bytes wire = {0x76, 0xEF, 0x02, 0x90, 0xB3, 0xFA, 0xFF, 0xFD};
+  ramka::Unscramble(wire.data(), 8);
+  EXPECT_EQ(wire, (Bytes{0x76, 0xEF, 0x02, 0x90, 0x00, 0x00, 0x06, 0x03}));
+  EXPECT_EQ(ramka::Total(wire.data(), 8), 0);
 }
 
 TEST(RamkaTest, SizesAndPadding) {

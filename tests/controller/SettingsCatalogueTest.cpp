@@ -132,6 +132,23 @@ class LinkCatalogueTest : public ::testing::Test {
   TSterownik link;
 };
 
+// The catalogue of a controller holds what its firmware has: named settings from their first
+// version on, with their units and the range warning.
+TEST_F(LinkCatalogueTest, WhatTheCatalogueHoldsForAFirmware) {
+  Select(2, 15);
+  int held = 0;
+  for (int i = 0; i < kSettingsCount; ++i)
+    held += link.InCatalogue(i);
+  EXPECT_EQ(held, 131);
+  EXPECT_FALSE(link.InCatalogue(0)) << "the page checksum is no setting";
+  EXPECT_EQ(link.UnitText(3), "[V]");
+  EXPECT_EQ(link.UnitText(1), "");
+  LinkTestAccess::Nastawy(link)[3] = link.ListaNastaw()[3].max;
+  EXPECT_FALSE(link.OutsideRange(3));
+  LinkTestAccess::Nastawy(link)[3] = static_cast<uint8_t>(link.ListaNastaw()[3].max + 1);
+  EXPECT_TRUE(link.OutsideRange(3));
+}
+
 TEST_F(LinkCatalogueTest, ValueTexts) {
   Select(5, 15);
   EXPECT_EQ(Text(3, 50), "3.00");
