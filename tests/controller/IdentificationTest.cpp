@@ -111,9 +111,10 @@ TEST(IdentificationTest, ReplyOfTheWrongLengthIsRefusedWithItsReason) {
     ASSERT_TRUE(s.Open());
     s.controller.silent = true;
     s.Tick();
-    std::vector<uint8_t> payload(c.payload, 0);
-    payload[40 - 4] = 1;  // the maker byte, where the reply reaches it
+    std::vector<uint8_t> payload(std::max<size_t>(c.payload, 42 - 4 + 1), 0);
+    payload[40 - 4] = 1;  // the maker and the family, where the reply reaches them
     payload[42 - 4] = 2;
+    payload.resize(c.payload);
     s.Inject(ReplyFrame(0x81, payload, ramka::kReplyStart));
     s.link.OdbiorRx();
     SCOPED_TRACE(c.payload);
