@@ -253,6 +253,31 @@ class TSterownik : public TSerial {
   Zdarzenie OnZdarzenie;
   Tekst OnTekst;
 
+  // ---- Adaptation, reset operations and factory settings; settings and table files ----
+  // Each changes the image and asks for the writes that send it; none asks the installer.
+  // Folds the controller's adaptation trims into settings 90, 92 and both multipliers.
+  void DodajAdaptacje();
+  // Setting 94 from the working pressure (86) and gas temperature (85) of a calibration.
+  void ObliczKorekteOdniesienia();
+  // mask bit 1: bank 1, bit 2: bank 2.
+  void KasujMnoznik(int mask);
+  void KasujKorOdObr(int mask);
+  void KasujKorekty();
+  void KasujMapeEcuBen();
+  void KasujMapeEcuGaz();
+  void KasujMapeOdbBen();
+  void KasujMapeObdGaz();
+  void KasujEmulacjeHi(bool neutral);
+  void KasujEmulacjeLo();
+  void KasujPrzesGaz();
+  void KasujDawkeBen();
+  void KasujWzbogacenie();
+  void KasujDotrysk();
+  void KasujDomieszke();
+  void KasujMapeCis();
+  void KasujOpoznienia();
+  void NastawyFabryczne();
+
  private:
   friend struct LinkTestAccess;
 

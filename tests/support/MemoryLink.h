@@ -13,8 +13,9 @@
 // terminal and nothing to wait for. The test may also push bytes of its own onto the line.
 class MemoryLink {
  public:
-  explicit MemoryLink(int family)
-      : controller(sim::DefaultIdentity(family)), link(ui, clock, "no-such-library.so") {
+  explicit MemoryLink(int family) : MemoryLink(sim::DefaultIdentity(family)) {}
+  explicit MemoryLink(const sim::Identity& identity)
+      : controller(identity), link(ui, clock, "no-such-library.so") {
     link.OnZdarzenie = [this](const LinkEvent& e) {
       events.push_back({e.kind, e.code, e.aux, e.length});
     };

@@ -1,0 +1,185 @@
+// The reset operations: each puts areas of the image back to their neutral contents and asks
+// for their write. None asks the installer; the callers do.
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "controller/Tsterownik.h"
+
+namespace {
+
+using Image = std::array<uint8_t, img::kSize>;
+
+constexpr uint8_t kNeutral = 128;
+
+// An area filled with one value, and the write that sends it.
+struct AreaFill {
+  int offset;
+  uint8_t value;
+  uint32_t write;
+};
+
+// clang-format off
+constexpr AreaFill kPetrolMap          = {img::MapaEcuBen,  0,        AreaBit::PetrolMap};
+constexpr AreaFill kGasMap             = {img::MapaEcuGaz,  0,        AreaBit::GasMap};
+constexpr AreaFill kObdPetrolMap1      = {img::MapaObdBen1, 0,        AreaBit::ObdPetrolMap1};
+constexpr AreaFill kObdPetrolMap2      = {img::MapaObdBen2, 0,        AreaBit::ObdPetrolMap2};
+constexpr AreaFill kObdGasMap1         = {img::MapaObdGaz1, 0,        AreaBit::ObdGasMap1};
+constexpr AreaFill kObdGasMap2         = {img::MapaObdGaz2, 0,        AreaBit::ObdGasMap2};
+constexpr AreaFill kEmulationHiNeutral = {img::EmulacjaHi,  kNeutral, AreaBit::EmulatorHi};
+constexpr AreaFill kEmulationHiZero    = {img::EmulacjaHi,  0,        AreaBit::EmulatorHi};
+constexpr AreaFill kEmulationLo        = {img::EmulacjaLo,  kNeutral, AreaBit::EmulatorLo};
+constexpr AreaFill kGasAdvance         = {img::PrzesGaz,    72,       AreaBit::GasAdvance};
+constexpr AreaFill kPetrolDose         = {img::DawkaBen,    50,       AreaBit::PetrolDose};
+constexpr AreaFill kEnrichment         = {img::MapaCis,     kNeutral, AreaBit::PressureMap};
+constexpr AreaFill kPressureMapZero    = {img::MapaCis,     0,        AreaBit::PressureMap};
+constexpr AreaFill kAdmixture          = {img::Domieszka,   5,        AreaBit::Admixture};
+// clang-format on
+
+// The two banks of the multiplier and of the RPM correction, by their bit in the mask.
+struct MultiplierBank {
+  int maskBit;
+  AreaFill table;
+  int firstBreakpoint;  // settings: 25 breakpoints, then the last meaningful index
+};
+constexpr MultiplierBank kMultiplierBanks[] = {
+    {1, {img::Mnoznik1, 100, AreaBit::Multiplier1}, 190},
+    {2, {img::Mnoznik2, 100, AreaBit::Multiplier2}, 164},
+};
+constexpr int kBreakpoints = 25;
+
+struct RpmCorrectionBank {
+  int maskBit;
+  AreaFill table;
+};
+constexpr RpmCorrectionBank kRpmCorrectionBanks[] = {
+    {1, {img::KorOdObr1, 100, AreaBit::RpmCorrection1}},
+    {2, {img::KorOdObr2, 100, AreaBit::RpmCorrection2}},
+};
+
+// A correction curve at rest: its number in byte 0, no correction anywhere, and a flat line
+// between its first and last point (x, value pairs at bytes 2 and 16).
+struct CurveReset {
+  int offset;
+  uint32_t write;
+  uint8_t number;
+  uint8_t firstPoint;
+  uint8_t lastPoint;
+};
+constexpr CurveReset kCurves[] = {
+    {img::KorOdCis, AreaBit::PressureCorrection, 8, 50, 250},
+    {img::KorOdTempRed, AreaBit::ReducerTempCorrection, 9, 98, 228},
+    {img::KorOdTempGazu, AreaBit::GasTempCorrection, 10, 98, 228},
+};
+constexpr int kCurveHeader = 50;
+
+// Setting 79, the blockade, goes with the petrol map it was set on.
+constexpr int kBlockade = 79;
+
+// The gas injection delay of load row r and RPM column c when nothing is tuned.
+uint8_t DefaultDelay(int row, int column) {
+  if (column <= row) return 2;
+  if (column == row + 1) return 4;
+  return static_cast<uint8_t>(2 * (column - row) + 4);
+}
+
+void Reset(TSterownik& link, Image& image, std::initializer_list<AreaFill> fills) {
+  for (const AreaFill& fill : fills) {
+    std::fill_n(&image[fill.offset], img::kAreaSize, fill.value);
+    link.ZapiszDoSterownika(fill.write);
+  }
+}
+
+}  // namespace
+
+void TSterownik::KasujMnoznik(int mask) {
+  for (const MultiplierBank& bank : kMultiplierBanks) {
+    if (!(mask & bank.maskBit)) continue;
+    uint8_t* breakpoints = NastawyDoZapisu() + bank.firstBreakpoint;
+    std::fill_n(breakpoints, kBreakpoints, 0);
+    breakpoints[kBreakpoints] = static_cast<uint8_t>(zakresMnoznika_);
+    Reset(*this, obraz_, {bank.table});
+    ZapiszDoSterownika(AreaBit::Settings);
+  }
+}
+
+void TSterownik::KasujKorOdObr(int mask) {
+  for (const RpmCorrectionBank& bank : kRpmCorrectionBanks)
+    if (mask & bank.maskBit) Reset(*this, obraz_, {bank.table});
+}
+
+void TSterownik::KasujKorekty() {
+  for (const CurveReset& c : kCurves) {
+    uint8_t* curve = &obraz_[c.offset];
+    std::fill_n(curve, kCurveHeader, 0);
+    std::fill(curve + kCurveHeader, curve + img::kAreaSize, kNeutral);
+    curve[0] = c.number;
+    curve[2] = c.firstPoint;
+    curve[3] = kNeutral;
+    curve[16] = c.lastPoint;
+    curve[17] = kNeutral;
+    ZapiszDoSterownika(c.write);
+  }
+}
+
+void TSterownik::KasujMapeEcuBen() {
+  Reset(*this, obraz_, {kPetrolMap});
+  uint8_t& blockade = NastawyDoZapisu()[kBlockade];
+  if (blockade == 0) return;
+  blockade = 0;
+  ZapiszDoSterownika(AreaBit::Settings);
+}
+
+void TSterownik::KasujMapeEcuGaz() {
+  Reset(*this, obraz_, {kGasMap});
+}
+
+void TSterownik::KasujMapeOdbBen() {
+  Reset(*this, obraz_, {kObdPetrolMap1, kObdPetrolMap2});
+}
+
+void TSterownik::KasujMapeObdGaz() {
+  Reset(*this, obraz_, {kObdGasMap1, kObdGasMap2});
+}
+
+void TSterownik::KasujEmulacjeHi(bool neutral) {
+  Reset(*this, obraz_, {neutral ? kEmulationHiNeutral : kEmulationHiZero});
+}
+
+void TSterownik::KasujEmulacjeLo() {
+  Reset(*this, obraz_, {kEmulationLo});
+}
+
+void TSterownik::KasujPrzesGaz() {
+  Reset(*this, obraz_, {kGasAdvance});
+}
+
+void TSterownik::KasujDawkeBen() {
+  Reset(*this, obraz_, {kPetrolDose});
+}
+
+void TSterownik::KasujWzbogacenie() {
+  Reset(*this, obraz_, {kEnrichment});
+}
+
+// The same table holds extra injections or the KAVI pressure map; both rest at zero.
+void TSterownik::KasujDotrysk() {
+  Reset(*this, obraz_, {kPressureMapZero});
+}
+
+void TSterownik::KasujMapeCis() {
+  Reset(*this, obraz_, {kPressureMapZero});
+}
+
+void TSterownik::KasujDomieszke() {
+  Reset(*this, obraz_, {kAdmixture});
+}
+
+// The admixture table holds the gas injection delays on the controllers that have no admixture.
+void TSterownik::KasujOpoznienia() {
+  uint8_t* delays = &obraz_[img::Domieszka];
+  for (int column = 0; column < 16; ++column)
+    for (int row = 0; row < 16; ++row)
+      delays[column * 16 + row] = DefaultDelay(row, column);
+  ZapiszDoSterownika(AreaBit::Admixture);
+}
