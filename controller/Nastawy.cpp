@@ -122,17 +122,19 @@ std::string TSterownik::UnitText(int setting) const {
   return unit != 0 ? LangText(1049 + unit) : std::string();
 }
 
-std::string TSterownik::StrNastawa(int setting) const {
+std::string TSterownik::StrNastawa(int setting, int value) const {
   using namespace catalogue;
   const Nastawa& n = listaNastaw_[setting];
-  const uint8_t raw = Nastawy()[setting];
+  const int code = value >= 0 ? value : Nastawy()[setting] | Nastawy()[setting + 1] << 8;
+  const uint8_t raw = static_cast<uint8_t>(value >= 0 ? value : Nastawy()[setting]);
   const int decimals = n.typ & 0x0F;
   const bool outOfRange = raw < n.min || raw > n.max;
   switch (n.typ & 0xF0) {
     case kNumber:
     case kSigned:
     case kAltNumber: {
-      const std::string text = FormatNumber(NumericValue(setting), decimals, decimalSeparator_);
+      const std::string text =
+          FormatNumber(NumericValue(setting, raw), decimals, decimalSeparator_);
       return outOfRange ? "? " + text : text;
     }
     case kHex: {
@@ -148,16 +150,16 @@ std::string TSterownik::StrNastawa(int setting) const {
     case kBitFlag:
       return LangText(raw & 0x2 ? 1080 : 1081);
     case kTroubleCode:
-      return TroubleCodeText(raw | (Nastawy()[setting + 1] << 8));
+      return TroubleCodeText(code);
     default:
       return {};
   }
 }
 
 // The shown value of a number-like setting; four settings combine with other bytes.
-double TSterownik::NumericValue(int setting) const {
+double TSterownik::NumericValue(int setting, int value) const {
   const Nastawa& n = listaNastaw_[setting];
-  const int raw = Nastawy()[setting];
+  const int raw = value >= 0 ? value : Nastawy()[setting];
   switch (setting) {
     case 90:
     case 92: {

@@ -163,6 +163,9 @@ inline constexpr int kWorkState = 10;
 inline constexpr int kWorkFlags = 11;
 inline constexpr int kByte12 = 12;
 inline constexpr int kLeds = 13;  // two bytes
+// The learned maps' cell the engine works in: the load row and the RPM column.
+inline constexpr int kMapRow = 15;
+inline constexpr int kMapColumn = 16;
 inline constexpr int kInjectorMask = 22;
 inline constexpr int kInjectionTimes = 60;  // per channel: petrol and gas, 16 bits each
 inline constexpr int kInjectionRecordSize = 4;

@@ -22,6 +22,23 @@
 class Clock;
 class UiServices;
 
+// What a change of a setting drives beyond the settings and tables the link keeps.
+struct SettingChange {
+  bool stored = false;
+  bool locked = false;          // kept, but not sent: the controller is password-protected
+  bool relayout = false;        // the editor's layout follows the setting
+  bool refreshViews = false;    // the main window's views show what changed
+  bool injectionTable = false;  // the injection-time table's channels changed
+  bool mapSubView = false;      // the open map sub-view shows the setting
+};
+
+// The map sub-views that settings changes redraw instead of the whole window.
+struct OpenViews {
+  bool admixture = false;
+  bool emulator = false;
+  bool petrolInjection = false;
+};
+
 // Why the last identification reply was not taken.
 enum class IdentificationRefusal { None, TooShort, TooLong, OtherMaker };
 
@@ -161,11 +178,20 @@ class TSterownik : public TSerial {
   bool InCatalogue(int setting) const;
   // The value lies outside the setting's allowed or normal range.
   bool OutsideRange(int setting) const;
-  // The value of a setting as the editor and the files show it, and its unit.
-  std::string StrNastawa(int setting) const;
+  // The value of a setting (or the given raw value of it) as the catalogue shows it, and its
+  // unit; a trouble code's value holds both of its bytes.
+  std::string StrNastawa(int setting, int value = -1) const;
   std::string UnitText(int setting) const;
-  double NumericValue(int setting) const;
+  double NumericValue(int setting, int value = -1) const;
   static std::string TroubleCodeText(int code);
+  // Stores a setting (kind 1 clamps to its range, kind 2 also stores the high byte in the next
+  // setting), applies what it drives, and sends its page unless the controller is locked.
+  SettingChange ChangeSetting(int setting, int value, int kind, const OpenViews& open = {});
+  // Steps the first entry of the multiplier table a multiplier setting (190 or 164) shows;
+  // false at its limits.
+  bool StepMultiplier(int setting, int direction);
+  // The level sensor types the controller's firmware knows.
+  void LimitLevelSensorTypes();
 
   // Live-parameter definitions of the family.
   const std::vector<Wykres>& ListaWykresow() const { return listaWykresow_; }
@@ -322,6 +348,8 @@ class TSterownik : public TSerial {
   void InjectorTracesFollowChannelCount();
   void BuildChartList(std::span<const charts::Row> rows, int switchVersion);
   bool HistoryKept() const;
+  void ApplyDependentSettings(int setting, int value, const OpenViews& open, SettingChange& change);
+  void FillMultiplier(int offset, uint32_t area);
   uint8_t& TraceFlagByte(int group, int entry);
 
   bool SendFirstPending(uint32_t pendingWrites);

@@ -24,4 +24,5 @@ struct LinkTestAccess {
   static int& RozmiarRekordu(TSterownik& l) { return l.rozmiarRekordu_; }
   static int& PrzerwaNadawania(TSterownik& l) { return l.przerwaNadawania_; }
   static int& LicznikTur(TSterownik& l) { return l.licznikTur_; }
+  static int& NumerBanku(TSterownik& l) { return l.numerBanku_; }
 };

@@ -1,0 +1,208 @@
+// The editor's rules without a window: which settings are offered, how their values read, and
+// what one change drives.
+
+#include <gtest/gtest.h>
+
+#include "lang/Langtext.h"
+#include "settings/SetValue.h"
+#include "settings/SettingTexts.h"
+#include "settings/SettingVisibility.h"
+#include "tests/support/LinkTestAccess.h"
+#include "tests/support/OfflineLink.h"
+
+namespace {
+
+// A link identified as a controller of the family, firmware, model and injector count.
+class SettingRulesTest : public ::testing::Test {
+ protected:
+  SettingRulesTest() { Texts().LanguageIndex = 0; }
+  void Identify(int family, int firmware, int model = 3, int injectors = 4, int variant = 0,
+                int special = 0) {
+    auto& image = LinkTestAccess::ObrazSterownika(link);
+    image[img::Schemat] = static_cast<uint8_t>(family);
+    image[img::Wersja] = static_cast<uint8_t>(firmware);
+    image[img::Wyrob] = static_cast<uint8_t>(model);
+    image[img::IleWtr] = static_cast<uint8_t>(injectors);
+    image[img::WariantPlytki] = static_cast<uint8_t>(variant);
+    image[img::Opis] = static_cast<uint8_t>(special);
+    link.ListaNastawWykresyOdPlytki(0);
+  }
+  uint8_t& S(int setting) { return LinkTestAccess::Nastawy(link)[setting]; }
+
+  OfflineLink offline;
+  TSterownik& link = offline.link;
+  EditorView view{2, EditorView::kMainPage, true};
+};
+
+TEST_F(SettingRulesTest, VisibilityFollowsTheSettingsItDependsOn) {
+  struct Case {
+    int family;
+    int setting;
+    int dependsOn, value;
+    bool visible;
+  };
+  const Case cases[] = {
+      {2, 2, 1, 6, false},       {2, 2, 1, 7, true},        {2, 2, 1, 9, false},
+      {2, 3, 1, 7, false},       {2, 68, 1, 6, true},       {2, 4, 1, 6, false},
+      {5, 4, 1, 6, true},        {6, 4, 1, 7, true},        {2, 67, 8, 2, false},
+      {255, 67, 8, 2, true},     {2, 75, 81, 0, false},     {2, 108, 81, 3, true},
+      {2, 48, 15, 2, false},     {2, 18, 15, 3, true},      {255, 18, 138, 0, false},
+      {255, 19, 138, 1, true},   {2, 115, 114, 0, false},   {255, 265, 114, 0, false},
+      {2, 265, 114, 0, true},    {255, 258, 257, 2, false}, {255, 295, 257, 2, true},
+      {255, 306, 261, 2, false}, {255, 306, 261, 3, true},  {255, 310, 308, 1, false},
+      {2, 157, 156, 0, false},   {2, 159, 156, 1, true},    {255, 157, 156, 0, true},
+      {8, 2, 1, 6, true},  // emulators show everything their firmware has
+  };
+  for (const Case& c : cases) {
+    Identify(c.family, 17);
+    S(c.dependsOn) = static_cast<uint8_t>(c.value);
+    EXPECT_EQ(IsVisible(link, c.setting), c.visible)
+        << c.family << ": " << c.setting << " with " << c.dependsOn << " = " << c.value;
+  }
+}
+
+TEST_F(SettingRulesTest, VisibilityByBoardAndFirmware) {
+  Identify(255, 17, 9, 6, 13);  // a differential board: no setting 137; it detects petrol type
+  EXPECT_FALSE(IsVisible(link, 137));
+  EXPECT_TRUE(IsVisible(link, 260));
+  EXPECT_FALSE(IsVisible(link, 275)) << "not a DUAL board";
+  Identify(255, 17, 9, 6, 17);
+  EXPECT_TRUE(IsVisible(link, 275));
+  EXPECT_TRUE(IsVisible(link, 273)) << "tests with plus 60 V";
+  Identify(255, 11, 9, 8);
+  EXPECT_FALSE(IsVisible(link, 93)) << "eight channels before firmware 12";
+  Identify(255, 12, 12, 8);
+  EXPECT_TRUE(IsVisible(link, 93));
+
+  Identify(2, 4);
+  EXPECT_FALSE(IsListed(link, 156)) << "from firmware 5 on";
+  Identify(255, 14);
+  EXPECT_FALSE(IsVisible(link, 298)) << "a setting of firmware 17";
+  EXPECT_TRUE(IsListed(link, 3));
+  EXPECT_FALSE(IsListed(link, 0)) << "the page checksum is no setting";
+  Identify(2, 1);
+  EXPECT_TRUE(IsListed(link, 156)) << "development firmware has everything";
+}
+
+TEST_F(SettingRulesTest, OptionTextsOfTheEditorsOwnLists) {
+  struct Case {
+    int family, setting, value;
+    std::string text;
+  };
+  const Case cases[] = {
+      {2, 24, 1, "Barracuda 1.9 Ohm"},
+      {2, 24, 26, "r > 10 Ohm (PWM 100%)"},
+      {255, 109, 5, "ISO 15765-4 CAN 29/250"},
+      {255, 109, 1, LangText(4092)},
+      {255, 1, 9, "VAG intake cam sensor"},
+      {255, 1, 3, LangText(3014)},
+      {2, 4, 0, LangText(3041)},
+      {5, 4, 0, LangText(3051)},
+      {5, 4, 2, LangText(3043) + " (" + LangText(3103) + ")"},
+      {2, 40, 3, LangText(3404)},
+      {2, 40, 6, "VESK"},
+      {2, 7, 0, "0-1 V "},
+      {255, 12, 1, LangText(1404)},
+      {255, 12, 2, LangText(4091)},
+      {2, 93, 7, "8"},
+      {255, 93, 1, "1-4-3-6-2-5 (AUDI)"},
+      {2, 135, 0, LangText(1081)},
+      {2, 135, 3, "-3"},
+      {255, 123, 9, "RPM  Engine speed"},
+      {255, 123, 17, "Oxygen sensor Bank 1 Sensor 1"},
+      {255, 123, 25, "O2 S1 WR lambda (24h)"},
+      {255, 123, 40, "O2 S8 WR lambda (3Bh)"},
+      {255, 157, 1, "TPS (" + LangText(1420) + ")"},
+      {255, 304, 3, "10 " + LangText(1066)},
+      {255, 298, 13, "ecu8"},
+  };
+  for (const Case& c : cases) {
+    Identify(c.family, 17, c.family == 255 ? 9 : 3, 6);
+    EXPECT_EQ(ValueText(link, c.setting, c.value), c.text) << c.family << ": " << c.setting;
+  }
+  Identify(2, 17);
+  S(24) = 40;
+  EXPECT_EQ(ValueText(link, 24), "?") << "a list value above its maximum";
+  EXPECT_EQ(ValueText(link, 3, 50), "3.00") << "numbers keep the catalogue's texts";
+  EXPECT_EQ(OptionTexts(link, 7).size(), static_cast<size_t>(link.ListaNastaw()[7].max + 1));
+}
+
+TEST_F(SettingRulesTest, ChangesDriveTheirDependants) {
+  Identify(2, 15, 3, 4);
+  SetValue(link, view, 24, 26, 1);
+  const uint8_t injector[5] = {30, 168, 128, 100, 0};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(S(25 + i), injector[i]) << 25 + i;
+
+  SetValue(link, view, 1, 8, 1);
+  EXPECT_EQ(S(2), 116);
+  SetValue(link, view, 1, 7, 1);
+  EXPECT_EQ(S(65), 50);
+  EXPECT_EQ(S(68), 0);
+
+  SetValue(link, view, 8, 0, 1);
+  const uint8_t inputs[8] = {1, 2, 4, 8, 0, 32, 0, 128};
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(S(32 + i), inputs[i]) << 32 + i;
+  EXPECT_TRUE(link.FlagiRozkazow() & CommandBit::SendInjectorMask);
+
+  S(86) = 100;
+  SetValue(link, view, 20, 1, 1);
+  EXPECT_EQ(S(86), 180) << "CNG works at 1.80 bar at least";
+  EXPECT_EQ(S(63), 100);
+  EXPECT_EQ(S(12), 2);
+
+  SetValue(link, view, 40, 5, 1);
+  EXPECT_EQ(S(44), 50);
+  EXPECT_EQ(S(41), 13);
+}
+
+TEST_F(SettingRulesTest, MultiplierStepsFillItsTableAndTheOtherBankWhileAlike) {
+  Identify(5, 15, 4, 8);  // FORTIX: two banks, alike
+  ASSERT_EQ(link.AktalnyBank(), 0);
+  LinkTestAccess::ObrazSterownika(link)[img::Mnoznik1] = 110;
+  const SettingChange change = StepSetting(link, view, 190, +1);
+  EXPECT_TRUE(change.stored);
+  const auto& image = link.ObrazSterownika();
+  EXPECT_EQ(image[img::Mnoznik1], 111);
+  EXPECT_EQ(image[img::Mnoznik1 + 200], 111);
+  EXPECT_EQ(image[img::Mnoznik2 + 17], 111) << "the banks stay alike";
+  EXPECT_EQ(S(190), 0);
+
+  LinkTestAccess::ObrazSterownika(link)[img::Mnoznik1] = 250;
+  EXPECT_FALSE(StepSetting(link, view, 190, +1).stored) << "250 is the most";
+}
+
+TEST_F(SettingRulesTest, RefusalsAndTheWriteOfThePage) {
+  Identify(2, 15);
+  LinkTestAccess::FlagiZapisu(link) = 0;
+  S(1) = 6;
+  EXPECT_FALSE(SetValue(link, view, 2, 5, 1).stored) << "hidden";
+  EXPECT_FALSE(SetValue(link, {0, EditorView::kCalibrationPanel, false}, 86, 90, 1).stored)
+      << "the calibration panel at the basic level";
+  EXPECT_FALSE(StepSetting(link, view, 3, -1 - S(3)).stored) << "below the minimum";
+
+  EXPECT_TRUE(SetValue(link, view, 3, 999, 1).stored);
+  EXPECT_EQ(S(3), link.ListaNastaw()[3].max) << "clamped";
+  // Not connected: the page is not queued (writes need a connection), but the image changed.
+  EXPECT_EQ(link.FlagiZapisu(), 0u);
+
+  SetValue(link, view, 306, 0x1234, 2);
+  EXPECT_EQ(S(306), 0x34);
+  EXPECT_EQ(S(307), 0x12);
+}
+
+TEST(TroubleCodeTest, TypedCodes) {
+  struct Case {
+    const char* typed;
+    int code;
+  };
+  const Case cases[] = {{"P0301", 0x0301}, {"c1a2b", 0x4000 | 0x1A2B},
+                        {"U3FFF", 0xFFFF}, {"B0000", 0x8000},
+                        {"X0301", -1},     {"P030", -1},
+                        {"P03G1", -1},     {"P03011", -1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(ParseTroubleCode(c.typed).value_or(-1), c.code) << c.typed;
+}
+
+}  // namespace
