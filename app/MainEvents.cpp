@@ -22,10 +22,12 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
+#include "settings/Tnastawy.h"
 
 namespace {
 
 const QColor kStatusBackground = ToQColor(15793151);
+constexpr int kSettingsTab = 0;
 constexpr int kDiagnosticsTab = 3;
 
 }  // namespace
@@ -35,7 +37,10 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
   if (r.statusFrame) ShowStatus(*event.status);
   if (r.replayedRecord) rightPanel_->UpdateFromStatus(*event.status);
   if (r.errorList) WriteLines(errors_, ErrorListLines(event.frame, *link_));
-  if (r.panels) RebuildPanels();
+  if (r.panels) {
+    RebuildPanels();
+    editor_->Relayout();
+  }
   if (r.identity) {
     AdaptToController();
     const bool adminMenu = adminMenuAction_->isVisible();
@@ -61,6 +66,7 @@ void TForm1::ShowStatus(const DecodedStatus& status) {
     SetStatusPanel(Q(LangText(status.event.textId)), ToQColor(status.event.colour),
                    kStatusBackground, 8);
   rightPanel_->UpdateFromStatus(status);
+  editor_->UpdateStatus(status);
   if (largePrint_->isVisible()) largePrint_->update();
   if (status.information == InformationLine::None) return;
   const std::string message = link_->StrInfoPracy(status);
@@ -117,6 +123,7 @@ void TForm1::AdaptToController() {
   if (l.unknownDevice)
     ui_->MessageBox(LangText(2154) + " " + std::to_string(static_cast<int>(link_->Rodzina())),
                     mb::kOk);
+  editor_->Relayout();
   SelectTab(l.diagnosticsOnly ? kDiagnosticsTab : 0);
   RebuildPanels();
 }
@@ -131,11 +138,15 @@ void TForm1::SelectTab(int tab) {
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
     b->setPalette(p);
   }
+  ShowCommands(tab);
   if (link_->Rodzina() == Family::Unknown) {
     centre_->setCurrentWidget(emptyPage_);
     return;
   }
-  centre_->setCurrentWidget(tab == kDiagnosticsTab ? diagnosticsPage_ : emptyPage_);
+  centre_->setCurrentWidget(tab == kSettingsTab      ? static_cast<QWidget*>(editor_)
+                            : tab == kDiagnosticsTab ? diagnosticsPage_
+                                                     : emptyPage_);
+  if (tab == kSettingsTab) editor_->SetMode(EditorView::kMainPage);
   SetLeftPanelCollapsed(!(tab == 1 || tab == 4));
   if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(CommandBit::ReadErrors);
 }

@@ -20,6 +20,7 @@
 #include "lang/Langtext.h"
 #include "lang/LanguageExport.h"
 #include "lang/UiServices.h"
+#include "settings/Tnastawy.h"
 
 namespace {
 
@@ -173,6 +174,7 @@ void TForm1::SetViewLevel(int level) {
   }
   rightPanel_->Rebuild();
   channels_->update();
+  editor_->SetViewLevel(level);
 }
 
 void TForm1::SetColourScheme(int scheme) {
@@ -196,6 +198,7 @@ void TForm1::ToggleSecondAdministratorLevel() {
 }
 
 void TForm1::RefreshForAdministratorLevel() {
+  editor_->SetAdministrator(adminLevel_ & 2);
   SetViewLevel(viewLevel_);
   ApplyTexts();
   if (link_->Rodzina() != Family::Unknown) SelectTab(0);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -16,9 +17,11 @@
 #include <filesystem>
 
 #include "app/ChannelList.h"
+#include "app/CommandButtons.h"
 #include "app/ParameterGrid.h"
 #include "app/QtUiServices.h"
 #include "app/RightPanel.h"
+#include "app/Unit2.h"
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
@@ -26,6 +29,7 @@
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
+#include "settings/Tnastawy.h"
 
 QString MainWindowCaption() {
   return QStringLiteral("MALVER ver2.%1.2").arg(16);
@@ -49,6 +53,11 @@ void TForm1::FormCreate() {
   BuildWindow();
   BuildMenus();
   largePrint_ = new TForm7(*rightPanel_->parameters(), this);
+  settingsHelp_ = new TForm2(*link_, this);
+  connect(settingsHelp_, &TForm2::Changed, this, [this] {
+    editor_->update();
+    SettingChanged();
+  });
 
   if (!setup_.documentsFolder.empty()) CreateDataFolders(setup_.documentsFolder);
   const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
@@ -144,8 +153,17 @@ void TForm1::BuildWindow() {
   diagnostics->addWidget(errors_, 2);
   diagnostics->addWidget(informationBanner_);
   diagnostics->addWidget(information_, 1);
+  editor_ = new TNastawy(*link_, centre_);
+  connect(editor_, &TNastawy::Changed, this, &TForm1::SettingChanged);
+  connect(editor_, &TNastawy::HelpPanelRequested, this,
+          [this](int setting) { OpenSettingsGroup(setting, QStringLiteral("MALVER")); });
+  connect(editor_, &TNastawy::CorrectionsRequested, this,
+          [this] { OpenSettingsGroup(216, Q("MALVER - " + LangText(1282))); });
+  connect(editor_, &TNastawy::HintChanged, this,
+          [this](const QString& hint) { statusText_->setText(hint); });
   centre_->addWidget(emptyPage_);
   centre_->addWidget(diagnosticsPage_);
+  centre_->addWidget(editor_);
 
   rightPanel_ = new RightPanel(*link_, central);
   rightShow_ = MakeToggle(QStringLiteral("<"), central);
@@ -170,9 +188,20 @@ void TForm1::BuildWindow() {
   panelStatus_->setToolTip(QStringLiteral("[F11]"));
   auto* bottom = new QHBoxLayout(bottomBar_);
   bottom->setContentsMargins(2, 0, 2, 0);
+  for (int i = 0; i < 3; ++i) {
+    commandButtons_[static_cast<size_t>(i)] = new QPushButton(bottomBar_);
+    bottom->addWidget(commandButtons_[static_cast<size_t>(i)]);
+  }
   bottom->addWidget(progress_, 1);
   bottom->addWidget(statusText_, 2);
+  commandButtons_[3] = new QPushButton(bottomBar_);
+  bottom->addWidget(commandButtons_[3]);
   bottom->addWidget(panelStatus_);
+  for (int i = 0; i < 4; ++i) {
+    commandButtons_[static_cast<size_t>(i)]->hide();
+    connect(commandButtons_[static_cast<size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { CommandClicked(i); });
+  }
 
   auto* middle = new QHBoxLayout;
   middle->setSpacing(2);
@@ -229,6 +258,8 @@ void TForm1::ApplyTexts() {
   helpActions_[1]->setText(Q(LangText(1182)));
   channels_->update();
   rightPanel_->Rebuild();
+  editor_->Relayout();
+  ShowCommands(zakladka_);
   FitTabFont();
 }
 
@@ -238,6 +269,7 @@ void TForm1::ApplyColours() {
                                           FromQColor(system.color(QPalette::ButtonText)),
                                           FromQColor(system.color(QPalette::Shadow)));
   colours_ = PanelColours::From(roles);
+  roles_ = roles;
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, colours_.window);
   palette.setColor(QPalette::WindowText, colours_.text);
@@ -256,11 +288,44 @@ void TForm1::ApplyColours() {
   }
   rightPanel_->ApplyColours(colours_);
   channels_->SetColours(colours_);
+  editor_->SetColours(roles, colourScheme_);
   for (QToolButton* b : tabButtons_) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
     b->setPalette(p);
   }
+}
+
+// The tab's command buttons: caption, colour, and the tag their click runs.
+void TForm1::ShowCommands(int tab) {
+  const CommandRow row = link_->Rodzina() == Family::Unknown ? CommandRow{} : CommandsOfTab(tab);
+  for (size_t i = 0; i < row.size(); ++i) {
+    QPushButton* b = commandButtons_[i];
+    commandTags_[i] = row[i].tag;
+    b->setVisible(row[i].tag != 0);
+    b->setText(Q(LangText(row[i].captionId)));
+    QPalette p = b->palette();
+    p.setColor(QPalette::ButtonText, row[i].colour == CommandButton::Colour::Selected
+                                         ? colours_.selected
+                                         : colours_.text);
+    b->setPalette(p);
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
+  }
+}
+
+void TForm1::CommandClicked(int i) {
+  if (RunCommand(*link_, *ui_, commandTags_[static_cast<size_t>(i)])) SettingChanged();
+}
+
+// After a change of settings every view that shows them follows.
+void TForm1::SettingChanged() {
+  editor_->update();
+  if (settingsHelp_->isVisible()) settingsHelp_->editor().update();
+  RebuildPanels();
+}
+
+void TForm1::OpenSettingsGroup(int group, const QString& caption) {
+  settingsHelp_->ShowGroup(group, caption, roles_, colourScheme_, viewLevel_, adminLevel_ & 2);
 }
 
 void TForm1::SetStatusPanel(const QString& text, const QColor& textColour, const QColor& background,

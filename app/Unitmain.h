@@ -25,8 +25,11 @@ class QTextEdit;
 class QToolButton;
 class ChannelList;
 class RightPanel;
+class QPushButton;
 class TFormAdmin;
+class TForm2;
 class TForm7;
+class TNastawy;
 class TSterownik;
 class UiServices;
 struct DecodedStatus;
@@ -69,6 +72,10 @@ class TForm1 : public QMainWindow {
   bool AutoReconnect() const { return connectTag_ == 0; }
   bool TabRowVisible() const;
   TFormAdmin& adminLog() { return *admin_; }
+  TNastawy& settingsEditor() { return *editor_; }
+  TForm2& settingsHelp() { return *settingsHelp_; }
+  // The command buttons of the bottom bar (Btn51 .. Btn54).
+  QPushButton* commandButton(int i) const { return commandButtons_[static_cast<size_t>(i)]; }
 
   // The controller's events (the link's OnZdarzenie).
   void Zdarzenie(const LinkEvent& event);
@@ -120,6 +127,10 @@ class TForm1 : public QMainWindow {
   void OpenDocumentFolder(const char* folder);
   void FitTabFont();
   void SetLeftPanelCollapsed(bool collapsed);
+  void ShowCommands(int tab);
+  void CommandClicked(int i);
+  void SettingChanged();
+  void OpenSettingsGroup(int group, const QString& caption);
   void SetRightPanelCollapsed(bool collapsed);
   bool FileTabKeyAllowed(int tab) const;
 
@@ -132,6 +143,7 @@ class TForm1 : public QMainWindow {
   ConnectionSupervisor supervisor_;
   KeyBuffers keys_;
   PanelColours colours_{};
+  ColourRoles roles_{};
 
   int viewLevel_ = 1;
   int colourScheme_ = 3;
@@ -159,6 +171,9 @@ class TForm1 : public QMainWindow {
   QStackedWidget* centre_ = nullptr;
   QWidget* emptyPage_ = nullptr;
   QWidget* diagnosticsPage_ = nullptr;
+  TNastawy* editor_ = nullptr;
+  std::array<QPushButton*, 4> commandButtons_{};
+  std::array<int, 4> commandTags_{};
   QTextEdit* errors_ = nullptr;
   QTextEdit* information_ = nullptr;
   QLabel* errorsBanner_ = nullptr;
@@ -186,6 +201,7 @@ class TForm1 : public QMainWindow {
 
   TFormAdmin* admin_ = nullptr;
   TForm7* largePrint_ = nullptr;
+  TForm2* settingsHelp_ = nullptr;
 
   QTimer linkTimer_;
   QTimer oneSecondTimer_;

@@ -1,0 +1,73 @@
+#include "app/CommandButtons.h"
+
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+#include "lang/UiServices.h"
+
+namespace {
+
+using Colour = CommandButton::Colour;
+
+constexpr int kSettingsTab = 0, kDiagnosticsTab = 3;
+
+enum Tag : int {
+  FactorySettings = 101,
+  DeleteErrors = 401,
+  SpeakerTest = 402,
+  LeakTest = 403,
+  ValvesTest = 404,
+};
+
+bool Confirmed(UiServices& ui, int textId) {
+  return LangMessageBox(ui, textId, mb::kYesNo | mb::kIconExclamation) == mb::kIdYes;
+}
+
+// The tightness tests close the valves: the installer is told to stop a running engine first.
+void WarnIfEngineRuns(const TSterownik& link, UiServices& ui) {
+  if (link.StanSilnika() & WorkFlag::EngineTurning) LangMessageBox(ui, 2109, mb::kIconExclamation);
+}
+
+}  // namespace
+
+CommandRow CommandsOfTab(int tab) {
+  switch (tab) {
+    case kSettingsTab:
+      return {{{}, {}, {}, {FactorySettings, 1260, Colour::Selected}}};
+    case kDiagnosticsTab:
+      return {{{SpeakerTest, 1265, Colour::Text},
+               {LeakTest, 1266, Colour::Text},
+               {ValvesTest, 1257, Colour::Text},
+               {DeleteErrors, 1264, Colour::Selected}}};
+    default:
+      return {};
+  }
+}
+
+bool RunCommand(TSterownik& link, UiServices& ui, int tag) {
+  switch (tag) {
+    case FactorySettings:
+      if (!Confirmed(ui, 2100)) return false;
+      if (link.StanIdent() == ident_state::PasswordLocked) {
+        ui.MessageBox(LangText(2203) + ".", mb::kIconInformation);
+        return false;
+      }
+      link.NastawyFabryczne();
+      return true;
+    case DeleteErrors:
+      link.RozkazDoSterownika(CommandBit::ClearErrors);
+      return true;
+    case SpeakerTest:
+      link.RozkazDoSterownika(CommandBit::SpeakerTest);
+      return true;
+    case LeakTest:
+      WarnIfEngineRuns(link, ui);
+      link.RozkazDoSterownika(CommandBit::LeakTest);
+      return true;
+    case ValvesTest:
+      WarnIfEngineRuns(link, ui);
+      link.RozkazDoSterownika(CommandBit::ValveTest);
+      return true;
+    default:
+      return false;
+  }
+}

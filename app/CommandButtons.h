@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+
+class TSterownik;
+class UiServices;
+
+// The bottom bar's command buttons of a tab: caption, colour role and the tag that names the
+// command, and what each command does.
+struct CommandButton {
+  enum class Colour { Text, Selected };
+  int tag = 0;  // 0: the button is hidden
+  int captionId = 0;
+  Colour colour = Colour::Text;
+};
+using CommandRow = std::array<CommandButton, 4>;  // Btn51 .. Btn54
+
+// The buttons of the Settings (0) and Diagnostics (3) tabs; the others have none yet.
+CommandRow CommandsOfTab(int tab);
+
+// Runs a command with its confirmation; true when it ran.
+bool RunCommand(TSterownik& link, UiServices& ui, int tag);
