@@ -63,6 +63,10 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
     return false;
   }
   const transmission::DataArea& area = *transmission::AreaOfReadCode(code);
+  // A read that crossed a change on the line carries the area as it was before the change:
+  // taking it would undo the change and send the old bytes with the write. The area stays
+  // asked for and is read again once the write is acknowledged.
+  if ((flagiZapisu_ | flagiZapisuWToku_) & area.bit) return true;
   const uint8_t* data = buforOdbioru_.data() + kDataStart;
   flagiCzytania_ &= ~area.bit;
   std::copy_n(data, img::kAreaSize, &obraz_[area.offset]);

@@ -38,6 +38,8 @@ SettingChange TSterownik::ChangeSetting(int setting, int value, int kind, const 
     ui_.MessageBox(LangText(2203) + ".", mb::kIconInformation);
   } else {
     ZapiszDoSterownika(setting < kPageSize ? AreaBit::Settings : AreaBit::Settings2);
+    // Whatever goes out is read back, so the editor ends showing what the controller kept.
+    CzytajZeSterownika(FlagiZapisu() & ~AreaBit::Password);
   }
   return change;
 }

@@ -204,8 +204,11 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
 
 void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
   if (silent || (silentAfter >= 0 && requestsSeen > silentAfter)) return;
-  if (dropReplies > 0) {
-    --dropReplies;
+  ++repliesMade_;
+  const bool dropNow = dropEvery > 0 && repliesMade_ % dropEvery == 0;
+  const bool corruptNow = corruptEvery > 0 && repliesMade_ % corruptEvery == 0;
+  if (dropReplies > 0 || dropNow) {
+    if (!dropNow) --dropReplies;
     return;
   }
   std::vector<uint8_t> frame(kHeader + payload.size() + 1, 0);
@@ -213,8 +216,8 @@ void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
   const uint8_t start = code == kIdentification ? ramka::kReplyStart : ramka::kReplyStartLower;
   frame.resize(ramka::Build(frame.data(), start, code, static_cast<int>(payload.size())));
   ramka::Scramble(frame.data(), static_cast<int>(frame.size()));
-  if (corruptReplies > 0 && frame.size() > kHeader) {
-    --corruptReplies;
+  if ((corruptReplies > 0 || corruptNow) && frame.size() > kHeader) {
+    if (!corruptNow) --corruptReplies;
     frame.back() ^= 0x5A;
   }
   output_.push_back({frame, delayCalls, false});

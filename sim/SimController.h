@@ -48,6 +48,8 @@ class SimController {
   int silentAfter = -1;           // answer only the first n requests (-1: all of them)
   int dropReplies = 0;            // swallow the next n replies
   int corruptReplies = 0;         // damage one payload byte of the next n replies
+  int dropEvery = 0;              // swallow every n-th reply (0: none)
+  int corruptEvery = 0;           // damage every n-th reply (0: none)
   bool splitReplies = false;      // hand replies out in two halves
   int delayCalls = 0;             // hold every reply for n calls of TakeOutput
   bool frozenLiveValues = false;  // live values stay at their starting point
@@ -77,6 +79,7 @@ class SimController {
     bool split;  // the first half has gone out
   };
   std::deque<Pending> output_;
+  int repliesMade_ = 0;
   int liveTick_ = 0;
   int scopeChunk_ = 0;
 };

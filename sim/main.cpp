@@ -22,7 +22,7 @@ void Usage() {
   std::fprintf(stderr,
                "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
                "                  [--password] [--maker N] [--silent] [--silent-after N]\n"
-               "                  [--split] [--delay N]\n"
+               "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
                "                  [--frozen]\n");
 }
 
@@ -52,6 +52,10 @@ int main(int argc, char** argv) {
       controller.silent = true;
     } else if (arg == "--silent-after" && hasValue) {
       controller.silentAfter = std::atoi(argv[++i]);
+    } else if (arg == "--drop-every" && hasValue) {
+      controller.dropEvery = std::atoi(argv[++i]);
+    } else if (arg == "--corrupt-every" && hasValue) {
+      controller.corruptEvery = std::atoi(argv[++i]);
     } else if (arg == "--split") {
       controller.splitReplies = true;
     } else if (arg == "--frozen") {
