@@ -105,11 +105,6 @@ void TSterownik::KaviListPatches() {
   }
 }
 
-bool TSterownik::InCatalogue(int setting) const {
-  const Nastawa& n = listaNastaw_[setting];
-  return n.nazwa != 0 && n.odWersji <= WersjaProgramu();
-}
-
 bool TSterownik::OutsideRange(int setting) const {
   const Nastawa& n = listaNastaw_[setting];
   const uint8_t raw = Nastawy()[setting];

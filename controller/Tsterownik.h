@@ -174,8 +174,6 @@ class TSterownik : public TSerial {
   void WypelnijNastawyDomyslne();
   void ListaNastawSprawdzenie();
   void PodmianaNastaw();
-  // The settings the catalogue holds for this controller's firmware.
-  bool InCatalogue(int setting) const;
   // The value lies outside the setting's allowed or normal range.
   bool OutsideRange(int setting) const;
   // The value of a setting (or the given raw value of it) as the catalogue shows it, and its

@@ -10,11 +10,11 @@ namespace {
 constexpr int kClamp = 1;
 constexpr int kBasic = 0;
 
+}  // namespace
+
 bool IsMultiplier(int setting) {
   return setting == 190 || setting == 164;
 }
-
-}  // namespace
 
 SettingChange SetValue(TSterownik& link, const EditorView& view, int setting, int value, int kind,
                        const OpenViews& open) {

@@ -12,6 +12,9 @@
 SettingChange SetValue(TSterownik& link, const EditorView& view, int setting, int value, int kind,
                        const OpenViews& open = {});
 
+// Settings 190 and 164 show their multiplier table's first entry in hundredths.
+bool IsMultiplier(int setting);
+
 // One step of the minus or plus button (or the arrow keys): a raw unit, or for the multiplier
 // settings 190 and 164 a hundredth of their table. Not stored at the setting's limits.
 SettingChange StepSetting(TSterownik& link, const EditorView& view, int setting, int direction);

@@ -6,6 +6,8 @@
 #include "controller/InjectionRows.h"
 #include "controller/StatusDecoding.h"
 #include "controller/Tsterownik.h"
+#include "settings/SettingTexts.h"
+#include "settings/SettingVisibility.h"
 #include "tests/support/OfflineLink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -17,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int i = 0; i < 512; ++i) {
     link.StrNastawa(i);
     link.UnitText(i);
-    link.InCatalogue(i);
+    IsListed(link, i);
+    ValueText(link, i);
     link.OutsideRange(i);
   }
   link.StrNazwaSterownika();

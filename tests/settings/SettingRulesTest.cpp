@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "controller/SettingsCatalogue.h"
 #include "lang/Langtext.h"
 #include "settings/SetValue.h"
 #include "settings/SettingTexts.h"
 #include "settings/SettingVisibility.h"
+#include "settings/TypedValue.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/OfflineLink.h"
 
@@ -190,6 +192,71 @@ TEST_F(SettingRulesTest, RefusalsAndTheWriteOfThePage) {
   SetValue(link, view, 306, 0x1234, 2);
   EXPECT_EQ(S(306), 0x34);
   EXPECT_EQ(S(307), 0x12);
+}
+
+// Every value of every listed setting, typed as the program prints it, comes back as printed.
+TEST_F(SettingRulesTest, TypedValuesReadAsPrinted) {
+  for (const int family : {2, 255}) {
+    Identify(family, 17, family == 255 ? 9 : 3, 6);
+    const auto image = LinkTestAccess::ObrazSterownika(link);
+    for (int setting = 0; setting < kSettingsCount; ++setting) {
+      LinkTestAccess::ObrazSterownika(link) = image;
+      const Nastawa& n = link.ListaNastaw()[setting];
+      if (!IsListed(link, setting) || IsMultiplier(setting)) continue;
+      if (InputOf(link, setting) == Input::TroubleCode) continue;
+      for (const int raw :
+           {static_cast<int>(n.min), (n.min + n.max) / 2, static_cast<int>(n.max)}) {
+        LinkTestAccess::ObrazSterownika(link) = image;
+        const std::string printed = ValueText(link, setting, raw);
+        if (printed == "?" || printed == "-") continue;  // no option, nothing to type
+        const TypedChange typed = SetTypedValue(link, view, setting, printed);
+        EXPECT_EQ(typed.refusal, TypedRefusal::None) << family << ": " << setting << " " << printed;
+        EXPECT_EQ(ValueText(link, setting), printed) << family << ": " << setting;
+      }
+    }
+    LinkTestAccess::ObrazSterownika(link) = image;
+  }
+}
+
+TEST_F(SettingRulesTest, TypedValuesAndTheirRefusals) {
+  Identify(2, 17, 3, 6);
+  S(1) = 6;
+  S(113) = 0;
+  S(114) = 1;
+  struct Case {
+    int setting;
+    std::string typed;
+    TypedRefusal refusal;
+    std::string shown;  // the value's text afterwards, for those taken
+  };
+  const Case cases[] = {
+      {3, "3", TypedRefusal::None, "3.00"},
+      {3, " 2,4 ", TypedRefusal::None, "2.40"},
+      {3, "3.01", TypedRefusal::NotAValue, ""},
+      {3, "99", TypedRefusal::OutsideLimits, ""},
+      {3, "three", TypedRefusal::NotAValue, ""},
+      {24, "barracuda 1.9 ohm", TypedRefusal::None, "Barracuda 1.9 Ohm"},
+      {113, LangText(1080), TypedRefusal::None, LangText(1080)},
+      {111, "1a", TypedRefusal::None, "1Ah"},
+      {115, "p0301", TypedRefusal::None, "P0301"},
+      {115, "Q0301", TypedRefusal::NotAValue, ""},
+      {190, "1.25", TypedRefusal::None, "1.25"},
+      {190, "9", TypedRefusal::OutsideLimits, ""},
+      {2, "1", TypedRefusal::Hidden, ""},
+      {0, "1", TypedRefusal::NoSuchSetting, ""},
+      {600, "1", TypedRefusal::NoSuchSetting, ""},
+  };
+  for (const Case& c : cases) {
+    const TypedChange typed = SetTypedValue(link, view, c.setting, c.typed);
+    EXPECT_EQ(typed.refusal, c.refusal) << c.setting << " " << c.typed;
+    if (c.refusal == TypedRefusal::None) {
+      EXPECT_EQ(ValueText(link, c.setting), c.shown) << c.setting << " " << c.typed;
+    }
+  }
+  EXPECT_EQ(SetRawValue(link, view, 24, 1).refusal, TypedRefusal::None);
+  EXPECT_EQ(ValueText(link, 24), "Barracuda 1.9 Ohm");
+  EXPECT_EQ(SetRawValue(link, view, 24, 200).refusal, TypedRefusal::OutsideLimits);
+  EXPECT_EQ(SetRawValue(link, view, 24, 256).refusal, TypedRefusal::NotAValue);
 }
 
 TEST(TroubleCodeTest, TypedCodes) {

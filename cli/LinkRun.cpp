@@ -1,0 +1,110 @@
+#include "cli/LinkRun.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "serial/ComPorts.h"
+
+namespace {
+
+int PortNumberOf(const std::string& port) {
+  if (!port.empty() && port.find_first_not_of("0123456789") == std::string::npos)
+    return std::atoi(port.c_str());
+  return ComPortNumber(port);
+}
+
+// Why an identification reply that came was refused, or empty when none came.
+std::string Refusal(const TSterownik& link) {
+  switch (link.LastIdentificationRefusal()) {
+    case IdentificationRefusal::TooShort:
+      return "the controller's identification reply is too short to name its maker";
+    case IdentificationRefusal::TooLong:
+      return "the controller's identification reply is too long for an identity block";
+    case IdentificationRefusal::OtherMaker:
+      return "a controller of another maker";
+    case IdentificationRefusal::None:
+      break;
+  }
+  if (link.Rodzina() != Family::Unknown)
+    return "a controller this program does not serve (family " +
+           std::to_string(static_cast<int>(link.Rodzina())) + ")";
+  return {};
+}
+
+enum class Run { kDone, kLost, kTimedOut };
+
+Run RunTicks(TSterownik& link, const std::function<bool()>& done, const CommandTime& time) {
+  while (!done()) {
+    if (link.ConnectionLost()) return Run::kLost;
+    if (std::chrono::steady_clock::now() > time.deadline) return Run::kTimedOut;
+    link.Timer1OnTimer();
+    std::this_thread::sleep_for(std::chrono::milliseconds(link.TimerInterval()));
+  }
+  return Run::kDone;
+}
+
+int NoAnswer(Run run, const CommandTime& time) {
+  Fail(run == Run::kTimedOut
+           ? "no answer from the controller within " + std::to_string(time.timeoutMs) + " ms"
+           : "no answer from the controller");
+  return kNoAnswer;
+}
+
+}  // namespace
+
+void Fail(const std::string& message) {
+  std::fprintf(stderr, "malver-cli: %s\n", message.c_str());
+}
+
+int RunUntil(TSterownik& link, const std::function<bool()>& done, const CommandTime& time) {
+  const Run run = RunTicks(link, done, time);
+  return run == Run::kDone ? kOk : NoAnswer(run, time);
+}
+
+int Connect(TSterownik& link, const std::string& port, const CommandTime& time) {
+  link.PortNumber = PortNumberOf(port);
+  if (link.PortNumber <= 0 || !link.OtworzPortComm()) {
+    Fail("cannot open port " + port);
+    return kNoPort;
+  }
+  bool accepted = false;
+  link.OnZdarzenie = [&](const LinkEvent& e) {
+    if (e.kind == EventKind::ReplyAccepted && e.code == code::Identification) accepted = true;
+  };
+  const Run run = RunTicks(
+      link, [&] { return accepted; }, time);
+  link.OnZdarzenie = nullptr;
+  if (accepted) return kOk;
+  if (!link.PortConnected()) {
+    Fail("the port went away");
+    return kNoPort;
+  }
+  if (const std::string refusal = Refusal(link); !refusal.empty()) {
+    Fail("identification refused: " + refusal);
+    return kRefused;
+  }
+  return NoAnswer(run, time);
+}
+
+int ReadOut(TSterownik& link, const CommandTime& time) {
+  if (link.StanIdent() != ident_state::Normal) {
+    Fail(std::string("the controller is ") + StateName(link.StanIdent()) + "; nothing to read");
+    return kRefused;
+  }
+  return RunUntil(
+      link, [&] { return link.ReadOutComplete(); }, time);
+}
+
+const char* StateName(int state) {
+  switch (state) {
+    case ident_state::Normal:
+      return "normal";
+    case ident_state::InBootloader:
+      return "bootloader (controller software damaged)";
+    case ident_state::PasswordLocked:
+      return "password protected";
+    default:
+      return "unknown";
+  }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "controller/Tsterownik.h"
+
+// Running the link from a command: its exit codes, its messages and its ticks.
+
+enum Exit {
+  kOk = 0,
+  kUsage = 2,
+  kNoPort = 3,
+  kNoAnswer = 4,
+  kRefused = 5,
+  kFileError = 6,
+  kChangeRefused = 7,
+  kNotKept = 8,  // acknowledged, but read back different
+};
+
+using Deadline = std::chrono::steady_clock::time_point;
+
+// The command's time: MS from now.
+struct CommandTime {
+  Deadline deadline;
+  int timeoutMs;
+};
+
+void Fail(const std::string& message);
+
+// Opens the port and waits for the controller's identification: kOk, or the exit code with
+// its message already given.
+int Connect(TSterownik& link, const std::string& port, const CommandTime& time);
+
+// Runs the link's ticks at its own pace until done(): kOk, or kNoAnswer with its message when
+// the link counts the controller lost or the command's time is up.
+int RunUntil(TSterownik& link, const std::function<bool()>& done, const CommandTime& time);
+
+// Waits until everything the identification asked for has been read.
+int ReadOut(TSterownik& link, const CommandTime& time);
+
+const char* StateName(int state);

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Settings through malver-cli against malver-sim: changes by the editor's rules, written and
+# read back, also over a line that loses and damages replies.
+set -uo pipefail
+CLI=$1
+SIM=$2
+source "$(dirname "$0")/common.sh"
+
+# A change through the editor's rules: the option text, its dependants, written and read back;
+# then the same over a line that drops every 5th reply, damages every 7th and splits frames.
+start_sim --family 2
+out=$("$CLI" set --port "$PORT" 24 "valtek 3 ohm") || fail "set an option exited $?"
+grep -qxF " 24  Injectors: Barracuda 1.9 Ohm -> Valtek 3 Ohm" <<<"$out" || fail "set: $out"
+grep -qE "^ 25  .*-> 2.7 \[ms\]$" <<<"$out" || fail "set shows no dependant: $out"
+settings=$("$CLI" settings --port "$PORT")
+grep -qE "^ 24  Injectors +Valtek 3 Ohm$" <<<"$settings" || fail "not kept: $settings"
+err=$("$CLI" set --port "$PORT" 3 3.01 2>&1); code=$?
+[ $code = 7 ] || fail "a value between steps exited $code"
+grep -qF "it takes 0.30 .. 12.00 in steps of 0.06" <<<"$err" || fail "step message: $err"
+"$CLI" set --port "$PORT" 2 3 2>/dev/null; [ $? = 7 ] || fail "a hidden setting was set"
+"$CLI" set --port "$PORT" 24 200 --raw 2>/dev/null; [ $? = 7 ] || fail "a raw value past the limits"
+stop_sim
+start_sim --family 255 --drop-every 5 --corrupt-every 7 --split
+"$CLI" set --port "$PORT" 3 2.40 >/dev/null || fail "set over a bad line exited $?"
+"$CLI" set --port "$PORT" 24 5 --raw >/dev/null || fail "set --raw over a bad line exited $?"
+settings=$("$CLI" settings --port "$PORT")
+grep -qE "^  3  RPM detection treshold +2.40 \[V\]$" <<<"$settings" || fail "bad line: $settings"
+grep -qE "^ 24  Injectors +Valtek 3 Ohm$" <<<"$settings" || fail "bad line, raw: $settings"
+stop_sim
+
+[ "$failures" = 0 ] && echo "all passed"
+exit "$failures"
