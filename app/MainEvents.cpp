@@ -19,6 +19,7 @@
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
 #include "controller/ErrorList.h"
+#include "controller/PendingWrites.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
@@ -55,6 +56,12 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     AdaptToController();
     RebuildPanels();
   }
+  ShowStatusText();
+}
+
+// The hover hint, or else what is on its way to the controller.
+void TForm1::ShowStatusText() {
+  statusText_->setText(hint_.isEmpty() ? Q(PendingWritesText(*link_)) : hint_);
 }
 
 // Every status frame: the work state (alternating with the event text at the blink phase),

@@ -159,8 +159,10 @@ void TForm1::BuildWindow() {
           [this](int setting) { OpenSettingsGroup(setting, QStringLiteral("MALVER")); });
   connect(editor_, &TNastawy::CorrectionsRequested, this,
           [this] { OpenSettingsGroup(216, Q("MALVER - " + LangText(1282))); });
-  connect(editor_, &TNastawy::HintChanged, this,
-          [this](const QString& hint) { statusText_->setText(hint); });
+  connect(editor_, &TNastawy::HintChanged, this, [this](const QString& hint) {
+    hint_ = hint;
+    ShowStatusText();
+  });
   centre_->addWidget(emptyPage_);
   centre_->addWidget(diagnosticsPage_);
   centre_->addWidget(editor_);
@@ -182,6 +184,7 @@ void TForm1::BuildWindow() {
   progress_->setRange(0, 1024);
   progress_->hide();
   statusText_ = new QLabel(bottomBar_);
+  statusText_->setObjectName(QStringLiteral("statusText"));
   panelStatus_ = new QLabel(bottomBar_);
   panelStatus_->setAlignment(Qt::AlignCenter);
   panelStatus_->setAutoFillBackground(true);
@@ -322,6 +325,7 @@ void TForm1::SettingChanged() {
   editor_->update();
   if (settingsHelp_->isVisible()) settingsHelp_->editor().update();
   RebuildPanels();
+  ShowStatusText();
 }
 
 void TForm1::OpenSettingsGroup(int group, const QString& caption) {

@@ -115,6 +115,7 @@ class TForm1 : public QMainWindow {
   void StartupTick();
   void LinkTick();
   void ShowStatus(const DecodedStatus& status);
+  void ShowStatusText();
   void AdaptToController();
   void ShowConnected();
   void ShowNoConnection();
@@ -182,6 +183,7 @@ class TForm1 : public QMainWindow {
   QWidget* bottomBar_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QLabel* statusText_ = nullptr;
+  QString hint_;  // the editor's hover help, shown before the pending writes
   QLabel* panelStatus_ = nullptr;
 
   QMenu* connectionMenu_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controller/PendingWrites.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
@@ -32,6 +33,7 @@ bool TSterownik::IdentificationReply(int length) {
   switch (stanIdent_) {
     case ident_state::Normal:
       ListaNastawWykresyOdPlytki(0);
+      TellUnsentWrites();
       if (obraz_[img::WymaganyPoziom] > Traits().highestRequirementMet) ShowNewApplicationNeeded();
       return RequestControllerData();
     case ident_state::InBootloader:
@@ -48,6 +50,13 @@ bool TSterownik::IdentificationReply(int length) {
     default:
       return true;
   }
+}
+
+void TSterownik::TellUnsentWrites() {
+  // The history entry a write leaves behind is the program's own bookkeeping.
+  const uint32_t unsent = niezapisane_ & ~AreaBit::History;
+  niezapisane_ = 0;
+  if (unsent != 0) ui_.MessageBox(UnsentWritesMessage(unsent), mb::kIconExclamation);
 }
 
 // A reply too long for the identity block, or too short to name the maker, is not stored.

@@ -126,6 +126,8 @@ void TSterownik::ZapiszDoSterownika(uint32_t bits) {
 
 void TSterownik::KasujFlagiTransmisji(const std::string& reason) {
   if (OnTekst && PortConnected()) Log("  Kasownie flag transmisji: " + reason, log_colour::kSilver);
+  // Nothing is sent again to what may be another controller, but the installer hears of it.
+  niezapisane_ |= flagiZapisu_ | flagiZapisuWToku_;
   flagiCzytania_ = flagiZapisu_ = flagiRozkazow_ = flagiZapisuWToku_ = 0;
   obraz_[img::Firma] = 0;
   obraz_[img::FirmaProgramu] = 0;

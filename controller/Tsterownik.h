@@ -91,6 +91,8 @@ class TSterownik : public TSerial {
   uint32_t FlagiZapisu() const { return flagiZapisu_; }
   uint32_t FlagiRozkazow() const { return flagiRozkazow_; }
   uint32_t FlagiZapisuWToku() const { return flagiZapisuWToku_; }
+  // Writes dropped unconfirmed when the flags were cleared; told once, on the next connection.
+  uint32_t NiezapisaneObszary() const { return niezapisane_; }
   // Identified, and everything asked for since has been read.
   bool ReadOutComplete() const;
   // The trouble codes of the controller's OBD module, where it has one.
@@ -327,6 +329,7 @@ class TSterownik : public TSerial {
   void RepairInjectionTimeAxis();
   bool PetrolScopeChunk(int length);
   bool IdentificationReply(int length);
+  void TellUnsentWrites();
   IdentificationRefusal RefusalOf(int length) const;
   void LogIdentity(int length);
   void ShowNewApplicationNeeded();
@@ -376,6 +379,7 @@ class TSterownik : public TSerial {
   uint32_t flagiZapisu_ = 0;
   uint32_t flagiRozkazow_ = 0;
   uint32_t flagiZapisuWToku_ = 0;
+  uint32_t niezapisane_ = 0;
 
   int liczDoBrakuPolaczenia_ = 0;
   int odebraneBajty_ = 0;

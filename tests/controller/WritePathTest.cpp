@@ -5,7 +5,10 @@
 
 #include <random>
 
+#include "app/ConnectionSupervisor.h"
+#include "controller/PendingWrites.h"
 #include "controller/SettingsCatalogue.h"
+#include "lang/Langtext.h"
 #include "settings/SetValue.h"
 #include "settings/SettingVisibility.h"
 #include "tests/support/MemoryLink.h"
@@ -53,6 +56,40 @@ TEST(WritePathTest, ReadCrossingAChangeDoesNotUndoIt) {
   ASSERT_TRUE(m.TickUntil([&] { return Settled(m.link); }));
   EXPECT_EQ(m.controller.memory[img::Nastawy + 3], value);
   EXPECT_EQ(m.link.Nastawy()[3], value);
+}
+
+// A change made as the cable dropped is not sent to whatever answers next, which may be another
+// controller; the installer is told on connecting which tables were not written.
+TEST(WritePathTest, ChangesLostWithTheConnectionAreToldOnTheNextOne) {
+  Texts().LanguageIndex = 0;
+  MemoryLink m(2);
+  ASSERT_TRUE(m.ReadOut());
+  const uint8_t before = m.controller.memory[img::Nastawy + 3];
+  ASSERT_TRUE(SetValue(m.link, kAdvanced, 3, before == 100 ? 101 : 100, 1).stored);
+  EXPECT_EQ(PendingWritesText(m.link), "Writing to the controller: Settings");
+
+  // The cable is out: what the link sends goes nowhere.
+  ConnectionSupervisor supervisor;
+  for (int tick = 0; tick < 100 && !supervisor.Tick(m.link, false, false).connectionLost; ++tick) {
+    m.link.Timer1OnTimer();
+    m.line->TakeWritten();
+  }
+  ASSERT_TRUE(m.link.ConnectionLost());
+  EXPECT_EQ(PendingWritesText(m.link), "");
+  EXPECT_TRUE(m.ui.messages.empty()) << "nothing to tell before a controller answers again";
+
+  m.controller.silent = false;
+  m.link.RozkazDoSterownika(CommandBit::Identify);
+  ASSERT_TRUE(m.ReadOut());
+  ASSERT_EQ(m.ui.messages.size(), 1u);
+  EXPECT_EQ(m.ui.messages[0].text,
+            "Changes not written to the controller before the connection was lost – check them "
+            "and write them again: Settings.");
+  EXPECT_EQ(m.controller.memory[img::Nastawy + 3], before) << "nothing was sent again";
+
+  m.link.RozkazDoSterownika(CommandBit::Identify);
+  ASSERT_TRUE(m.ReadOut());
+  EXPECT_EQ(m.ui.messages.size(), 1u) << "told once";
 }
 
 // A hundred random changes against a controller that drops every 5th reply, damages every

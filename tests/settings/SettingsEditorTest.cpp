@@ -1,6 +1,7 @@
 // The settings editor in the main window, offscreen, against the simulated controller: mouse
 // and keys step and pick values, and an edit ends in the controller's memory.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,6 +38,10 @@ struct EditorWindow {
   void Click(QRect area) { QTest::mouseClick(&editor(), Qt::LeftButton, {}, area.center()); }
   uint8_t Setting(int n) { return s.link().Nastawy()[n]; }
   uint8_t Controllers(int n) { return s.controller.memory[img::Nastawy + n]; }
+  int Reads(uint8_t code) {
+    return static_cast<int>(std::count(s.controller.lastRequestCodes.begin(),
+                                       s.controller.lastRequestCodes.end(), code));
+  }
   // Ticks until the controller acknowledged every write and the link read back what it asked.
   bool Settled() {
     return s.TickUntil([&] {
@@ -65,12 +70,15 @@ class SettingsEditorTest : public QObject {
     const uint8_t before = w.Setting(3);
     w.Click(editor.PlusButton(threshold.row, threshold.column));
     QCOMPARE(w.Setting(3), uint8_t(before + 1));
+    auto* statusText = w.s.window->findChild<QLabel*>(QStringLiteral("statusText"));
+    QCOMPARE(statusText->text(), QStringLiteral("Writing to the controller: Settings"));
+    const int readsBefore = w.Reads(0xE8);
     QVERIFY(w.Settled());
     QCOMPARE(w.Controllers(3), uint8_t(before + 1));
     // Read back from the controller, the editor shows what the controller holds.
-    w.s.link().CzytajZeSterownika(AreaBit::Settings);
-    QVERIFY(w.Settled());
+    QCOMPARE(w.Reads(0xE8), readsBefore + 1);
     QCOMPARE(w.Setting(3), uint8_t(before + 1));
+    QCOMPARE(statusText->text(), QString());
   }
 
   void keysStepAndMovePastHiddenSettings() {
