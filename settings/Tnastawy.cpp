@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QUrl>
+#include <QtMath>
 
 #include "app/QtColours.h"
 #include "controller/Tsterownik.h"
@@ -94,6 +95,7 @@ void TNastawy::SetMode(int mode) {
 void TNastawy::SetColours(const ColourRoles& roles, int scheme) {
   roles_ = roles;
   colours_ = EditorColoursFor(scheme, roles.listBackground, roles.optionText);
+  fieldStamps_.clear();
   update();
 }
 
@@ -182,6 +184,9 @@ void TNastawy::FitFonts() {
   fit(nameFont_, widestName, geometry_.valueLeft - geometry_.nameLeft - kHelpAreaWidth);
   fit(valueFont_, widestValue,
       geometry_.valueRight - geometry_.valueLeft - 2 * geometry_.buttonSize);
+  valueBold_ = unitFont_ = valueFont_;
+  valueBold_.setBold(true);
+  unitFont_.setBold(false);
 }
 
 void TNastawy::HidePopups() {
@@ -508,7 +513,7 @@ void TNastawy::PaintElement(QPainter& p, int element, const CellPosition& cell) 
                      textRect.width() + 4, area.height() - 4);
   if (view_.viewLevel < 2) p.fillRect(behind, Colour(roles_.window));
   p.setPen(colour);
-  p.drawText(area, Qt::AlignCenter, text);
+  texts_.Draw(p, area, Qt::AlignCenter, text);
   // The video-help button at the header's right end.
   const QRect video(area.right() - 6 - kVideoButton[0], area.center().y() - kVideoButton[1] / 2,
                     kVideoButton[0], kVideoButton[1]);
@@ -534,13 +539,13 @@ void TNastawy::PaintSetting(QPainter& p, int setting, const CellPosition& cell) 
                                                        : Colour(roles_.dimText));
   const QRect name(area.left() + geometry_.nameLeft, area.top(),
                    geometry_.valueLeft - geometry_.nameLeft - kHelpAreaWidth - 2, area.height());
-  p.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-             Text(NameId(link_, view_, setting)) + Q(BankSuffix(link_, setting)));
+  texts_.Draw(p, name, Qt::AlignLeft | Qt::AlignVCenter,
+              Text(NameId(link_, view_, setting)) + Q(BankSuffix(link_, setting)));
   if (HelpFor(link_, view_, setting) != HelpTarget::None) {
     const QRect help = HelpArea(cell.row, cell.column).adjusted(1, 3, -1, -3);
     p.setPen(Colour(roles_.secondaryText));
     p.drawEllipse(help);
-    p.drawText(help, Qt::AlignCenter, QStringLiteral("?"));
+    texts_.Draw(p, help, Qt::AlignCenter, QStringLiteral("?"));
   }
 
   const QRect field = ValueField(cell.row, cell.column);
@@ -550,41 +555,58 @@ void TNastawy::PaintSetting(QPainter& p, int setting, const CellPosition& cell) 
   if (selected)
     background = Colour(colours_.selectedBackground), text = Colour(colours_.selectedText);
   if (!visible) background = Colour(colours_.hiddenBackground), text = Colour(colours_.hiddenText);
-  QPainterPath outline;
-  outline.addRoundedRect(field, 5, 5);
-  p.fillPath(outline, background);
-  p.setPen(Colour(roles_.checkFrame));
-  p.drawPath(outline);
+  p.drawPixmap(field.topLeft() - QPoint(1, 1), FieldStamp(field.size(), background));
 
   QRect room = field.adjusted(4, 0, -4, 0);
   if (InputOf(link_, setting) == Input::Stepper) {
     room = field.adjusted(geometry_.buttonSize + 2, 0, -geometry_.buttonSize - 2, 0);
     p.setPen(text);
     p.setFont(valueFont_);
-    p.drawText(MinusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("-"));
-    p.drawText(PlusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("+"));
+    texts_.Draw(p, MinusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("-"));
+    texts_.Draw(p, PlusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("+"));
   }
-  QFont unitFont = valueFont_;
-  unitFont.setBold(false);
   const QString unit = Q(link_.UnitText(setting));
-  const int unitWidth = unit.isEmpty() ? 0 : QFontMetrics(unitFont).horizontalAdvance(" " + unit);
-  QFont valueFont = valueFont_;
-  valueFont.setBold(true);
+  const qreal unitWidth = unit.isEmpty() ? 0 : texts_.Get(unitFont_, " " + unit).size().width();
   QString value = Q(ValueText(link_, setting));
-  const QFontMetrics metrics(valueFont);
-  while (!value.isEmpty() && metrics.horizontalAdvance(value) + unitWidth > room.width())
+  auto valueWidth = [&] { return texts_.Get(valueBold_, value).size().width(); };
+  while (!value.isEmpty() && valueWidth() + unitWidth > room.width())
     value.chop(1);
-  const int total = metrics.horizontalAdvance(value) + unitWidth;
+  const int width = qCeil(valueWidth());
+  const int total = width + qCeil(unitWidth);
   const int left = room.center().x() - total / 2;
   p.setPen(text);
-  p.setFont(valueFont);
-  p.drawText(QRect(left, room.top(), total, room.height()), Qt::AlignLeft | Qt::AlignVCenter,
-             value);
+  p.setFont(valueBold_);
+  texts_.Draw(p, QRect(left, room.top(), total, room.height()), Qt::AlignLeft | Qt::AlignVCenter,
+              value);
   if (!unit.isEmpty()) {
-    p.setFont(unitFont);
-    p.drawText(QRect(left + metrics.horizontalAdvance(value), room.top(), unitWidth, room.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, " " + unit);
+    p.setFont(unitFont_);
+    texts_.Draw(p, QRect(left + width, room.top(), qCeil(unitWidth), room.height()),
+                Qt::AlignLeft | Qt::AlignVCenter, " " + unit);
   }
+}
+
+// The value fields are all alike: each background is drawn once and then stamped, as the
+// antialiased rounded outlines would otherwise be a third of a full repaint. The stamp has a
+// pixel of margin for the outline's outer half.
+const QPixmap& TNastawy::FieldStamp(QSize size, const QColor& background) {
+  if (size != stampSize_) {
+    fieldStamps_.clear();
+    stampSize_ = size;
+  }
+  if (const auto found = fieldStamps_.constFind(background.rgba()); found != fieldStamps_.cend())
+    return *found;
+  const qreal ratio = devicePixelRatioF();
+  QPixmap stamp((size + QSize(2, 2)) * ratio);
+  stamp.setDevicePixelRatio(ratio);
+  stamp.fill(Qt::transparent);
+  QPainter p(&stamp);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath outline;
+  outline.addRoundedRect(QRect(QPoint(1, 1), size), 5, 5);
+  p.fillPath(outline, background);
+  p.setPen(Colour(roles_.checkFrame));
+  p.drawPath(outline);
+  return *fieldStamps_.insert(background.rgba(), stamp);
 }
 
 // Six parts from red (too large a nozzle) over green to red (too small), and the marker where
@@ -606,9 +628,9 @@ void TNastawy::PaintNozzleIndicator(QPainter& p, const QRect& area) {
   p.setFont(small);
   p.setPen(Colour(roles_.dimText));
   const QRect labels(bar.left(), area.top(), bar.width(), area.height() / 2);
-  p.drawText(labels, Qt::AlignLeft | Qt::AlignVCenter, Text(1285));
-  p.drawText(labels, Qt::AlignHCenter | Qt::AlignVCenter, Text(1284));
-  p.drawText(labels, Qt::AlignRight | Qt::AlignVCenter, Text(1286));
+  texts_.Draw(p, labels, Qt::AlignLeft | Qt::AlignVCenter, Text(1285));
+  texts_.Draw(p, labels, Qt::AlignHCenter | Qt::AlignVCenter, Text(1284));
+  texts_.Draw(p, labels, Qt::AlignRight | Qt::AlignVCenter, Text(1286));
 }
 
 void TNastawy::PaintButtonRow(QPainter& p, const QRect& area) {
@@ -623,6 +645,6 @@ void TNastawy::PaintButtonRow(QPainter& p, const QRect& area) {
     p.setPen(Colour(roles_.checkFrame));
     p.drawPath(button);
     p.setPen(Colour(roles_.secondaryText));
-    p.drawText(halves[i], Qt::AlignCenter, Text(ids[i]));
+    texts_.Draw(p, halves[i], Qt::AlignCenter, Text(ids[i]));
   }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <optional>
@@ -9,6 +11,7 @@
 #include "settings/EditorGeometry.h"
 #include "settings/EditorLayout.h"
 #include "settings/EditorLook.h"
+#include "settings/PreparedTexts.h"
 
 class QLineEdit;
 class QListWidget;
@@ -83,6 +86,7 @@ class TNastawy : public QWidget {
   void PaintSetting(QPainter& p, int setting, const CellPosition& cell);
   void PaintNozzleIndicator(QPainter& p, const QRect& area);
   void PaintButtonRow(QPainter& p, const QRect& area);
+  const QPixmap& FieldStamp(QSize size, const QColor& background);
 
   TSterownik& link_;
   EditorView view_;
@@ -91,6 +95,10 @@ class TNastawy : public QWidget {
   ColourRoles roles_{};
   EditorColours colours_{};
   QFont nameFont_, valueFont_;
+  QFont valueBold_, unitFont_;  // follow valueFont_
+  PreparedTexts texts_;
+  QHash<QRgb, QPixmap> fieldStamps_;  // by background, all of stampSize_
+  QSize stampSize_;
   std::optional<CellPosition> selected_;
   int hovered_ = -1;
   int indicator_ = 0;

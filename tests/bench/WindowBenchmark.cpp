@@ -1,5 +1,5 @@
 // The main window's whole refresh for one status frame: received, decoded, and panels, grids
-// and status painted.
+// and status painted; and the settings editor's relayout and repaint.
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -7,6 +7,7 @@
 #include "app/InjectionGrid.h"
 #include "app/ParameterGrid.h"
 #include "app/RightPanel.h"
+#include "settings/Tnastawy.h"
 #include "tests/support/WindowSim.h"
 
 namespace {
@@ -36,6 +37,23 @@ void BM_WindowRefreshPerStatusFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WindowRefreshPerStatusFrame)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// The settings editor's advanced page on a full-HD window: laid out again (as after a family
+// selection or a change that moves rows) and painted whole.
+void BM_EditorRelayoutAndRepaint(benchmark::State& state) {
+  WindowSim s(static_cast<int>(state.range(0)));
+  s.window->resize(1920, 1080);
+  s.window->show();
+  s.Connect();
+  s.window->SelectTab(0);
+  s.window->SetViewLevel(2);
+  TNastawy& editor = s.window->settingsEditor();
+  for (auto _ : state) {
+    editor.Relayout();
+    editor.repaint();
+  }
+}
+BENCHMARK(BM_EditorRelayoutAndRepaint)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
