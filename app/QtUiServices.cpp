@@ -1,7 +1,9 @@
 #include "app/QtUiServices.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace {
 
@@ -20,6 +22,15 @@ QMessageBox::Icon IconOf(int flags) {
   }
 }
 
+// Qt reads a filter's patterns from the parentheses of its caption; a caption that does not
+// show them gets them added.
+QString NameFilter(const FileFilter& filter) {
+  const QString caption = QString::fromStdString(filter.caption);
+  const QString pattern = QString::fromStdString(filter.pattern);
+  if (caption.contains("(" + pattern + ")")) return caption;
+  return caption + " (" + pattern + ")";
+}
+
 }  // namespace
 
 int QtUiServices::MessageBox(const std::string& text, int flags) {
@@ -33,4 +44,27 @@ int QtUiServices::MessageBox(const std::string& text, int flags) {
 
 void QtUiServices::ProcessEvents() {
   QApplication::processEvents();
+}
+
+std::string QtUiServices::OpenFileDialog(const FileDialogRequest& request) {
+  return FileDialog(request, false);
+}
+
+std::string QtUiServices::SaveFileDialog(const FileDialogRequest& request) {
+  return FileDialog(request, true);
+}
+
+std::string QtUiServices::FileDialog(const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.folder));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QStringList filters;
+  for (const FileFilter& filter : request.filters)
+    filters << NameFilter(filter);
+  dialog.setNameFilters(filters);
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.front());
+  dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toStdString();
 }

@@ -9,8 +9,12 @@ class QtUiServices : public UiServices {
  public:
   explicit QtUiServices(QWidget* parent) : parent_(parent) {}
   int MessageBox(const std::string& text, int flags) override;
+  std::string OpenFileDialog(const FileDialogRequest& request) override;
+  std::string SaveFileDialog(const FileDialogRequest& request) override;
   void ProcessEvents() override;
 
  private:
+  std::string FileDialog(const FileDialogRequest& request, bool save);
+
   QWidget* parent_;
 };

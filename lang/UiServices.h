@@ -1,15 +1,34 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// What the core needs from the window system: message boxes and pumping the event queue.
-// The desktop program implements it with Qt; tests with a scripted fake.
+// One entry of a file dialog's list of file types: what the user reads, and the names it
+// matches.
+struct FileFilter {
+  std::string caption;  // "Settings file (*.set)"
+  std::string pattern;  // "*.set"
+};
+
+// What a file dialog shows.
+struct FileDialogRequest {
+  std::string title;
+  std::vector<FileFilter> filters;  // the first one is selected
+  std::string folder;               // empty: wherever the window system starts
+  std::string defaultExtension;     // added to a name typed without one; no dot
+};
+
+// What the core needs from the window system: message boxes, file dialogs and pumping the
+// event queue. The desktop program implements it with Qt; tests with a scripted fake.
 class UiServices {
  public:
   virtual ~UiServices() = default;
 
   // Shows text in a message box captioned "MALVER"; flags as below; returns the button.
   virtual int MessageBox(const std::string& text, int flags) = 0;
+  // Asks for a file to read, or a file to write; the chosen path, empty when cancelled.
+  virtual std::string OpenFileDialog(const FileDialogRequest& request) = 0;
+  virtual std::string SaveFileDialog(const FileDialogRequest& request) = 0;
   // Lets the window repaint during a long operation.
   virtual void ProcessEvents() = 0;
 };

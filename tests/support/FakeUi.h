@@ -21,9 +21,32 @@ class FakeUi : public UiServices {
     answers.pop_front();
     return answer;
   }
+  // The next scripted path, or empty (cancelled) when none is left.
+  std::string OpenFileDialog(const FileDialogRequest& request) override {
+    return Dialog(false, request);
+  }
+  std::string SaveFileDialog(const FileDialogRequest& request) override {
+    return Dialog(true, request);
+  }
   void ProcessEvents() override { ++eventPumps; }
+
+  struct FileDialog {
+    bool save;
+    FileDialogRequest request;
+  };
 
   std::vector<Message> messages;
   std::deque<int> answers;
+  std::vector<FileDialog> dialogs;
+  std::deque<std::string> paths;
   int eventPumps = 0;
+
+ private:
+  std::string Dialog(bool save, const FileDialogRequest& request) {
+    dialogs.push_back({save, request});
+    if (paths.empty()) return {};
+    std::string path = paths.front();
+    paths.pop_front();
+    return path;
+  }
 };
