@@ -32,7 +32,8 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 }  // namespace
 
 FileResult ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t maxBytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer that may never come.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return FailedWithErrno(path);
   struct stat info {};
   FileResult result;
