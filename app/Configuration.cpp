@@ -37,14 +37,10 @@ int ReadChecked(const IniFile& ini, const char* key, int missing, int highest, i
 
 }  // namespace
 
-std::string DataFolder(const std::string& documentsFolder) {
-  return documentsFolder + "/VESK/Malver II";
-}
-
 void CreateDataFolders(const std::string& documentsFolder) {
   std::error_code error;
-  for (const char* sub : {"/Scope", "/Settings"})
-    fs::create_directories(DataFolder(documentsFolder) + sub, error);
+  fs::create_directories(DataFolder(documentsFolder) + "/Scope", error);
+  fs::create_directories(SettingsFolder(documentsFolder), error);
 }
 
 std::string ConfigurationReadPath(const std::string& documentsFolder,

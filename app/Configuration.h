@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/DataFolders.h"
+
 class IniFile;
 class TSterownik;
 
@@ -29,10 +31,6 @@ struct Configuration {
   // False when no file was read: the window then keeps its designed size, centred.
   bool fromFile = false;
 };
-
-// The per-user data folder below the documents folder ("VESK/Malver II"); the root folder
-// stands in when the system gives no documents folder.
-std::string DataFolder(const std::string& documentsFolder);
 
 // Makes "VESK", "VESK/Malver II" and its "Scope" and "Settings" folders where missing.
 void CreateDataFolders(const std::string& documentsFolder);

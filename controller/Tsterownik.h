@@ -303,6 +303,35 @@ class TSterownik : public TSerial {
   void KasujMapeCis();
   void KasujOpoznienia();
   void NastawyFabryczne();
+  // Settings files (".set") and table files (".fpe", ".fpm"). The file dialogs open in the
+  // settings folder below documentsFolder. A file refused is named in a message box and
+  // changes nothing.
+  bool ZapiszUstawienia(const std::string& documentsFolder);
+  // Asks for a file first when path is empty or names no file.
+  bool CzytajUstawienia(const std::string& path, const std::string& documentsFolder);
+  // The same from the file's bytes; path names the file in messages and as the current one.
+  bool LoadSettings(std::span<const uint8_t> bytes, const std::string& path);
+  // The settings file last loaded without a controller; empty when none was.
+  const std::string& SettingsFileName() const { return plikUstawien_; }
+  // kind: 0 EmulacjaHi (".fpe"), 1 MapaCis (".fpm"), 2 EmulacjaLo (".fpe").
+  bool ZapiszDoPliku(int kind, const std::string& documentsFolder);
+  bool CzytajZPliku(int kind, const std::string& documentsFolder);
+  bool LoadTable(int kind, std::span<const uint8_t> bytes, const std::string& path);
+  // The table block of settings and scope files (level 1..3): appended to file, or read with
+  // the identity going to the caller's buffer. Both return the size of a file of a 16-byte
+  // header and the block; 0 (nothing changed) for a short block or a level outside 1..3.
+  int ZapiszTabliceDoPliku(std::vector<uint8_t>& file, int level) const;
+  int CzytajTabliceZPliku(std::span<const uint8_t> block,
+                          std::span<uint8_t, img::kBlokIdentSize> identity, int level);
+
+ private:
+  void SelectForLoadedFile();
+  void CloseForAnotherFamily(int fileFamily);
+  void OfferToWriteLoadedSettings(uint32_t carried);
+  void ShowLoadedFileAsConnected(std::span<const uint8_t, img::kBlokIdentSize> identity,
+                                 const std::string& path);
+
+  std::string plikUstawien_;
 
  private:
   friend struct LinkTestAccess;

@@ -95,6 +95,10 @@ const PlainReset kPlainResets[] = {
      RpmCorrection2},
 };
 
+void PrintTo(const PlainReset& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class PlainResetTest : public ResetTest, public ::testing::WithParamInterface<PlainReset> {};
 
 TEST_P(PlainResetTest, FillsItsAreasAloneAndAsksForTheirWrite) {
@@ -241,6 +245,10 @@ const FactoryCase kFactoryCases[] = {
      kCommonWrites},
     {"RailEmulator", 8, 10, {{img::EmulacjaHi, 0}, {img::Mnoznik1, 0x33}}, Settings | EmulatorHi},
 };
+
+void PrintTo(const FactoryCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class FactorySettingsTest : public ::testing::TestWithParam<FactoryCase> {
  protected:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+// What a file the program reads or writes holds, told from its name and bytes, for the
+// command line's inspect: a settings file, a table file or a controller image.
+
+enum class StoredFileKind { Settings, Table, Image, Unknown };
+
+struct FileInspection {
+  StoredFileKind kind = StoredFileKind::Unknown;
+  int level = 0;       // of a settings file
+  uint32_t areas = 0;  // the data areas (AreaBit) carried; a table file holds one of them
+  std::string fault;   // empty for a file the program loads
+};
+
+FileInspection InspectFile(const std::string& path, std::span<const uint8_t> bytes);
+const char* KindName(StoredFileKind kind);

@@ -1,0 +1,9 @@
+#include "files/DataFolders.h"
+
+std::string DataFolder(const std::string& documentsFolder) {
+  return documentsFolder + "/VESK/Malver II";
+}
+
+std::string SettingsFolder(const std::string& documentsFolder) {
+  return DataFolder(documentsFolder) + "/Settings";
+}

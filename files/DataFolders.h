@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Where the program keeps its per-user data: "VESK/Malver II" below the user's documents
+// folder, and its sub-folders; the root folder stands in when the system gives no documents
+// folder. The window layer makes them at start-up.
+
+std::string DataFolder(const std::string& documentsFolder);
+// Settings files (".set") and table files (".fpe", ".fpm").
+std::string SettingsFolder(const std::string& documentsFolder);
