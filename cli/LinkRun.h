@@ -15,7 +15,7 @@ enum Exit {
   kNoAnswer = 4,
   kRefused = 5,
   kFileError = 6,
-  kChangeRefused = 7,
+  kRefusedByRules = 7,
   kNotKept = 8,  // acknowledged, but read back different
 };
 

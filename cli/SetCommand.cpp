@@ -65,7 +65,7 @@ int Refuse(const TSterownik& link, int setting, const std::string& typed, TypedR
     case TypedRefusal::None:
       return kOk;
   }
-  return kChangeRefused;
+  return kRefusedByRules;
 }
 
 // Every setting whose shown value changed: the one named and its dependants.
@@ -91,7 +91,7 @@ int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw
   if (link.StanIdent() != ident_state::Normal) {
     Fail(std::string("the controller is ") + StateName(link.StanIdent()) +
          "; no setting can be changed");
-    return kChangeRefused;
+    return kRefusedByRules;
   }
   if (const int read = ReadOut(link, time); read != kOk) return read;
   const std::vector<std::string> before = ShownValues(link);

@@ -3,12 +3,16 @@
 //   malver-cli identify --port P [--log] [--timeout MS]
 //   malver-cli read --port P --out FILE [--log] [--timeout MS]
 //   malver-cli live --port P [--count N] [--log] [--timeout MS]
-//   malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]
+//   malver-cli settings (--port P | --image FILE | --file FILE.set) [--log] [--timeout MS]
 //   malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]
+//   malver-cli save --port P --out FILE.set [--log] [--timeout MS]
+//   malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]
+//   malver-cli inspect FILE
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
-// command. A controller that stops answering ends the command by the link's own rule.
+// command. A controller that stops answering ends the command by the link's own rule. load
+// answers the question whether to write with No unless --yes is given.
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "cli/ConsoleUi.h"
+#include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
@@ -29,16 +34,21 @@ const char kUsageText[] =
     "usage: malver-cli identify --port P [--log] [--timeout MS]\n"
     "       malver-cli read --port P --out FILE [--log] [--timeout MS]\n"
     "       malver-cli live --port P [--count N] [--log] [--timeout MS]\n"
-    "       malver-cli settings (--port P | --image FILE) [--log] [--timeout MS]\n"
-    "       malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]\n";
+    "       malver-cli settings (--port P | --image FILE | --file FILE.set) [--log]\n"
+    "                           [--timeout MS]\n"
+    "       malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]\n"
+    "       malver-cli save --port P --out FILE.set [--log] [--timeout MS]\n"
+    "       malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]\n"
+    "       malver-cli inspect FILE\n";
 
 struct Options {
-  std::string command, port, out, image;
+  std::string command, port, out, image, file;
   std::vector<std::string> arguments;  // what follows the command without an option name
   int count = 10;
   int timeoutMs = 30000;
   bool log = false;
   bool raw = false;
+  bool yes = false;
 };
 
 bool IsNumber(const std::string& text) {
@@ -63,18 +73,27 @@ bool Parse(int argc, char** argv, Options& o) {
       o.timeoutMs = std::atoi(argv[++i]);
     else if (arg == "--log")
       o.log = true;
+    else if (arg == "--file" && value)
+      o.file = argv[++i];
     else if (arg == "--raw")
       o.raw = true;
+    else if (arg == "--yes")
+      o.yes = true;
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
       return false;
   }
-  if (o.command == "settings") return o.port.empty() != o.image.empty() && o.arguments.empty();
-  if (o.port.empty()) return false;
+  if (o.raw != (o.command == "set" && o.raw) || o.yes != (o.command == "load" && o.yes))
+    return false;
+  if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
+  if (o.command == "settings")
+    return o.port.empty() + o.image.empty() + o.file.empty() == 2 && o.arguments.empty();
+  if (o.port.empty() || !o.file.empty()) return false;
   if (o.command == "set") return o.arguments.size() == 2 && IsNumber(o.arguments[0]);
+  if (o.command == "load") return o.arguments.size() == 1;
   if (!o.arguments.empty()) return false;
-  if (o.command == "read") return !o.out.empty();
+  if (o.command == "read" || o.command == "save") return !o.out.empty();
   return o.command == "identify" || o.command == "live";
 }
 
@@ -84,15 +103,6 @@ void PrintIdentity(const TSterownik& link) {
   std::printf("barcode:  %s\n", link.StrKodKreskowy().c_str());
   std::printf("family:   %d\n", static_cast<int>(link.Rodzina()));
   std::printf("status:   %d %s\n", link.StanIdent(), StateName(link.StanIdent()));
-}
-
-int Save(const TSterownik& link, const std::string& out) {
-  if (const FileResult saved = SaveImageFile(link, out); !saved.ok) {
-    Fail("cannot write " + saved.error);
-    return kFileError;
-  }
-  std::printf("saved %zu bytes to %s\n", link.ObrazSterownika().size(), out.c_str());
-  return kOk;
 }
 
 // The work state, the readings panel's parameters with their units, and the controller's
@@ -131,7 +141,12 @@ int FromImage(TSterownik& link, const std::string& path) {
   return kOk;
 }
 
-int WithController(TSterownik& link, const Options& o, const CommandTime& time) {
+int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
+                   const CommandTime& time) {
+  std::vector<uint8_t> file;
+  if (o.command == "load") {
+    if (const int read = ReadSettingsFile(o.arguments[0], file); read != kOk) return read;
+  }
   if (const int connected = Connect(link, o.port, time); connected != kOk) return connected;
   if (o.command == "identify") {
     PrintIdentity(link);
@@ -141,7 +156,10 @@ int WithController(TSterownik& link, const Options& o, const CommandTime& time) 
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
-  if (o.command == "read") return Save(link, o.out);
+  if (o.command == "read")
+    return Saved(SaveImageFile(link, o.out), link.ObrazSterownika().size(), o.out);
+  if (o.command == "save") return SaveSettings(link, o.out);
+  if (o.command == "load") return Load(link, ui, file, o.arguments[0], time);
   PrintSettings(link);
   return kOk;
 }
@@ -157,7 +175,7 @@ int main(int argc, char** argv) {
   const CommandTime time{std::chrono::steady_clock::now() + std::chrono::milliseconds(o.timeoutMs),
                          o.timeoutMs};
   Texts().LanguageIndex = 0;
-  ConsoleUi ui;
+  ConsoleUi ui(o.yes);
   SteadyClock clock;
   TSterownik link(ui, clock);
   if (o.log) {
@@ -166,6 +184,8 @@ int main(int argc, char** argv) {
     };
     link.SetLogParamBiez(true);
   }
+  if (o.command == "inspect") return Inspect(link, o.arguments[0]);
   if (!o.image.empty()) return FromImage(link, o.image);
-  return WithController(link, o, time);
+  if (!o.file.empty()) return FromSettingsFile(link, o.file);
+  return WithController(link, ui, o, time);
 }
