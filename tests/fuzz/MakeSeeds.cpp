@@ -1,6 +1,6 @@
 // Writes the fuzz targets' seed inputs: what the simulated controllers of every family send,
-// their images, a configuration file and a piece of the text table. Run once into
-// tests/fuzz/corpus when a target or the simulator changes; the files are checked in.
+// their images, settings files and tables, a configuration file and a piece of the text table. Run
+// once into tests/fuzz/corpus when a target or the simulator changes; the files are checked in.
 //
 //   fuzz_make_seeds tests/fuzz/corpus
 
@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "controller/Ramka.h"
+#include "controller/SettingsFile.h"
+#include "controller/TableBlock.h"
 #include "controller/Tsterownik.h"
 #include "files/FileIo.h"
 #include "resources/EmbeddedResources.h"
 #include "sim/SimController.h"
+#include "tests/support/OfflineLink.h"
 
 namespace {
 
@@ -61,6 +64,27 @@ void Write(const fs::path& folder, const std::string& name, const Bytes& bytes) 
   if (!written.ok) std::fprintf(stderr, "%s\n", written.error.c_str());
 }
 
+// The settings file the program saves of a controller image, at each level for the KAVI
+// family, and one of the image's tables as a table file.
+void FileSeeds(const fs::path& root, int selector, const std::string& name, const Bytes& image) {
+  OfflineLink offline;
+  offline.link.WczytajObraz(image);
+  const Bytes file = SettingsFileBytes(offline.link);
+  const int lowest = name == "family255" ? table_block::kLowestLevel : settings_file::kWrittenLevel;
+  for (int level = lowest; level <= settings_file::kWrittenLevel; ++level) {
+    Bytes seed = {static_cast<uint8_t>(selector)};
+    seed.insert(seed.end(), file.begin(),
+                file.begin() + settings_file::kHeaderSize + table_block::Size(level));
+    seed[1 + settings_file::kLevelByte] = static_cast<uint8_t>(level);
+    Write(root / "settings_file", name + (level < 3 ? "-level" + std::to_string(level) : ""), seed);
+  }
+  constexpr int kTables[] = {img::EmulacjaHi, img::MapaCis, img::EmulacjaLo};
+  Bytes table = {static_cast<uint8_t>(selector)};
+  const int offset = kTables[selector % 3];
+  table.insert(table.end(), image.begin() + offset, image.begin() + offset + img::kAreaSize);
+  Write(root / "table_file", name, table);
+}
+
 void FamilySeeds(const fs::path& root, int selector, int family) {
   sim::SimController controller(sim::DefaultIdentity(family));
   controller.frozenLiveValues = true;
@@ -87,6 +111,7 @@ void FamilySeeds(const fs::path& root, int selector, int family) {
   Bytes image(controller.memory.begin(), controller.memory.end());
   const Bytes identity = Plain(identification);
   std::copy(identity.begin(), identity.end(), image.begin() + img::BlokIdent);
+  FileSeeds(root, selector, name, image);
   Append(image, Plain(status));
   Write(root / "settings_image", name, image);
 
