@@ -1,5 +1,6 @@
 #include "cli/FileCommands.h"
 
+#include <bit>
 #include <cstdio>
 
 #include "cli/SettingsListing.h"
@@ -21,7 +22,7 @@ int ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
 void PrintFileIdentity(const TSterownik& link) {
   std::printf("name:      %s\n", link.StrNazwaSterownika().c_str());
   std::printf("family:    %d\n", static_cast<int>(link.Rodzina()));
-  std::printf("firmware:  %d (%s)\n", link.WersjaProgramu(), link.StrWersjaCyframi(0x04).c_str());
+  std::printf("firmware:  %d\n", link.WersjaProgramu());
   std::printf("variant:   %d\n", link.ObrazSterownika()[img::WariantPlytki]);
   std::printf("injectors: %d\n", link.IleWtryskiwaczy());
 }
@@ -77,7 +78,7 @@ int Inspect(TSterownik& link, const std::string& path) {
     PrintFileIdentity(link);
   else
     std::printf("identity:  none\n");
-  const bool alternatives = file.kind == StoredFileKind::Table && (file.areas & (file.areas - 1));
+  const bool alternatives = file.kind == StoredFileKind::Table && std::popcount(file.areas) > 1;
   std::printf("carries:   %s%s\n", alternatives ? "one of " : "", AreaNames(file.areas).c_str());
   return kOk;
 }

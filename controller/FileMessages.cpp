@@ -14,7 +14,7 @@ constexpr int kSaveTitle = 1104;
 constexpr int kAllFiles = 1110;
 constexpr int kSettingsFile = 1111;
 
-// Installers quote the number when they call for help, so each failure keeps its own.
+// The texts are shared; the number after them tells which failure a reported message was.
 struct ErrorMessage {
   FileError error;
   int textId;

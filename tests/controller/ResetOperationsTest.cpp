@@ -13,12 +13,6 @@ namespace {
 
 using namespace AreaBit;
 
-sim::Identity IdentityOf(int family, int firmware) {
-  sim::Identity identity = sim::DefaultIdentity(family);
-  identity.firmware = firmware;
-  return identity;
-}
-
 // A controller read out, nothing waiting to be written, every table byte at 0x33 so that a
 // reset shows where it wrote.
 struct ReadOutController {

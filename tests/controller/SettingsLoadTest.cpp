@@ -16,12 +16,6 @@ namespace {
 using namespace AreaBit;
 using Bytes = std::vector<uint8_t>;
 
-sim::Identity IdentityOf(int family, int firmware) {
-  sim::Identity identity = sim::DefaultIdentity(family);
-  identity.firmware = firmware;
-  return identity;
-}
-
 // A controller read out and on gas, the file's question not yet answered.
 class ConnectedLoad {
  public:

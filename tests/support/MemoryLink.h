@@ -9,6 +9,13 @@
 #include "tests/support/FakeUi.h"
 #include "tests/support/SimLink.h"
 
+// A simulated controller's identity of the family with another firmware version.
+inline sim::Identity IdentityOf(int family, int firmware) {
+  sim::Identity identity = sim::DefaultIdentity(family);
+  identity.firmware = firmware;
+  return identity;
+}
+
 // The real link over a memory port, the simulated controller answering between ticks: no
 // terminal and nothing to wait for. The test may also push bytes of its own onto the line.
 class MemoryLink {
