@@ -280,12 +280,13 @@ class TSterownik : public TSerial {
   Tekst OnTekst;
 
   // ---- Adaptation, reset operations and factory settings; settings and table files ----
-  // Each changes the image and asks for the writes that send it; none asks the installer.
-  // Folds the controller's adaptation trims into settings 90, 92 and both multipliers.
+  // Folds the controller's adaptation trims into settings 90, 92 and both multipliers, and
+  // asks for their writes.
   void DodajAdaptacje();
   // Setting 94 from the working pressure (86) and gas temperature (85) of a calibration.
   void ObliczKorekteOdniesienia();
-  // mask bit 1: bank 1, bit 2: bank 2.
+  // The resets put areas back to their neutral contents and ask for their writes; none asks
+  // the installer, the callers do. mask bit 1: bank 1, bit 2: bank 2.
   void KasujMnoznik(int mask);
   void KasujKorOdObr(int mask);
   void KasujKorekty();
@@ -325,6 +326,7 @@ class TSterownik : public TSerial {
                           std::span<uint8_t, img::kBlokIdentSize> identity, int level);
 
  private:
+  // The steps of loading a settings file, and the file last loaded without a controller.
   void SelectForLoadedFile();
   void CloseForAnotherFamily(int fileFamily);
   void OfferToWriteLoadedSettings(uint32_t carried);
