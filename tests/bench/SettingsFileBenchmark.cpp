@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "controller/SettingsCatalogue.h"
+#include "settings/SettingTexts.h"
+#include "settings/SettingVisibility.h"
 #include "tests/support/OfflineLink.h"
 #include "tests/support/SettingsFiles.h"
 #include "tests/support/TempFolder.h"
@@ -23,8 +25,8 @@ void BM_OpenAndFormatSettingsFile(benchmark::State& state) {
     if (!link.CzytajUstawienia(path, "")) state.SkipWithError("the file was refused");
     characters = 0;
     for (int i = 0; i < kSettingsCount; ++i) {
-      if (!link.InCatalogue(i)) continue;
-      characters += link.StrNastawa(i).size() + link.UnitText(i).size();
+      if (!IsListed(link, i)) continue;
+      characters += ValueText(link, i).size() + link.UnitText(i).size();
     }
     benchmark::DoNotOptimize(characters);
   }
