@@ -29,6 +29,16 @@ void WarnIfEngineRuns(const TSterownik& link, UiServices& ui) {
 
 }  // namespace
 
+bool RestoreFactorySettings(TSterownik& link, UiServices& ui) {
+  if (!Confirmed(ui, 2100)) return false;
+  if (link.StanIdent() == ident_state::PasswordLocked) {
+    ui.MessageBox(LangText(2203) + ".", mb::kIconInformation);
+    return false;
+  }
+  link.NastawyFabryczne();
+  return true;
+}
+
 CommandRow CommandsOfTab(int tab) {
   switch (tab) {
     case kSettingsTab:
@@ -46,13 +56,7 @@ CommandRow CommandsOfTab(int tab) {
 bool RunCommand(TSterownik& link, UiServices& ui, int tag) {
   switch (tag) {
     case FactorySettings:
-      if (!Confirmed(ui, 2100)) return false;
-      if (link.StanIdent() == ident_state::PasswordLocked) {
-        ui.MessageBox(LangText(2203) + ".", mb::kIconInformation);
-        return false;
-      }
-      link.NastawyFabryczne();
-      return true;
+      return RestoreFactorySettings(link, ui);
     case DeleteErrors:
       link.RozkazDoSterownika(CommandBit::ClearErrors);
       return true;

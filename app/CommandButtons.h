@@ -18,5 +18,8 @@ using CommandRow = std::array<CommandButton, 4>;  // Btn51 .. Btn54
 // The buttons of the Settings (0) and Diagnostics (3) tabs; the others have none yet.
 CommandRow CommandsOfTab(int tab);
 
+// The factory settings after the installer's Yes (the command button and the File menu).
+bool RestoreFactorySettings(TSterownik& link, UiServices& ui);
+
 // Runs a command with its confirmation; true when it ran.
 bool RunCommand(TSterownik& link, UiServices& ui, int tag);

@@ -1,5 +1,5 @@
-// The main window's menus: connection, language, view, colour, documentation, help and the
-// hidden administrator menu.
+// The main window's menus: file, connection, language, view, colour, documentation, help and
+// the hidden administrator menu.
 
 #include <QActionGroup>
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "app/ChannelList.h"
+#include "app/CommandButtons.h"
 #include "app/RightPanel.h"
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
@@ -24,6 +25,7 @@
 
 namespace {
 
+constexpr int kSettingsTab = 0;
 constexpr const char* kServiceAddress = "serwis@malver-gas.eu";
 constexpr const char* kSupportProgram = "malver-support";
 
@@ -44,6 +46,18 @@ void AddRadioItems(QMenu* menu, std::array<QAction*, N>& actions, QObject* owner
 }  // namespace
 
 void TForm1::BuildMenus() {
+  fileMenu_ = menuBar()->addMenu(QString());
+  connect(fileMenu_, &QMenu::aboutToShow, this, &TForm1::EnableFileMenu);
+  factorySettingsAction_ = fileMenu_->addAction(QString());
+  connect(factorySettingsAction_, &QAction::triggered, this, [this] {
+    if (RestoreFactorySettings(*link_, *ui_)) SettingChanged();
+  });
+  fileMenu_->addSeparator();
+  readSettingsAction_ = fileMenu_->addAction(QString());
+  connect(readSettingsAction_, &QAction::triggered, this, [this] { ReadSettingsFile({}); });
+  saveSettingsAction_ = fileMenu_->addAction(QString());
+  connect(saveSettingsAction_, &QAction::triggered, this,
+          [this] { link_->ZapiszUstawienia(setup_.documentsFolder); });
   connectionMenu_ = menuBar()->addMenu(QString());
   connect(connectionMenu_, &QMenu::aboutToShow, this, &TForm1::RebuildConnectionMenu);
   languageMenu_ = menuBar()->addMenu(QString());
@@ -73,6 +87,18 @@ void TForm1::BuildMenus() {
     QProcess::startDetached(QString::fromLatin1(kSupportProgram), {});
   });
   BuildAdminMenu();
+}
+
+void TForm1::EnableFileMenu() {
+  factorySettingsAction_->setEnabled(link_->PolaczonyPortComm());
+}
+
+// A settings file, asked for when path is empty; then the Settings tab shows it.
+void TForm1::ReadSettingsFile(const std::string& path) {
+  if (!link_->CzytajUstawienia(path, setup_.documentsFolder)) return;
+  SelectTab(kSettingsTab);
+  editor_->Relayout();
+  SettingChanged();
 }
 
 void TForm1::OpenDocumentFolder(const char* folder) {

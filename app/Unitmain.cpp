@@ -26,6 +26,7 @@
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
 #include "app/Workstation.h"
+#include "controller/CommandLineFile.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -242,6 +243,10 @@ void TForm1::ApplyTexts() {
   informationBanner_->setText(Q(" " + LangText(1234) + " "));
   leftToggle_->setToolTip(Q(LangText(1084) + " [L]"));
   rightPanel_->ApplyTexts();
+  fileMenu_->setTitle(Q(LangText(1100)));
+  factorySettingsAction_->setText(Q(LangText(1260)));
+  readSettingsAction_->setText(Q(LangText(1101)));
+  saveSettingsAction_->setText(Q(LangText(1102)));
   connectionMenu_->setTitle(Q(LangText(1117)));
   languageMenu_->setTitle(Q(LangText(1120)));
   viewMenu_->setTitle(Q(LangText(1150)));
@@ -447,7 +452,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// The splash on the first second, away on the fifth.
+// The splash on the first second, away on the fifth; then the file of the command line.
 void TForm1::StartupTick() {
   ++startupTicks_;
   if (startupTicks_ == 1 && setup_.splash) {
@@ -459,6 +464,15 @@ void TForm1::StartupTick() {
   if (startupTicks_ < 5) return;
   startupTimer_.stop();
   if (QWidget* logo = findChild<QWidget*>(QStringLiteral("TFormLogo"))) logo->close();
+  OpenCommandLineFile();
+}
+
+// A settings file named on the command line; scope recordings are opened by the scope view.
+void TForm1::OpenCommandLineFile() {
+  const std::string& path = setup_.file;
+  if (CommandLineFileKind(path) == CommandLineFile::Settings &&
+      std::filesystem::is_regular_file(path))
+    ReadSettingsFile(path);
 }
 
 void TForm1::LinkTick() {

@@ -42,7 +42,8 @@ struct MainWindowSetup {
   std::string programPath;
   std::string ftdiLibrary = ftdi::kDefaultLibraryName;
   std::string machineIdFile = "/etc/machine-id";
-  int port = 0;  // a port to connect at once (command line), 0 = the configured one
+  int port = 0;      // a port to connect at once (command line), 0 = the configured one
+  std::string file;  // a settings file to open after the splash (command line)
   bool splash = true;
   bool timers = true;        // false: the caller drives the link and the one-second watch itself
   UiServices* ui = nullptr;  // null: Qt's message boxes
@@ -86,6 +87,10 @@ class TForm1 : public QMainWindow {
   // Connection menu: the fixed first entry (tag -1/0) or a port entry (its port number).
   void PortEntryClicked(int tag);
   void SelectTab(int tab);
+  // A settings file, asked for with the file dialog when path is empty.
+  void ReadSettingsFile(const std::string& path);
+  // The file named on the command line, once the splash is gone.
+  void OpenCommandLineFile();
   void SetLanguage(int index);
   void SetViewLevel(int level);
   void SetColourScheme(int scheme);
@@ -107,6 +112,7 @@ class TForm1 : public QMainWindow {
   void BuildMenus();
   void BuildAdminMenu();
   void RebuildConnectionMenu();
+  void EnableFileMenu();
   void ApplyConfiguration();
   void ApplyTexts();
   void ApplyColours();
@@ -186,6 +192,10 @@ class TForm1 : public QMainWindow {
   QString hint_;  // the editor's hover help, shown before the pending writes
   QLabel* panelStatus_ = nullptr;
 
+  QMenu* fileMenu_ = nullptr;
+  QAction* factorySettingsAction_ = nullptr;
+  QAction* readSettingsAction_ = nullptr;
+  QAction* saveSettingsAction_ = nullptr;
   QMenu* connectionMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;

@@ -6,7 +6,8 @@
 #include "app/Unitmain.h"
 #include "serial/ComPorts.h"
 
-// malver [--port P]: P is a port number or a device path to connect at once.
+// malver [--port P] [FILE.set]: P is a port number or a device path to connect at once; a
+// settings file is opened once the splash is gone.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   MainWindowSetup setup;
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
       if (setup.port <= 0) std::fprintf(stderr, "malver: %s is not a serial port\n", port.c_str());
     } else if (arg == "--no-splash") {
       setup.splash = false;
+    } else if (setup.file.empty() && arg.rfind("--", 0) != 0) {
+      setup.file = arg;
     }
   }
   TForm1 window(setup);

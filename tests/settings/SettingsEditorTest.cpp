@@ -12,6 +12,8 @@
 #include "settings/SettingTexts.h"
 #include "settings/Tnastawy.h"
 #include "tests/support/LinkTestAccess.h"
+#include "tests/support/SettingsFiles.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/WindowSim.h"
 
 namespace {
@@ -53,6 +55,13 @@ struct EditorWindow {
   WindowSim s;
   bool connected = false;
 };
+
+// A menu entry of the main window by its caption's text id.
+QAction* ActionNamed(const QWidget& window, int textId) {
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == Q(LangText(textId))) return action;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -169,6 +178,57 @@ class SettingsEditorTest : public QObject {
     TForm2& help = w.s.window->settingsHelp();
     QVERIFY(help.isVisible());
     QCOMPARE(help.editor().layout().cells, (std::vector<int>{57, 58}));
+  }
+
+  // A settings file named on the command line opens without a controller, shown as if its
+  // controller were connected; a name that merely ends in "set" is no settings file.
+  void commandLineSettingsFileOpensOffline() {
+    TempFolder folder("malver-window-settings");
+    std::vector<uint8_t> file = SettingsFileOf(255);
+    file[SettingPosition(3)] = 40;
+    const std::string path = folder.File("golf.set");
+    const std::string preset = folder.File("golf.preset");
+    QVERIFY(WriteFileAtomically(path, file).ok && WriteFileAtomically(preset, file).ok);
+
+    WindowSim ignored(255, folder.Path(), preset);
+    ignored.window->OpenCommandLineFile();
+    QCOMPARE(ignored.link().Rodzina(), Family::Unknown);
+
+    WindowSim s(255, folder.Path(), path);
+    s.window->resize(1200, 800);
+    s.window->show();
+    s.window->OpenCommandLineFile();
+    QCOMPARE(s.link().Rodzina(), Family::Kavi);
+    QVERIFY(s.window->settingsEditor().isVisible());
+    QCOMPARE(s.link().Nastawy()[3], uint8_t(40));
+    QVERIFY(s.window->windowTitle().contains(QStringLiteral("golf.set")));
+    QVERIFY(s.ui.messages.empty());
+    QCoreApplication::processEvents();  // the bottom bar lays out its new command button
+    QVERIFY(s.window->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/settings-file-offline.png")));
+  }
+
+  // The File menu saves the controller's settings and loads a file back into it: the write
+  // question answered Yes, the file's settings end in the controller.
+  void fileMenuSavesAndLoadsSettings() {
+    TempFolder folder("malver-window-menu");
+    EditorWindow w(2);
+    QVERIFY(w.connected);
+    const std::string path = folder.File("car.set");
+    w.s.ui.paths = {path};
+    ActionNamed(*w.s.window, 1102)->trigger();
+    std::vector<uint8_t> file;
+    QVERIFY(ReadWholeFile(path, file).ok);
+    QCOMPARE(file.size(), size_t(6144));
+
+    const uint8_t changed = w.Setting(3) == 60 ? 61 : 60;
+    file[SettingPosition(3)] = changed;
+    QVERIFY(WriteFileAtomically(path, file).ok);
+    w.s.ui.paths = {path};
+    ActionNamed(*w.s.window, 1101)->trigger();
+    QCOMPARE(w.s.ui.messages.back().text, LangText(2107));
+    QVERIFY(w.Settled());
+    QCOMPARE(w.Controllers(3), changed);
+    QCOMPARE(w.Setting(3), changed);
   }
 
   void screenshotsOfEveryLevel() {

@@ -11,11 +11,13 @@
 // ticks and the one-second watch itself, so nothing depends on timing.
 class WindowSim {
  public:
-  explicit WindowSim(int family, const std::string& documents = "")
+  explicit WindowSim(int family, const std::string& documents = "",
+                     const std::string& commandLineFile = "")
       : controller(sim::DefaultIdentity(family)), server(controller) {
     controller.frozenLiveValues = true;
     MainWindowSetup setup;
     setup.documentsFolder = documents;
+    setup.file = commandLineFile;
     setup.programPath =
         (std::filesystem::temp_directory_path() / "malver-test-bin" / "malver").string();
     setup.ftdiLibrary = "no-ftdi-library-here.so";
