@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controller/FirmwareFeatures.h"
 #include "controller/PendingWrites.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -89,12 +90,11 @@ bool TSterownik::RequestControllerData() {
 uint32_t TSterownik::VersionDependentReads() const {
   const Family family = Rodzina();
   const int version = WersjaProgramu();
-  const bool kavi = family == Family::Kavi;
   uint32_t reads = 0;
-  if ((family == Family::Fortix || kavi) && version > 5) reads |= AreaBit::EmulatorHi;
-  if (kavi && version > 14)
-    reads |= AreaBit::Settings2 | AreaBit::EmulatorLo | AreaBit::GasAdvance | AreaBit::PetrolDose;
-  if (!kavi && version > 13) reads |= AreaBit::Settings2;
+  if (HasEmulationTable(family, version)) reads |= AreaBit::EmulatorHi;
+  if (HasSecondSettingsPage(family, version)) reads |= AreaBit::Settings2;
+  if (family == Family::Kavi && HasSecondSettingsPage(family, version))
+    reads |= AreaBit::EmulatorLo | AreaBit::GasAdvance | AreaBit::PetrolDose;
   return reads;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "controller/FirmwareFeatures.h"
 #include "controller/NumberText.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/SettingsCatalogueData.h"
@@ -40,7 +41,7 @@ void TSterownik::WypelnijNastawyDomyslne() {
     settings[i] = listaNastaw_[i].domyslna;
   const bool kavi = Rodzina() == Family::Kavi;
   const int firmware = WersjaProgramu();
-  if (firmware < (kavi ? 15 : 14))
+  if (!HasSecondSettingsPage(Rodzina(), firmware))
     for (int i = 256; i < kSettingsCount; ++i)
       settings[i] = 0;
   // The stored images hold MALVER or KAVI settings; the fuel pump emulator has none of them.
@@ -54,7 +55,7 @@ void TSterownik::WypelnijNastawyDomyslne() {
     settings[5] = 0;  // ignition wire not connected
   }
   settings[0] = PageChecksum(settings);
-  if (firmware > (kavi ? 14 : 13)) settings[256] = PageChecksum(settings + 256);
+  if (HasSecondSettingsPage(Rodzina(), firmware)) settings[256] = PageChecksum(settings + 256);
 }
 
 void TSterownik::ListaNastawSprawdzenie() {
