@@ -7,34 +7,18 @@
 #include "settings/EditorGeometry.h"
 #include "settings/EditorLayout.h"
 #include "settings/EditorLook.h"
+#include "tests/support/IdentifiedLinkTest.h"
 #include "tests/support/LinkTestAccess.h"
-#include "tests/support/OfflineLink.h"
 
 namespace {
 
-class EditorLayoutTest : public ::testing::Test {
+class EditorLayoutTest : public IdentifiedLinkTest {
  protected:
-  EditorLayoutTest() { Texts().LanguageIndex = 0; }
-  void Identify(int family, int firmware, int model = 3, int injectors = 4, int variant = 0,
-                int special = 0) {
-    auto& image = LinkTestAccess::ObrazSterownika(link);
-    image[img::Schemat] = static_cast<uint8_t>(family);
-    image[img::Wersja] = static_cast<uint8_t>(firmware);
-    image[img::Wyrob] = static_cast<uint8_t>(model);
-    image[img::IleWtr] = static_cast<uint8_t>(injectors);
-    image[img::WariantPlytki] = static_cast<uint8_t>(variant);
-    image[img::Opis] = static_cast<uint8_t>(special);
-    link.ListaNastawWykresyOdPlytki(0);
-  }
   EditorLayout Layout(int viewLevel, int mode = 0, bool administrator = false) {
     EditorView view{viewLevel, mode, administrator};
     view.viewLevel = ImposedViewLevel(link, view);
     return LayoutFor(link, view);
   }
-  uint8_t& S(int setting) { return LinkTestAccess::Nastawy(link)[setting]; }
-
-  OfflineLink offline;
-  TSterownik& link = offline.link;
 };
 
 TEST_F(EditorLayoutTest, MainPagesByLevelFamilyAndFirmware) {

@@ -9,30 +9,14 @@
 #include "settings/SettingTexts.h"
 #include "settings/SettingVisibility.h"
 #include "settings/TypedValue.h"
+#include "tests/support/IdentifiedLinkTest.h"
 #include "tests/support/LinkTestAccess.h"
-#include "tests/support/OfflineLink.h"
 
 namespace {
 
-// A link identified as a controller of the family, firmware, model and injector count.
-class SettingRulesTest : public ::testing::Test {
+// The rules seen from the advanced view with the administrator's cells.
+class SettingRulesTest : public IdentifiedLinkTest {
  protected:
-  SettingRulesTest() { Texts().LanguageIndex = 0; }
-  void Identify(int family, int firmware, int model = 3, int injectors = 4, int variant = 0,
-                int special = 0) {
-    auto& image = LinkTestAccess::ObrazSterownika(link);
-    image[img::Schemat] = static_cast<uint8_t>(family);
-    image[img::Wersja] = static_cast<uint8_t>(firmware);
-    image[img::Wyrob] = static_cast<uint8_t>(model);
-    image[img::IleWtr] = static_cast<uint8_t>(injectors);
-    image[img::WariantPlytki] = static_cast<uint8_t>(variant);
-    image[img::Opis] = static_cast<uint8_t>(special);
-    link.ListaNastawWykresyOdPlytki(0);
-  }
-  uint8_t& S(int setting) { return LinkTestAccess::Nastawy(link)[setting]; }
-
-  OfflineLink offline;
-  TSterownik& link = offline.link;
   EditorView view{2, EditorView::kMainPage, true};
 };
 
