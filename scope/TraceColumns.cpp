@@ -40,8 +40,12 @@ class EnvelopeReader {
     const int inFrom = std::max(from, 0), inTo = std::min(to, count_);
     if (from < inFrom || inTo < to) Take(0, column);
     if (inFrom >= inTo) return;
-    if (!readable_ || bytes_ == 0) {
-      Take(ValueHeight(trace_, 0, 0, readable_ ? settings_ : nullptr, bandHeight_), column);
+    if (!readable_) {
+      Take(0, column);
+      return;
+    }
+    if (bytes_ == 0) {  // a value of the settings, the same for every record
+      Take(ValueHeight(trace_, 0, 0, settings_, bandHeight_), column);
       return;
     }
     const size_t step = static_cast<size_t>(records_.size);

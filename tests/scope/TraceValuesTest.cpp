@@ -276,7 +276,7 @@ TEST(TraceEnvelopeTest, AgreesWithTheHeightsOfItsRecords) {
 TEST(TraceEnvelopeTest, TracesBeyondTheRecordLieOnTheBaseline) {
   const std::vector<uint8_t> bytes(100 * 128, 0xFF);
   const RecordSpan records{bytes, 128, 100};
-  const Wykres beyond{1400, 0, 127, 11, 1.0, 0};
+  const Wykres beyond{1404, 0, 127, 21, 1.0, 0};  // 0 - 273 if its bytes were zeros
   for (const TraceColumn& c : TraceColumns(records, beyond, nullptr, 100, 0, 2, 40, false)) {
     EXPECT_EQ(c.high, 0);
     EXPECT_EQ(c.low, 0);
