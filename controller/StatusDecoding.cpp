@@ -159,6 +159,20 @@ void DecodeStatus(const StatusContext& context, DecodedStatus& s) {
                                   context.decimalSeparator);
 }
 
+int ValueBytes(int type) {
+  switch (type) {
+    case 11:
+    case 14:
+    case 21:
+    case 26:
+      return 2;
+    case 12:
+      return 0;
+    default:
+      return 1;
+  }
+}
+
 RawValue DecodeRawValue(const Wykres& w, std::span<const uint8_t> frame, const uint8_t* settings) {
   auto number = [](double raw) { return RawValue{true, true, raw, ""}; };
   auto text = [](const char* t) { return RawValue{true, false, 0.0, t}; };
@@ -167,10 +181,10 @@ RawValue DecodeRawValue(const Wykres& w, std::span<const uint8_t> frame, const u
     return number(settings[89] * 0.004 - (settings[90] - 128) * 0.02);
   }
   const int at = w.przesuniecie;
-  const bool twoBytes = w.rodzaj == 11 || w.rodzaj == 14 || w.rodzaj == 21 || w.rodzaj == 26;
-  if (!Has(frame, at, twoBytes ? 2 : 1)) return {};
+  const int bytes = ValueBytes(w.rodzaj);
+  if (!Has(frame, at, bytes)) return {};
   const int b0 = frame[static_cast<size_t>(at)];
-  const int b1 = twoBytes ? frame[static_cast<size_t>(at) + 1] : 0;
+  const int b1 = bytes == 2 ? frame[static_cast<size_t>(at) + 1] : 0;
   switch (w.rodzaj) {
     case 0:
     case 1:

@@ -23,6 +23,10 @@ struct StatusContext {
 void TakeFrame(uint8_t code, std::span<const uint8_t> frame, DecodedStatus& status);
 void DecodeStatus(const StatusContext& context, DecodedStatus& status);
 
+// The frame bytes a value type reads at its offset: two for the 16-bit types, none for the
+// injector opening time (from the settings), one for the rest.
+int ValueBytes(int type);
+
 // A definition's raw value in the frame bytes (a received frame or a scope record), before
 // scaling: a number, a text ("-", "CL", ...), or absent when the frame lacks its bytes.
 struct RawValue {

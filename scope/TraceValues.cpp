@@ -1,7 +1,7 @@
 #include "scope/TraceValues.h"
 
-#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "controller/NumberText.h"
 #include "controller/Protocol.h"
@@ -25,31 +25,17 @@ int Truncated(double height) {
   return static_cast<int>(height);
 }
 
-int BytesNeeded(int type) {
-  switch (type) {
-    case 11:
-    case 14:
-    case 21:
-    case 26:
-      return 2;
-    case 12:
-      return 0;
-    default:
-      return 1;
-  }
-}
-
-// Fuel-trim percent of a byte in hundredths of a band, 128 (no data) at the middle.
+// Fuel-trim percent of a byte, 128 (no data) at the middle.
 int TrimPercent(int b0) {
   const int b = b0 == 0 ? 128 : b0;
   return (b * 100 - (b >> 7) * 127 - 12673) >> 7;
 }
 
-int PidVoltsPercent(int b0) {
+int PidPercent(int b0) {
   return b0 / 2 + (b0 % 2 == 1 && b0 < 128 ? 1 : 0) - 64;
 }
 
-double HeightOf(const Wykres& t, int b0, int b1, const uint8_t* settings, int bandHeight) {
+double Height(const Wykres& t, int b0, int b1, const uint8_t* settings, int bandHeight) {
   const double gh = t.wzmocnienie * bandHeight;
   switch (t.rodzaj) {
     case 0:
@@ -82,7 +68,7 @@ double HeightOf(const Wykres& t, int b0, int b1, const uint8_t* settings, int ba
     case 24:
       return gh * (b0 - 40) / 100;
     case 25:
-      return gh * PidVoltsPercent(b0) / 100;
+      return gh * PidPercent(b0) / 100;
     case 26:
       if (t.skala == 0) return 0;
       return std::trunc((b0 + 256 * b1) * 3 + 7.35 / t.skala) * bandHeight * t.wzmocnienie / 4096;
@@ -106,7 +92,7 @@ std::string LegendValue(const Wykres& trace, std::span<const uint8_t> record,
                         const uint8_t* settings, char decimalSeparator) {
   const RawValue raw = DecodeRawValue(trace, record, settings);
   if (!raw.present) return {};
-  if (trace.rodzaj == 23)
+  if (trace.rodzaj == 23)  // the fuel-system state, nothing when unknown
     return raw.text == std::string_view("-") ? "" : std::string(" ") + raw.text;
   if (!raw.numeric) return raw.text;
   if (trace.miejsca < 0 || trace.miejsca > 3) return {};
@@ -115,14 +101,18 @@ std::string LegendValue(const Wykres& trace, std::span<const uint8_t> record,
 
 }  // namespace
 
+int ValueHeight(const Wykres& trace, int b0, int b1, const uint8_t* settings, int bandHeight) {
+  return Truncated(Height(trace, b0, b1, settings, bandHeight));
+}
+
 int TraceHeight(const Wykres& trace, std::span<const uint8_t> record, const uint8_t* settings,
                 int bandHeight) {
-  const int needed = BytesNeeded(trace.rodzaj);
+  const int bytes = ValueBytes(trace.rodzaj);
   const size_t at = static_cast<size_t>(trace.przesuniecie);
-  if (needed > 0 && (trace.przesuniecie < 0 || at + needed > record.size())) return 0;
-  const int b0 = needed > 0 ? record[at] : 0;
-  const int b1 = needed > 1 ? record[at + 1] : 0;
-  return Truncated(HeightOf(trace, b0, b1, settings, bandHeight));
+  if (record.empty() || trace.przesuniecie < 0 || at + bytes > record.size()) return 0;
+  const int b0 = bytes > 0 ? record[at] : 0;
+  const int b1 = bytes > 1 ? record[at + 1] : 0;
+  return ValueHeight(trace, b0, b1, settings, bandHeight);
 }
 
 std::string TraceName(const Wykres& trace) {
@@ -142,38 +132,6 @@ std::string LegendText(const Wykres& trace, std::span<const uint8_t> record,
   if (!record.empty()) text += "=" + LegendValue(trace, record, settings, decimalSeparator);
   text.append(kLegendPadding, ' ');
   return text;
-}
-
-std::vector<TraceColumn> TraceColumns(const RecordSpan& records, const Wykres& trace,
-                                      const uint8_t* settings, int bandHeight, int first,
-                                      double rate, int plotWidth, bool following) {
-  std::vector<TraceColumn> columns;
-  if (plotWidth < 2 || !(rate > 0)) return columns;
-  columns.reserve(static_cast<size_t>(plotWidth));
-  auto height = [&](int record) {
-    return TraceHeight(trace, records.At(record), settings, bandHeight);
-  };
-  if (rate <= 1 || following) {
-    for (int x = 1; x < plotWidth; ++x) {
-      const int h = height(static_cast<int>(rate * x + first));
-      columns.push_back({x, h, h});
-      // A record wider than a pixel is one segment across its pixels.
-      if (rate < 1) x = static_cast<int>(x + 1 / rate - 1);
-    }
-    return columns;
-  }
-  for (int x = 1; x < plotWidth; ++x) {
-    const double end = rate + x * rate;
-    TraceColumn column{x, height(static_cast<int>(x * rate) + first), 0};
-    column.low = column.high;
-    for (int r = static_cast<int>(x * rate) + 1; r < end; ++r) {
-      const int h = height(r + first);
-      column.high = std::max(column.high, h);
-      column.low = std::min(column.low, h);
-    }
-    columns.push_back(column);
-  }
-  return columns;
 }
 
 std::vector<DigitalEvent> DigitalEvents(std::span<const uint8_t> record) {

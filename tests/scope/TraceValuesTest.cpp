@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -233,6 +235,52 @@ TEST_F(TraceColumnsTest, RecordsOutsideTheRecordingLieOnTheBaseline) {
   EXPECT_EQ(after[98].high, 1999 % 200) << "records 1998 and 1999";
   EXPECT_EQ(after[99].high, 0);
   EXPECT_EQ(after[99].low, 0);
+}
+
+// The zoomed-out columns read the recording their own quick way; they must agree with the
+// heights record by record, for every value type, both signs of gain and at the recording's
+// ends.
+TEST(TraceEnvelopeTest, AgreesWithTheHeightsOfItsRecords) {
+  constexpr int kRecords = 500, kPlotWidth = 60;
+  std::vector<uint8_t> bytes(kRecords * 128);
+  uint32_t noise = 7;
+  for (uint8_t& b : bytes) {
+    noise = noise * 1103515245u + 12345u;
+    b = static_cast<uint8_t>(noise >> 24);
+  }
+  const RecordSpan records{bytes, 128, kRecords};
+  uint8_t settings[512] = {};
+  settings[89] = 200;
+  const int types[] = {0, 3, 7, 10, 11, 12, 14, 20, 21, 22, 23, 24, 25, 26, 30, 99};
+  for (int type : types)
+    for (double gain : {1.4, -0.7})
+      for (int first : {-130, 0, 250}) {
+        const Wykres trace{1400, 0, 40, type, 0.005, 2, 0, gain};
+        const double rate = 10;
+        const std::vector<TraceColumn> columns =
+            TraceColumns(records, trace, settings, 97, first, rate, kPlotWidth, false);
+        ASSERT_EQ(columns.size(), static_cast<size_t>(kPlotWidth - 1));
+        for (const TraceColumn& c : columns) {
+          int high = INT_MIN, low = INT_MAX;
+          for (int r = c.x * 10; r < c.x * 10 + 10; ++r) {
+            const int h = TraceHeight(trace, records.At(r + first), settings, 97);
+            high = std::max(high, h);
+            low = std::min(low, h);
+          }
+          ASSERT_EQ(c.high, high) << "type " << type << " gain " << gain << " x " << c.x;
+          ASSERT_EQ(c.low, low) << "type " << type << " gain " << gain << " x " << c.x;
+        }
+      }
+}
+
+TEST(TraceEnvelopeTest, TracesBeyondTheRecordLieOnTheBaseline) {
+  const std::vector<uint8_t> bytes(100 * 128, 0xFF);
+  const RecordSpan records{bytes, 128, 100};
+  const Wykres beyond{1404, 0, 127, 21, 1.0, 0};  // 0 - 273 if its bytes were zeros
+  for (const TraceColumn& c : TraceColumns(records, beyond, nullptr, 100, 0, 2, 40, false)) {
+    EXPECT_EQ(c.high, 0);
+    EXPECT_EQ(c.low, 0);
+  }
 }
 
 TEST(DigitalEventsTest, ChangesOfTheFastInputs) {
