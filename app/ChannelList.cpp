@@ -74,9 +74,10 @@ void ChannelList::mousePressEvent(QMouseEvent* event) {
     const QColor chosen = QColorDialog::getColor(ToQColor(w.kolor), this);
     if (chosen.isValid()) link_.SetTraceColour(definition, FromQColor(chosen));
   } else {
-    if (!shown && link_.NeedsLongRecord(definition) &&
-        LangMessageBox(ui_, 1388, mb::kIconExclamation | mb::kYesNo) != mb::kIdYes)
-      return;
+    if (!shown && link_.NeedsLongRecord(definition)) {
+      if (LangMessageBox(ui_, 1388, mb::kIconExclamation | mb::kYesNo) != mb::kIdYes) return;
+      emit LongRecordsChosen();
+    }
     link_.ToggleScopeTrace(definition);
   }
   update();

@@ -21,6 +21,8 @@ class ChannelList : public QWidget {
 
  signals:
   void ChannelsChanged();
+  // The installer agreed to long records for a trace that needs them.
+  void LongRecordsChosen();
 
  protected:
   void paintEvent(QPaintEvent*) override;

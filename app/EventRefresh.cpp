@@ -49,6 +49,9 @@ Refresh RefreshFor(const LinkEvent& e) {
     case EventKind::FileLoaded:
       r.fileLoaded = true;
       break;
+    case EventKind::ScopeRecording:
+      r.recordingFile = true;
+      break;
     case EventKind::RecordReplayed:
       r.replayedRecord = e.status != nullptr;
       break;

@@ -13,6 +13,7 @@ struct Refresh {
   bool calibration = false;
   bool baseTitle = false;  // the port was opened again
   bool fileLoaded = false;
+  bool recordingFile = false;  // a scope recording file was started or closed
 };
 
 Refresh RefreshFor(const LinkEvent& event);

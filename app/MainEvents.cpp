@@ -15,6 +15,7 @@
 #include "app/ChannelList.h"
 #include "app/EventRefresh.h"
 #include "app/RightPanel.h"
+#include "app/ScopeToolPanel.h"
 #include "app/Unit7.h"
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
@@ -23,19 +24,29 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
+#include "scope/ScopeTools.h"
+#include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
 
 namespace {
 
 const QColor kStatusBackground = ToQColor(15793151);
 constexpr int kSettingsTab = 0;
+constexpr int kCalibrationTab = 1;
 constexpr int kDiagnosticsTab = 3;
+constexpr int kScopeTab = 4;
+constexpr int kPetrolScopeMode = 3;
+constexpr int kPetrolScopeSeconds = 6;
 
 }  // namespace
 
 void TForm1::Zdarzenie(const LinkEvent& event) {
   const Refresh r = RefreshFor(event);
-  if (r.statusFrame) ShowStatus(*event.status);
+  if (r.statusFrame) {
+    ShowStatus(*event.status);
+    scope_->AddRecord(*event.status);
+  }
+  if (r.recordingFile) scopeTools_->ShowPressed(scope::kRecordingFile, event.code == 1);
   if (r.replayedRecord) rightPanel_->UpdateFromStatus(*event.status);
   if (r.errorList) WriteLines(errors_, ErrorListLines(event.frame, *link_));
   if (r.panels) {
@@ -56,6 +67,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     setWindowTitle(Q(FileTitle(baseTitle_.toStdString(), *link_, loadedFileName_)));
     AdaptToController();
     RebuildPanels();
+    scope_->Redraw();
   }
   ShowStatusText();
 }
@@ -85,11 +97,12 @@ void TForm1::ShowStatus(const DecodedStatus& status) {
   }
 }
 
-// The information list: the scope's time of the frame (none until a scope is recording), a tab
-// or two, the message.
+// The information list: the scope's time of the frame, a tab or two, the message.
 void TForm1::AddInformation(const std::string& text) {
+  std::string line = scope::RecordingLengthText(*link_) + "\t";
+  if (line.size() <= 8) line += "\t";
   information_->setTextColor(colours_.text);
-  information_->append(Q("\t\t" + text));
+  information_->append(Q(line + text));
 }
 
 void TForm1::WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines) {
@@ -139,6 +152,7 @@ void TForm1::AdaptToController() {
 // The tab row: the centre shows what the chosen tab has to show.
 void TForm1::SelectTab(int tab) {
   if (tab < 0 || tab > 5) return;
+  const bool pressedAgain = zakladka_ == tab;
   zakladka_ = tab;
   tabButtons_[static_cast<size_t>(tab)]->setChecked(true);
   for (QToolButton* b : tabButtons_) {
@@ -155,7 +169,11 @@ void TForm1::SelectTab(int tab) {
                             : tab == kDiagnosticsTab ? diagnosticsPage_
                                                      : emptyPage_);
   if (tab == kSettingsTab) editor_->SetMode(EditorView::kMainPage);
-  SetLeftPanelCollapsed(!(tab == 1 || tab == 4));
+  SetLeftPanelCollapsed(tab != kCalibrationTab);
+  scopeTools_->hide();
+  if (tab == kCalibrationTab) ShowScope(scope::DisplayKind::Calibration, true);
+  if (tab == kScopeTab) ShowScopeTab(pressedAgain);
+  FollowDetachedScope(tab);
   if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(CommandBit::ReadErrors);
 }
 
@@ -191,6 +209,11 @@ void TForm1::OneSecond() {
   if (a.connectionLost) ShowNoConnection();
   if (a.beep) QApplication::beep();
   if (a.reopenPort) OtworzPort();
+  if (zakladka_ == kScopeTab && podZakladkaOsc_ == kPetrolScopeMode &&
+      ++petrolScopeSeconds_ % kPetrolScopeSeconds == 0) {
+    link_->RozkazDoSterownika(CommandBit::ReadPetrolScope);
+    scope_->Redraw();
+  }
   setCursor(a.busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
@@ -303,6 +326,7 @@ void TForm1::FormKeyDown(int key) {
       break;
   }
   if (keys_.Press(key)) ToggleAdministrator();
+  scope_->ArrowKey(key);
 }
 
 bool TForm1::FileTabKeyAllowed(int tab) const {

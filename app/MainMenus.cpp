@@ -58,6 +58,7 @@ void TForm1::BuildMenus() {
   saveSettingsAction_ = fileMenu_->addAction(QString());
   connect(saveSettingsAction_, &QAction::triggered, this,
           [this] { link_->ZapiszUstawienia(setup_.documentsFolder); });
+  BuildScopeMenu();
   connectionMenu_ = menuBar()->addMenu(QString());
   connect(connectionMenu_, &QMenu::aboutToShow, this, &TForm1::RebuildConnectionMenu);
   languageMenu_ = menuBar()->addMenu(QString());
@@ -91,6 +92,7 @@ void TForm1::BuildMenus() {
 
 void TForm1::EnableFileMenu() {
   factorySettingsAction_->setEnabled(link_->PolaczonyPortComm());
+  EnableScopeMenu();
 }
 
 // A settings file, asked for when path is empty; then the Settings tab shows it.
@@ -142,6 +144,8 @@ void TForm1::BuildAdminMenu() {
   adminMenu_->addSeparator();
   connect(adminMenu_->addAction(QStringLiteral("Pliki językowe podziel")), &QAction::triggered,
           this, &TForm1::ExportLanguages);
+  connect(adminMenu_->addAction(QStringLiteral("OBD z osc.")), &QAction::triggered, this,
+          &TForm1::DumpObdFromScope);
   connect(adminMenu_->addAction(QStringLiteral("Kasowanie historii")), &QAction::triggered, this,
           [this] { link_->HistoriaZmianKasuj(); });
   connect(adminMenu_->addAction(QStringLiteral("Kasowanie hasła")), &QAction::triggered, this,

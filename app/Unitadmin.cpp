@@ -23,6 +23,10 @@ TFormAdmin::TFormAdmin(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowS
   layout->addWidget(log_);
 }
 
+void TFormAdmin::Clear() {
+  log_->clear();
+}
+
 void TFormAdmin::AddLine(const QString& text, const QColor& colour) {
   QTextCharFormat format;
   format.setForeground(colour);

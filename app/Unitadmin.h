@@ -12,6 +12,7 @@ class TFormAdmin : public QWidget {
  public:
   explicit TFormAdmin(QWidget* parent = nullptr);
   void AddLine(const QString& text, const QColor& colour);
+  void Clear();
   QString Text() const;
 
  protected:

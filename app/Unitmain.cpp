@@ -21,6 +21,7 @@
 #include "app/ParameterGrid.h"
 #include "app/QtUiServices.h"
 #include "app/RightPanel.h"
+#include "app/ScopeToolPanel.h"
 #include "app/Unit2.h"
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
@@ -30,6 +31,8 @@
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
+#include "scope/ScopeTraces.h"
+#include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
 
 QString MainWindowCaption() {
@@ -167,6 +170,8 @@ void TForm1::BuildWindow() {
   centre_->addWidget(emptyPage_);
   centre_->addWidget(diagnosticsPage_);
   centre_->addWidget(editor_);
+  BuildScope();
+  left->insertWidget(1, scopeTools_);
 
   rightPanel_ = new RightPanel(*link_, central);
   rightShow_ = MakeToggle(QStringLiteral("<"), central);
@@ -247,6 +252,7 @@ void TForm1::ApplyTexts() {
   factorySettingsAction_->setText(Q(LangText(1260)));
   readSettingsAction_->setText(Q(LangText(1101)));
   saveSettingsAction_->setText(Q(LangText(1102)));
+  ApplyScopeTexts();
   connectionMenu_->setTitle(Q(LangText(1117)));
   languageMenu_->setTitle(Q(LangText(1120)));
   viewMenu_->setTitle(Q(LangText(1150)));
@@ -297,6 +303,7 @@ void TForm1::ApplyColours() {
   rightPanel_->ApplyColours(colours_);
   channels_->SetColours(colours_);
   editor_->SetColours(roles, colourScheme_);
+  scope_->SetColours(scope::ScopeColoursOf(colourScheme_, roles.window, roles.text));
   for (QToolButton* b : tabButtons_) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
@@ -467,12 +474,20 @@ void TForm1::StartupTick() {
   OpenCommandLineFile();
 }
 
-// A settings file named on the command line; scope recordings are opened by the scope view.
+// A settings file or a scope recording named on the command line.
 void TForm1::OpenCommandLineFile() {
   const std::string& path = setup_.file;
-  if (CommandLineFileKind(path) == CommandLineFile::Settings &&
-      std::filesystem::is_regular_file(path))
-    ReadSettingsFile(path);
+  if (!std::filesystem::is_regular_file(path)) return;
+  switch (CommandLineFileKind(path)) {
+    case CommandLineFile::Settings:
+      ReadSettingsFile(path);
+      break;
+    case CommandLineFile::Scope:
+      OpenScopeFile(path);
+      break;
+    default:
+      break;
+  }
 }
 
 void TForm1::LinkTick() {

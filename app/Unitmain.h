@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Configuration.h"
 #include "app/ConnectionSupervisor.h"
@@ -13,6 +14,7 @@
 #include "app/PanelColours.h"
 #include "controller/Clock.h"
 #include "controller/Protocol.h"
+#include "scope/ScopeLayout.h"
 #include "serial/Ftd2xx.h"
 
 class QAction;
@@ -28,7 +30,10 @@ class RightPanel;
 class QPushButton;
 class TFormAdmin;
 class TForm2;
+class TForm6;
 class TForm7;
+class TScope;
+class ScopeToolPanel;
 class TNastawy;
 class TSterownik;
 class UiServices;
@@ -43,7 +48,7 @@ struct MainWindowSetup {
   std::string ftdiLibrary = ftdi::kDefaultLibraryName;
   std::string machineIdFile = "/etc/machine-id";
   int port = 0;      // a port to connect at once (command line), 0 = the configured one
-  std::string file;  // a settings file to open after the splash (command line)
+  std::string file;  // a settings or scope file to open after the splash (command line)
   bool splash = true;
   bool timers = true;        // false: the caller drives the link and the one-second watch itself
   UiServices* ui = nullptr;  // null: Qt's message boxes
@@ -75,6 +80,9 @@ class TForm1 : public QMainWindow {
   TFormAdmin& adminLog() { return *admin_; }
   TNastawy& settingsEditor() { return *editor_; }
   TForm2& settingsHelp() { return *settingsHelp_; }
+  TScope& scopeView() { return *scope_; }
+  ScopeToolPanel& scopeTools() { return *scopeTools_; }
+  TForm6& scopeWindow() { return *scopeWindow_; }
   // The command buttons of the bottom bar (Btn51 .. Btn54).
   QPushButton* commandButton(int i) const { return commandButtons_[static_cast<size_t>(i)]; }
 
@@ -91,6 +99,13 @@ class TForm1 : public QMainWindow {
   void ReadSettingsFile(const std::string& path);
   // The file named on the command line, once the splash is gone.
   void OpenCommandLineFile();
+  // A scope recording, asked for with the file dialog when path names no file; the
+  // Oscilloscope tab shows it.
+  void OpenScopeFile(const std::string& path);
+  // A button of the scope's tool panel.
+  void ScopeTool(int tag);
+  // The administrator's dump of the recording's OBD data into the transmission log.
+  void DumpObdFromScope();
   void SetLanguage(int index);
   void SetViewLevel(int level);
   void SetColourScheme(int scheme);
@@ -140,6 +155,15 @@ class TForm1 : public QMainWindow {
   void OpenSettingsGroup(int group, const QString& caption);
   void SetRightPanelCollapsed(bool collapsed);
   bool FileTabKeyAllowed(int tab) const;
+  void BuildScope();
+  void BuildScopeMenu();
+  void ApplyScopeTexts();
+  void EnableScopeMenu();
+  void DetachScope();
+  void DockScope();
+  void ShowScope(scope::DisplayKind kind, bool startLive);
+  void ShowScopeTab(bool pressedAgain);
+  void FollowDetachedScope(int tab);
 
   MainWindowSetup setup_;
   std::unique_ptr<UiServices> qtUi_;
@@ -179,6 +203,13 @@ class TForm1 : public QMainWindow {
   QWidget* emptyPage_ = nullptr;
   QWidget* diagnosticsPage_ = nullptr;
   TNastawy* editor_ = nullptr;
+  QWidget* scopePage_ = nullptr;
+  TScope* scope_ = nullptr;
+  ScopeToolPanel* scopeTools_ = nullptr;
+  TForm6* scopeWindow_ = nullptr;
+  bool oknoOscyloskopu_ = false;  // the installer wants the scope in its own window
+  int podZakladkaOsc_ = 0;
+  int petrolScopeSeconds_ = 0;
   std::array<QPushButton*, 4> commandButtons_{};
   std::array<int, 4> commandTags_{};
   QTextEdit* errors_ = nullptr;
@@ -196,6 +227,11 @@ class TForm1 : public QMainWindow {
   QAction* factorySettingsAction_ = nullptr;
   QAction* readSettingsAction_ = nullptr;
   QAction* saveSettingsAction_ = nullptr;
+  QMenu* demoMenu_ = nullptr;
+  std::vector<QAction*> demoActions_;
+  QAction* readScopeAction_ = nullptr;
+  QAction* saveScopeAction_ = nullptr;
+  QAction* exportAction_ = nullptr;
   QMenu* connectionMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;

@@ -30,7 +30,7 @@ constexpr ErrorMessage kMessages[] = {
     {FileError::SettingsWrongType, 2152, 123},  {FileError::TableNotWritten, 2151, 151},
     {FileError::TableNotOpened, 2150, 152},     {FileError::TableWrongSize, 2152, 153},
     {FileError::ScopeNotWritten, 2151, 131},    {FileError::ScopeNotOpened, 2150, 132},
-    {FileError::ScopeWrongType, 2152, 133},
+    {FileError::ScopeWrongType, 2152, 133},     {FileError::CsvNotWritten, 2151, 134},
 };
 
 std::string Existing(const std::string& folder) {

@@ -28,6 +28,7 @@ enum class FileError {
   ScopeNotWritten,
   ScopeNotOpened,
   ScopeWrongType,
+  CsvNotWritten,
 };
 
 // The message of a failure: its text, its number in parentheses, and the file's path.

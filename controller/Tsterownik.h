@@ -278,6 +278,8 @@ class TSterownik : public TSerial {
   int RozmiarRekordu() const { return rozmiarRekordu_; }
   int IleRekordow() const { return ileRekordow_; }
   RecordSpan Nagranie() const { return {buforOsc_, rozmiarRekordu_, ileRekordow_}; }
+  // The petrol-input samples of the KAVI family's own scope.
+  const std::array<uint8_t, 4000>& OscWejBen() const { return oscWejBen_; }
   // A status frame as the views saw it becomes the next record, and goes to the recording
   // file when one is open.
   void DodajRekord(std::span<const uint8_t> frame);
