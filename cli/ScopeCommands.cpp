@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "cli/FileCommands.h"
 #include "controller/NumberText.h"
+#include "scope/ScopeFile.h"
+#include "scope/ScopeTools.h"
 
 int Record(TSterownik& link, const std::string& out, int seconds, bool longRecords,
            const CommandTime& time) {
@@ -21,4 +24,21 @@ int Record(TSterownik& link, const std::string& out, int seconds, bool longRecor
   std::printf("recorded %d records (%s s) to %s\n", link.IleRekordow(),
               FormatNumber(link.IleRekordow() * 0.1, 1).c_str(), out.c_str());
   return run;
+}
+
+int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
+              char decimalSeparator) {
+  std::vector<uint8_t> bytes;
+  if (const FileResult read = ReadWholeFile(file, bytes, scope_file::kLargestFile); !read.ok) {
+    Fail("cannot read " + read.error);
+    return kFileError;
+  }
+  if (link.LoadScope(bytes, file) < 0) return kFileError;  // the link said why
+  const FileResult saved = scope::SaveCsv(link, out, decimalSeparator);
+  if (!saved.ok) {
+    Fail("cannot write " + saved.error);
+    return kFileError;
+  }
+  std::printf("exported %d records to %s\n", link.IleRekordow(), out.c_str());
+  return kOk;
 }

@@ -8,6 +8,7 @@
 //   malver-cli save --port P --out FILE.set [--log] [--timeout MS]
 //   malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]
 //   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
+//   malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]
 //   malver-cli inspect FILE
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
@@ -44,6 +45,7 @@ const char kUsageText[] =
     "       malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]\n"
     "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
     "                         [--timeout MS]\n"
+    "       malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]\n"
     "       malver-cli inspect FILE\n";
 
 struct Options {
@@ -56,6 +58,7 @@ struct Options {
   bool raw = false;
   bool yes = false;
   bool longRecords = false;
+  std::string decimalSeparator = ".";
 };
 
 bool IsNumber(const std::string& text) {
@@ -90,6 +93,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.seconds = std::atoi(argv[++i]);
     else if (arg == "--long")
       o.longRecords = true;
+    else if (arg == "--decimal-sep" && value)
+      o.decimalSeparator = argv[++i];
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
@@ -99,6 +104,9 @@ bool Parse(int argc, char** argv, Options& o) {
       o.longRecords != (o.command == "record" && o.longRecords))
     return false;
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
+  if (o.command == "csv")
+    return o.arguments.size() == 1 && o.port.empty() && !o.out.empty() &&
+           o.decimalSeparator.size() == 1 && o.decimalSeparator != ";";
   if (o.command == "settings")
     return o.port.empty() + o.image.empty() + o.file.empty() == 2 && o.arguments.empty();
   if (o.port.empty() || !o.file.empty()) return false;
@@ -200,6 +208,7 @@ int main(int argc, char** argv) {
     link.SetLogParamBiez(true);
   }
   if (o.command == "inspect") return Inspect(link, o.arguments[0]);
+  if (o.command == "csv") return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
   if (!o.image.empty()) return FromImage(link, o.image);
   if (!o.file.empty()) return FromSettingsFile(link, o.file);
   return WithController(link, ui, o, time);

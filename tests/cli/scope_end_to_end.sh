@@ -22,6 +22,17 @@ grep -q '^family:    255$' <<<"$info" || fail "inspect identity: $info"
 "$CLI" inspect "$WORK/long.osc" | grep -qE '^records:   [0-9]+ of 256 bytes$' ||
   fail "inspect of long records"
 
+# The CSV export: a header and one line per record, CR LF, the decimal separator asked for.
+"$CLI" csv "$WORK/drive.osc" --out "$WORK/drive.csv" >/dev/null || fail "csv exited $?"
+[ "$(wc -l <"$WORK/drive.csv")" = $((records + 1)) ] || fail "csv lines"
+head -1 "$WORK/drive.csv" | grep -q '^sec;Revolutions;' || fail "csv header: $(head -1 "$WORK/drive.csv")"
+[ "$(grep -c $'\r$' "$WORK/drive.csv")" = $((records + 1)) ] || fail "csv line ends"
+sed -n 3p "$WORK/drive.csv" | grep -q '^0\.1;' || fail "csv time: $(sed -n 3p "$WORK/drive.csv")"
+"$CLI" csv "$WORK/drive.osc" --out "$WORK/comma.csv" --decimal-sep , >/dev/null || fail "csv ,"
+sed -n 3p "$WORK/comma.csv" | grep -q '^0,1;' || fail "csv comma: $(sed -n 3p "$WORK/comma.csv")"
+"$CLI" csv "$WORK/drive.osc" --out "$WORK/x.csv" --decimal-sep ';' 2>/dev/null
+[ $? = 2 ] || fail "a semicolon as the decimal separator is refused"
+
 # A recording cut off in the middle of a record keeps its whole records.
 head -c -50 "$WORK/drive.osc" >"$WORK/cut.osc"
 info=$("$CLI" inspect "$WORK/cut.osc") || fail "inspect of a cut recording exited $?"
