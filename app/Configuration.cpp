@@ -39,7 +39,7 @@ int ReadChecked(const IniFile& ini, const char* key, int missing, int highest, i
 
 void CreateDataFolders(const std::string& documentsFolder) {
   std::error_code error;
-  fs::create_directories(DataFolder(documentsFolder) + "/Scope", error);
+  fs::create_directories(ScopeFolder(documentsFolder), error);
   fs::create_directories(SettingsFolder(documentsFolder), error);
 }
 

@@ -52,7 +52,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
   if (r.baseTitle) setWindowTitle(baseTitle_);
   if (r.fileLoaded) {
     connectTag_ = -1;
-    loadedFileName_ = link_->SettingsFileName();
+    loadedFileName_ = link_->LoadedFileName();
     setWindowTitle(Q(FileTitle(baseTitle_.toStdString(), *link_, loadedFileName_)));
     AdaptToController();
     RebuildPanels();

@@ -6,13 +6,15 @@
 #include "cli/SettingsListing.h"
 #include "controller/AreaNames.h"
 #include "controller/FileInspection.h"
+#include "controller/NumberText.h"
 #include "controller/SettingsFile.h"
 #include "controller/WriteCheck.h"
+#include "scope/ScopeFile.h"
 
 namespace {
 
 int ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  if (const FileResult read = ReadWholeFile(path, bytes); !read.ok) {
+  if (const FileResult read = ReadWholeFile(path, bytes, scope_file::kLargestFile); !read.ok) {
     Fail("cannot read " + read.error);
     return kFileError;
   }
@@ -25,6 +27,28 @@ void PrintFileIdentity(const TSterownik& link) {
   std::printf("firmware:  %d\n", link.WersjaProgramu());
   std::printf("variant:   %d\n", link.ObrazSterownika()[img::WariantPlytki]);
   std::printf("injectors: %d\n", link.IleWtryskiwaczy());
+}
+
+void PrintRecording(const FileInspection& file) {
+  std::printf("level:     %d\n", file.level);
+  std::printf("records:   %d of %d bytes\n", file.records, file.recordSize);
+  std::printf("length:    %s s\n", FormatNumber(file.records * 0.1, 1).c_str());
+  if (file.trailingBytes > 0)
+    std::printf("cut off:   %d bytes of a last record, left out\n", file.trailingBytes);
+}
+
+bool LoadForIdentity(TSterownik& link, StoredFileKind kind, std::span<const uint8_t> bytes,
+                     const std::string& path) {
+  switch (kind) {
+    case StoredFileKind::Settings:
+      return link.LoadSettings(bytes, path);
+    case StoredFileKind::Scope:
+      return link.LoadScope(bytes, path) >= 0;
+    case StoredFileKind::Image:
+      return link.WczytajObraz(bytes);
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -71,9 +95,8 @@ int Inspect(TSterownik& link, const std::string& path) {
     return kFileError;
   }
   if (file.kind == StoredFileKind::Settings) std::printf("level:     %d\n", file.level);
-  const bool identity = file.kind == StoredFileKind::Settings
-                            ? link.LoadSettings(bytes, path)
-                            : file.kind == StoredFileKind::Image && link.WczytajObraz(bytes);
+  if (file.kind == StoredFileKind::Scope) PrintRecording(file);
+  const bool identity = LoadForIdentity(link, file.kind, bytes, path);
   if (identity)
     PrintFileIdentity(link);
   else

@@ -7,12 +7,14 @@
 //   malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]
 //   malver-cli save --port P --out FILE.set [--log] [--timeout MS]
 //   malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]
+//   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
 //   malver-cli inspect FILE
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
 // command. A controller that stops answering ends the command by the link's own rule. load
-// answers the question whether to write with No unless --yes is given.
+// answers the question whether to write with No unless --yes is given. record's time bound
+// starts after its N seconds.
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +24,7 @@
 #include "cli/ConsoleUi.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
+#include "cli/ScopeCommands.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
 #include "controller/Clock.h"
@@ -39,16 +42,20 @@ const char kUsageText[] =
     "       malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]\n"
     "       malver-cli save --port P --out FILE.set [--log] [--timeout MS]\n"
     "       malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]\n"
+    "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
+    "                         [--timeout MS]\n"
     "       malver-cli inspect FILE\n";
 
 struct Options {
   std::string command, port, out, image, file;
   std::vector<std::string> arguments;  // what follows the command without an option name
   int count = 10;
+  int seconds = 0;
   int timeoutMs = 30000;
   bool log = false;
   bool raw = false;
   bool yes = false;
+  bool longRecords = false;
 };
 
 bool IsNumber(const std::string& text) {
@@ -79,12 +86,17 @@ bool Parse(int argc, char** argv, Options& o) {
       o.raw = true;
     else if (arg == "--yes")
       o.yes = true;
+    else if (arg == "--seconds" && value)
+      o.seconds = std::atoi(argv[++i]);
+    else if (arg == "--long")
+      o.longRecords = true;
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
       return false;
   }
-  if (o.raw != (o.command == "set" && o.raw) || o.yes != (o.command == "load" && o.yes))
+  if (o.raw != (o.command == "set" && o.raw) || o.yes != (o.command == "load" && o.yes) ||
+      o.longRecords != (o.command == "record" && o.longRecords))
     return false;
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
   if (o.command == "settings")
@@ -94,6 +106,7 @@ bool Parse(int argc, char** argv, Options& o) {
   if (o.command == "load") return o.arguments.size() == 1;
   if (!o.arguments.empty()) return false;
   if (o.command == "read" || o.command == "save") return !o.out.empty();
+  if (o.command == "record") return !o.out.empty() && o.seconds > 0;
   return o.command == "identify" || o.command == "live";
 }
 
@@ -153,6 +166,7 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
     return kOk;
   }
   if (o.command == "live") return Live(link, o.count, time);
+  if (o.command == "record") return Record(link, o.out, o.seconds, o.longRecords, time);
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
@@ -172,8 +186,9 @@ int main(int argc, char** argv) {
     std::fputs(kUsageText, stderr);
     return kUsage;
   }
-  const CommandTime time{std::chrono::steady_clock::now() + std::chrono::milliseconds(o.timeoutMs),
-                         o.timeoutMs};
+  const int timeoutMs = o.timeoutMs + o.seconds * 1000;
+  const CommandTime time{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs),
+                         timeoutMs};
   Texts().LanguageIndex = 0;
   ConsoleUi ui(o.yes);
   SteadyClock clock;

@@ -52,8 +52,12 @@ void TSterownik::ForgetShownValues() {
     w.ostatnia = kNothingShown;
 }
 
+bool TSterownik::ReadsLongRecord(int definition) {
+  return definition > kLastDefinitionInShortRecord;
+}
+
 bool TSterownik::NeedsLongRecord(int definition) const {
-  return definition > kLastDefinitionInShortRecord && rozmiarRekordu_ == status_frame::kShortRecord;
+  return ReadsLongRecord(definition) && rozmiarRekordu_ == status_frame::kShortRecord;
 }
 
 void TSterownik::SetStoredTraceColour(int record, uint32_t colour) {

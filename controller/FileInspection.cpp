@@ -8,12 +8,12 @@
 #include "controller/TableBlock.h"
 #include "controller/TableFile.h"
 #include "controller/TransmissionTables.h"
+#include "scope/ScopeFile.h"
 
 namespace {
 
-bool BeginsAsSettingsFile(std::span<const uint8_t> bytes) {
-  using settings_file::kMagic;
-  return bytes.size() >= kMagic.size() && std::equal(kMagic.begin(), kMagic.end(), bytes.begin());
+bool BeginsWith(std::span<const uint8_t> bytes, std::string_view magic) {
+  return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
 }
 
 FileInspection SettingsFile(std::span<const uint8_t> bytes) {
@@ -23,6 +23,23 @@ FileInspection SettingsFile(std::span<const uint8_t> bytes) {
 
 // A table file tells its table by its extension alone, and ".fpe" stands for two; without one
 // of their extensions it may be any of the three.
+FileInspection ScopeFile(std::span<const uint8_t> bytes) {
+  const scope_file::Contents file = scope_file::Parse(bytes);
+  FileInspection i{StoredFileKind::Scope, file.level, table_block::Areas(file.level), {}};
+  i.records = file.recordCount;
+  i.recordSize = file.recordSize;
+  i.trailingBytes = file.trailingBytes;
+  if (file.refusal == scope_file::Refusal::BadHeader)
+    i.fault =
+        "not a scope recording: it must begin with \"osc file\", a table level of 1, 2 or 3 "
+        "and a record-size code of 1 or 2";
+  if (file.refusal == scope_file::Refusal::ShortTableBlock)
+    i.fault = std::to_string(bytes.size()) + " bytes, shorter than the header and the level-" +
+              std::to_string(file.level) + " table block (" +
+              std::to_string(scope_file::RecordsStart(file.level)) + " bytes)";
+  return i;
+}
+
 FileInspection TableFile(const std::string& extension, size_t size) {
   uint32_t areas = 0;
   for (const table_file::Kind& k : table_file::Kinds())
@@ -46,7 +63,8 @@ uint32_t ImageAreas() {
 FileInspection InspectFile(const std::string& path, std::span<const uint8_t> bytes) {
   std::string extension = std::filesystem::path(path).extension().string();
   if (!extension.empty()) extension.erase(0, 1);
-  if (extension == "set" || BeginsAsSettingsFile(bytes)) return SettingsFile(bytes);
+  if (extension == "set" || BeginsWith(bytes, settings_file::kMagic)) return SettingsFile(bytes);
+  if (extension == "osc" || BeginsWith(bytes, scope_file::kMagic)) return ScopeFile(bytes);
   if (extension == "fpe" || extension == "fpm") return TableFile(extension, bytes.size());
   if (bytes.size() == static_cast<size_t>(table_file::kSize)) return TableFile("", bytes.size());
   if (bytes.size() == static_cast<size_t>(img::kSize))
@@ -63,6 +81,8 @@ const char* KindName(StoredFileKind kind) {
       return "settings file";
     case StoredFileKind::Table:
       return "table file";
+    case StoredFileKind::Scope:
+      return "scope recording";
     case StoredFileKind::Image:
       return "controller image";
     case StoredFileKind::Unknown:

@@ -13,6 +13,11 @@ constexpr int kReadTitle = 1103;
 constexpr int kSaveTitle = 1104;
 constexpr int kAllFiles = 1110;
 constexpr int kSettingsFile = 1111;
+constexpr int kReadScopeTitle = 1105;
+constexpr int kSaveScopeTitle = 1106;
+constexpr int kCsvTitle = 1107;
+constexpr int kScopeFile = 1112;
+constexpr int kCsvFile = 1113;
 
 // The texts are shared; the number after them tells which failure a reported message was.
 struct ErrorMessage {
@@ -24,25 +29,41 @@ constexpr ErrorMessage kMessages[] = {
     {FileError::SettingsNotWritten, 2151, 121}, {FileError::SettingsNotOpened, 2150, 122},
     {FileError::SettingsWrongType, 2152, 123},  {FileError::TableNotWritten, 2151, 151},
     {FileError::TableNotOpened, 2150, 152},     {FileError::TableWrongSize, 2152, 153},
+    {FileError::ScopeNotWritten, 2151, 131},    {FileError::ScopeNotOpened, 2150, 132},
+    {FileError::ScopeWrongType, 2152, 133},
 };
 
-std::string ExistingSettingsFolder(const std::string& documentsFolder) {
-  if (documentsFolder.empty()) return {};
-  const std::string folder = SettingsFolder(documentsFolder);
+std::string Existing(const std::string& folder) {
   std::error_code error;
   return std::filesystem::is_directory(folder, error) ? folder : std::string();
+}
+
+// A file's own type first, then all files.
+FileDialogRequest Dialog(int title, int fileType, const std::string& extension,
+                         const std::string& folder) {
+  const std::string pattern = "*." + extension;
+  return {LangText(title),
+          {{LangText(fileType) + " (" + pattern + ")", pattern},
+           {LangText(kAllFiles) + " (*.*)", "*.*"}},
+          folder,
+          extension};
 }
 
 }  // namespace
 
 FileDialogRequest SettingsFileDialog(FileDialogPurpose purpose, const std::string& extension,
                                      const std::string& documentsFolder) {
-  const std::string pattern = "*." + extension;
-  return {LangText(purpose == FileDialogPurpose::Read ? kReadTitle : kSaveTitle),
-          {{LangText(kSettingsFile) + " (" + pattern + ")", pattern},
-           {LangText(kAllFiles) + " (*.*)", "*.*"}},
-          ExistingSettingsFolder(documentsFolder),
-          extension};
+  return Dialog(purpose == FileDialogPurpose::Read ? kReadTitle : kSaveTitle, kSettingsFile,
+                extension, Existing(SettingsFolder(documentsFolder)));
+}
+
+FileDialogRequest ScopeFileDialog(FileDialogPurpose purpose, const std::string& documentsFolder) {
+  return Dialog(purpose == FileDialogPurpose::Read ? kReadScopeTitle : kSaveScopeTitle, kScopeFile,
+                "osc", Existing(ScopeFolder(documentsFolder)));
+}
+
+FileDialogRequest CsvFileDialog() {
+  return Dialog(kCsvTitle, kCsvFile, "csv", {});
 }
 
 std::string FileErrorText(FileError error, const std::string& path) {

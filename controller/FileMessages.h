@@ -13,6 +13,10 @@ enum class FileDialogPurpose { Read, Save };
 // folder exists.
 FileDialogRequest SettingsFileDialog(FileDialogPurpose purpose, const std::string& extension,
                                      const std::string& documentsFolder);
+// The dialog of a scope recording (".osc"), in the scope folder when that exists.
+FileDialogRequest ScopeFileDialog(FileDialogPurpose purpose, const std::string& documentsFolder);
+// The save dialog of the scope's CSV export.
+FileDialogRequest CsvFileDialog();
 
 enum class FileError {
   SettingsNotWritten,
@@ -21,6 +25,9 @@ enum class FileError {
   TableNotWritten,
   TableNotOpened,
   TableWrongSize,
+  ScopeNotWritten,
+  ScopeNotOpened,
+  ScopeWrongType,
 };
 
 // The message of a failure: its text, its number in parentheses, and the file's path.

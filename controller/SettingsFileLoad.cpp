@@ -122,12 +122,14 @@ void TSterownik::OfferToWriteLoadedSettings(uint32_t carried) {
   flagiCzytania_ = areas.readBack & carried;
 }
 
+// Settings and scope files do not carry the change history and the description: what the link
+// held of them belongs to another controller.
 void TSterownik::ShowLoadedFileAsConnected(std::span<const uint8_t, img::kBlokIdentSize> identity,
                                            const std::string& path) {
   std::copy(identity.begin(), identity.end(), &obraz_[img::BlokIdent]);
   SelectForLoadedFile();
   std::fill_n(&obraz_[img::HistoriaZmian], img::kAreaSize, 0);
   std::fill_n(&obraz_[img::OpisSterownika], img::kAreaSize, 0);
-  plikUstawien_ = path;
+  plikWczytany_ = path;
   Event(EventKind::FileLoaded);
 }

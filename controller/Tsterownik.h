@@ -17,10 +17,13 @@
 #include "controller/Ramka.h"
 #include "controller/TransmissionTables.h"
 #include "controller/Wykres.h"
+#include "files/GrowingFile.h"
+#include "scope/Records.h"
 #include "serial/Tserial.h"
 
 class Clock;
 class UiServices;
+enum class FileError;
 
 // What a change of a setting drives beyond the settings and tables the link keeps.
 struct SettingChange {
@@ -216,6 +219,8 @@ class TSterownik : public TSerial {
   void ForgetShownValues();
   // Showing this definition in the scope needs the long record.
   bool NeedsLongRecord(int definition) const;
+  // The definition's data lies beyond the short record.
+  static bool ReadsLongRecord(int definition);
   // The configuration's trace colours (records 1..38) and display bytes (group 1..4, entry
   // 1..22), as the lists take them at the next family selection.
   void SetStoredTraceColour(int record, uint32_t colour);
@@ -265,9 +270,33 @@ class TSterownik : public TSerial {
   void SetToday(int year, int month, int day);
   void SetWorkstation(uint32_t id) { identWlasny_ = id; }
 
-  // The scope recording the replay reads (records of RozmiarRekordu bytes).
+  // ---- The scope recording ----
+  // Live records wrap after an hour of 128-byte records (half an hour of long ones); a
+  // recording loaded from a file is held whole, however long.
+  static constexpr size_t kBuforOscBytes = 4'608'000;
   const std::vector<uint8_t>& BuforOsc() const { return buforOsc_; }
   int RozmiarRekordu() const { return rozmiarRekordu_; }
+  int IleRekordow() const { return ileRekordow_; }
+  RecordSpan Nagranie() const { return {buforOsc_, rozmiarRekordu_, ileRekordow_}; }
+  // A status frame as the views saw it becomes the next record, and goes to the recording
+  // file when one is open.
+  void DodajRekord(std::span<const uint8_t> frame);
+  // Empties the recording; records of recordSize bytes from now on, and the poll asks for
+  // long status frames when they are 256. A recording file of the other size is closed first
+  // (its header names the old size) and the installer is told.
+  void KasujOscyloskop(int recordSize);
+  // Starts a recording file with everything recorded so far; asks for its name first.
+  bool ZapiszOscyloskop(const std::string& documentsFolder);
+  bool StartRecordingFile(const std::string& path);
+  bool RecordingFileOpen() const { return plikNagrania_.IsOpen(); }
+  void ZamnkijOscyloskop();
+  // Loads a recording in place of the live controller: the number of records, -1 when no
+  // file was loaded (cancelled or refused, which changes nothing). Asks for a file first when
+  // path is empty or names no file.
+  int CzytajOscyloskop(const std::string& path, const std::string& documentsFolder);
+  int LoadScope(std::span<const uint8_t> bytes, const std::string& path);
+  // The settings or scope file loaded last without a controller; empty when none was.
+  const std::string& LoadedFileName() const { return plikWczytany_; }
 
   // What the transmission log shows besides the requests and replies.
   void SetLogParamBiez(bool on) { logParamBiez_ = on; }
@@ -312,8 +341,6 @@ class TSterownik : public TSerial {
   bool CzytajUstawienia(const std::string& path, const std::string& documentsFolder);
   // The same from the file's bytes; path names the file in messages and as the current one.
   bool LoadSettings(std::span<const uint8_t> bytes, const std::string& path);
-  // The settings file last loaded without a controller; empty when none was.
-  const std::string& SettingsFileName() const { return plikUstawien_; }
   // kind: 0 EmulacjaHi (".fpe"), 1 MapaCis (".fpm"), 2 EmulacjaLo (".fpe").
   bool ZapiszDoPliku(int kind, const std::string& documentsFolder);
   bool CzytajZPliku(int kind, const std::string& documentsFolder);
@@ -332,8 +359,9 @@ class TSterownik : public TSerial {
   void OfferToWriteLoadedSettings(uint32_t carried);
   void ShowLoadedFileAsConnected(std::span<const uint8_t, img::kBlokIdentSize> identity,
                                  const std::string& path);
+  void RecordingFileFailed(FileError error, const std::string& path);
 
-  std::string plikUstawien_;
+  std::string plikWczytany_;
 
  private:
   friend struct LinkTestAccess;
@@ -431,6 +459,8 @@ class TSterownik : public TSerial {
   std::array<uint8_t, 4000> oscWejBen_{};
   std::vector<uint8_t> buforOsc_;
   int rozmiarRekordu_ = status_frame::kShortRecord;
+  int ileRekordow_ = 0;
+  GrowingFile plikNagrania_;
 
   Family model_ = Family::Unknown;
   bool dwaBanki_ = true;

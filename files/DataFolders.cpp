@@ -7,3 +7,7 @@ std::string DataFolder(const std::string& documentsFolder) {
 std::string SettingsFolder(const std::string& documentsFolder) {
   return DataFolder(documentsFolder) + "/Settings";
 }
+
+std::string ScopeFolder(const std::string& documentsFolder) {
+  return DataFolder(documentsFolder) + "/Scope";
+}

@@ -9,3 +9,5 @@
 std::string DataFolder(const std::string& documentsFolder);
 // Settings files (".set") and table files (".fpe", ".fpm").
 std::string SettingsFolder(const std::string& documentsFolder);
+// Scope recordings (".osc").
+std::string ScopeFolder(const std::string& documentsFolder);

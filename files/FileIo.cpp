@@ -17,7 +17,8 @@ FileResult FailedWithErrno(const std::string& path) {
   return Failed(path, std::strerror(errno));
 }
 
-// Writes everything, retrying what the system took only in part.
+}  // namespace
+
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size);
@@ -28,8 +29,6 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
   }
   return true;
 }
-
-}  // namespace
 
 FileResult ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, size_t maxBytes) {
   // Without O_NONBLOCK, opening a named pipe would wait for a writer that may never come.
@@ -62,18 +61,29 @@ FileResult ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, s
 }
 
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+  int fd = -1;
+  const FileResult result = WriteFileAtomicallyKeepOpen(path, bytes, fd);
+  if (result.ok) ::close(fd);
+  return result;
+}
+
+FileResult WriteFileAtomicallyKeepOpen(const std::string& path, std::span<const uint8_t> bytes,
+                                       int& fd) {
   const std::string temporary = path + ".tmp";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return FailedWithErrno(path);
   const bool written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
   const int writeError = errno;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed) {
+  if (!written) {
+    ::close(fd);
+    fd = -1;
     ::unlink(temporary.c_str());
-    return Failed(path, std::strerror(written ? errno : writeError));
+    return Failed(path, std::strerror(writeError));
   }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const FileResult failed = FailedWithErrno(path);
+    ::close(fd);
+    fd = -1;
     ::unlink(temporary.c_str());
     return failed;
   }

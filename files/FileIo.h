@@ -19,3 +19,8 @@ FileResult ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes,
                          size_t maxBytes = 64 * 1024 * 1024);
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 FileResult WriteFileAtomically(const std::string& path, const std::string& text);
+// The same, leaving the renamed file open for writing on; its descriptor in fd (-1 on failure).
+FileResult WriteFileAtomicallyKeepOpen(const std::string& path, std::span<const uint8_t> bytes,
+                                       int& fd);
+// Writes everything to a descriptor, retrying what the system took only in part.
+bool WriteAll(int fd, const uint8_t* data, size_t size);

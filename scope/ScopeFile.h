@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "scope/Records.h"
@@ -14,10 +15,13 @@ class TSterownik;
 // first. A trailing partial record (a recording cut off by a power cut) is not a record.
 namespace scope_file {
 
+inline constexpr std::string_view kMagic = "osc file";
 inline constexpr int kHeaderSize = 16;
 inline constexpr int kWrittenLevel = 3;
 inline constexpr uint8_t kShortRecordCode = 1;  // 128-byte records
 inline constexpr uint8_t kLongRecordCode = 2;   // 256-byte records
+// Days of long records; a larger file is refused rather than read in part.
+inline constexpr size_t kLargestFile = size_t{4} << 30;
 
 // Why a file is not a scope recording.
 enum class Refusal { None, BadHeader, ShortTableBlock };

@@ -103,7 +103,7 @@ TEST_F(SettingsFileTest, FileIsAskedForOnlyWhenThePathNamesNone) {
   offline.ui.paths = {path};
   EXPECT_TRUE(link.CzytajUstawienia(folder.File("gone.set"), ""));
   EXPECT_EQ(offline.ui.dialogs.size(), 1u);
-  EXPECT_EQ(link.SettingsFileName(), path) << "the file chosen";
+  EXPECT_EQ(link.LoadedFileName(), path) << "the file chosen";
 
   EXPECT_FALSE(link.CzytajUstawienia("", "")) << "cancelled";
 }
@@ -122,7 +122,7 @@ TEST_F(SettingsFileTest, LoadedWithoutControllerShowsTheFilesController) {
   EXPECT_EQ(link.StrNazwaSterownika(), "KAVI 4 CYL. V1.2");
   EXPECT_EQ(link.ListaNastaw()[90].domyslna, 103) << "the KAVI catalogue";
   EXPECT_EQ(link.Nastawy()[3], 77);
-  EXPECT_EQ(link.SettingsFileName(), "/somewhere/kavi.set");
+  EXPECT_EQ(link.LoadedFileName(), "/somewhere/kavi.set");
   EXPECT_EQ(std::count(events.begin(), events.end(), EventKind::FileLoaded), 1);
   EXPECT_EQ(link.FlagiZapisu() | link.FlagiCzytania(), 0u);
   EXPECT_TRUE(Messages().empty());
@@ -249,7 +249,7 @@ class BrokenSettingsFileTest : public SettingsFileTest,
     EXPECT_EQ(Messages().back().flags, mb::kIconStop);
     EXPECT_EQ(link.ObrazSterownika(), image);
     EXPECT_EQ(link.Model(), model);
-    EXPECT_EQ(link.SettingsFileName(), "");
+    EXPECT_EQ(link.LoadedFileName(), "");
     EXPECT_TRUE(events.empty());
   }
 };

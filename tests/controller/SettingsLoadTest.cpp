@@ -82,7 +82,7 @@ TEST_P(FamilyLoadTest, YesWritesAndReadsBackTheFilesAreas) {
   EXPECT_EQ(load.m.link.FlagiZapisu(), c.written);
   EXPECT_EQ(load.m.link.FlagiCzytania(), c.readBack);
   EXPECT_TRUE(load.m.link.PolaczonyPortComm());
-  EXPECT_EQ(load.m.link.SettingsFileName(), "") << "the name is kept only without a controller";
+  EXPECT_EQ(load.m.link.LoadedFileName(), "") << "the name is kept only without a controller";
 }
 
 TEST_P(FamilyLoadTest, NoOnlyReadsBack) {
@@ -133,7 +133,7 @@ TEST(SettingsLoadTest, AnotherFamilyAboveTheMalverOnesClosesThePort) {
   EXPECT_EQ(load.m.ui.messages[0].flags, mb::kIconInformation);
   EXPECT_GE(load.m.ui.eventPumps, 1) << "the window settles before the box";
   EXPECT_EQ(load.m.link.Model(), Family::Rumo) << "the file's controller is shown";
-  EXPECT_EQ(load.m.link.SettingsFileName(), "loaded.set");
+  EXPECT_EQ(load.m.link.LoadedFileName(), "loaded.set");
   EXPECT_EQ(std::count_if(load.m.events.begin(), load.m.events.end(),
                           [](const auto& e) { return e.kind == EventKind::FileLoaded; }),
             1);

@@ -1,6 +1,7 @@
 // Writes the fuzz targets' seed inputs: what the simulated controllers of every family send,
-// their images, settings files and tables, a configuration file and a piece of the text table. Run
-// once into tests/fuzz/corpus when a target or the simulator changes; the files are checked in.
+// their images, settings files, tables and scope recordings, a configuration file and a piece of
+// the text table. Run once into tests/fuzz/corpus when a target or the simulator changes; the files
+// are checked in.
 //
 //   fuzz_make_seeds tests/fuzz/corpus
 
@@ -15,6 +16,7 @@
 #include "controller/Tsterownik.h"
 #include "files/FileIo.h"
 #include "resources/EmbeddedResources.h"
+#include "scope/ScopeFile.h"
 #include "sim/SimController.h"
 #include "tests/support/OfflineLink.h"
 
@@ -85,6 +87,19 @@ void FileSeeds(const fs::path& root, int selector, const std::string& name, cons
   Write(root / "table_file", name, table);
 }
 
+// A short recording of the status frame, with the image's identity and tables.
+void ScopeSeed(const fs::path& root, int selector, const std::string& name, const Bytes& image,
+               const Bytes& status) {
+  OfflineLink offline;
+  offline.link.WczytajObraz(image);
+  Bytes records(status.begin(), status.end());
+  records.resize(status_frame::kShortRecord);
+  records.insert(records.end(), records.begin(), records.end());
+  Bytes seed = {static_cast<uint8_t>(selector)};
+  Append(seed, scope_file::Bytes(offline.link, {records, status_frame::kShortRecord, 2}));
+  Write(root / "scope_file", name, seed);
+}
+
 void FamilySeeds(const fs::path& root, int selector, int family) {
   sim::SimController controller(sim::DefaultIdentity(family));
   controller.frozenLiveValues = true;
@@ -112,6 +127,7 @@ void FamilySeeds(const fs::path& root, int selector, int family) {
   const Bytes identity = Plain(identification);
   std::copy(identity.begin(), identity.end(), image.begin() + img::BlokIdent);
   FileSeeds(root, selector, name, image);
+  ScopeSeed(root, selector, name, image, Plain(status));
   Append(image, Plain(status));
   Write(root / "settings_image", name, image);
 

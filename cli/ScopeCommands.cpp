@@ -1,0 +1,24 @@
+#include "cli/ScopeCommands.h"
+
+#include <cstdio>
+
+#include "controller/NumberText.h"
+
+int Record(TSterownik& link, const std::string& out, int seconds, bool longRecords,
+           const CommandTime& time) {
+  if (const int read = ReadOut(link, time); read != kOk) return read;
+  link.KasujOscyloskop(longRecords ? status_frame::kLongRecord : status_frame::kShortRecord);
+  if (!link.StartRecordingFile(out)) return kFileError;
+  link.OnZdarzenie = [&](const LinkEvent& e) {
+    if (e.kind == EventKind::ReplyAccepted && e.status) link.DodajRekord(e.status->Frame());
+  };
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  const int run = RunUntil(
+      link, [&] { return std::chrono::steady_clock::now() >= end; }, time);
+  const bool kept = link.RecordingFileOpen();
+  link.ZamnkijOscyloskop();
+  if (!kept) return kFileError;  // the link said why
+  std::printf("recorded %d records (%s s) to %s\n", link.IleRekordow(),
+              FormatNumber(link.IleRekordow() * 0.1, 1).c_str(), out.c_str());
+  return run;
+}

@@ -1,0 +1,40 @@
+#include "files/GrowingFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+constexpr int64_t kSyncIntervalMs = 1000;
+}  // namespace
+
+FileResult GrowingFile::Create(const std::string& path, std::span<const uint8_t> start,
+                               int64_t nowMs) {
+  Close();
+  const FileResult result = WriteFileAtomicallyKeepOpen(path, start, fd_);
+  if (result.ok) {
+    path_ = path;
+    lastSyncMs_ = nowMs;
+  }
+  return result;
+}
+
+FileResult GrowingFile::Append(std::span<const uint8_t> bytes, int64_t nowMs) {
+  if (fd_ < 0) return {false, "no file open"};
+  if (!WriteAll(fd_, bytes.data(), bytes.size()))
+    return {false, path_ + ": " + std::strerror(errno)};
+  if (nowMs - lastSyncMs_ >= kSyncIntervalMs) {
+    ::fdatasync(fd_);
+    lastSyncMs_ = nowMs;
+  }
+  return {};
+}
+
+void GrowingFile::Close() {
+  if (fd_ < 0) return;
+  ::fdatasync(fd_);
+  ::close(fd_);
+  fd_ = -1;
+  path_.clear();
+}
