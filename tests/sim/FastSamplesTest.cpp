@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "sim/FastSamples.h"
+#include "tests/support/MemoryLink.h"
 #include "tests/support/StatusPoll.h"
 
 namespace {
@@ -74,6 +75,23 @@ TEST(FastSamples, OnlyALongPollGetsThem) {
   }
   EXPECT_TRUE(std::equal(shortFrame.begin() + 4, shortFrame.end(), longFrame.begin() + 4))
       << "the short record leads the long one";
+}
+
+// The link that asks for long records gets them, and the views find the pulses in them.
+TEST(FastSamples, ReachTheLinkThatAsksForLongRecords) {
+  MemoryLink m(6);
+  m.controller.drive = true;
+  ASSERT_TRUE(m.ReadOut());
+  m.link.KasujOscyloskop(kLongRecord);
+  const DecodedStatus& status = m.link.LastStatus();
+  ASSERT_TRUE(m.TickUntil(
+      [&] { return status.length == kLongRecord && status.Byte(kWorkState) == 6; }, 1000))
+      << "on gas";
+  const std::vector<uint8_t> frame(status.bytes.begin(), status.bytes.begin() + kLongRecord);
+  int whole = 0;
+  for (int channel = 0; channel < 4; ++channel)
+    whole += static_cast<int>(WholePulses(Events(frame), true, channel).size());
+  EXPECT_GT(whole, 0) << "gas injector pulses";
 }
 
 struct InjectorCase {
