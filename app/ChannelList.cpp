@@ -9,6 +9,7 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
+#include "scope/TraceValues.h"
 
 ChannelList::ChannelList(TSterownik& link, UiServices& ui, QWidget* parent)
     : QWidget(parent), link_(link), ui_(ui) {}
@@ -27,7 +28,7 @@ int ChannelList::Side() const {
 }
 
 QString ChannelList::RowText(int row) const {
-  return Q(ScopeChannelText(link_.ListaWykresow()[static_cast<size_t>(Definition(row))]));
+  return Q(scope::ChannelListName(link_.ListaWykresow()[static_cast<size_t>(Definition(row))]));
 }
 
 void ChannelList::SetColours(const PanelColours& colours) {

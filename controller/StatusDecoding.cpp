@@ -65,9 +65,21 @@ StatusEvent EventOf(const DecodedStatus& s, const FamilyTraits& traits) {
   return e;
 }
 
-InformationLine InformationOf(const DecodedStatus& s) {
-  if (!s.Has(kSubRecord)) return InformationLine::None;
-  switch (s.bytes[kSubRecord]) {
+bool Has(std::span<const uint8_t> frame, int offset, int count = 1) {
+  return offset >= 0 && static_cast<size_t>(offset) + static_cast<size_t>(count) <= frame.size();
+}
+
+uint8_t ByteAt(std::span<const uint8_t> frame, int offset) {
+  return Has(frame, offset) ? frame[static_cast<size_t>(offset)] : 0;
+}
+
+int Word(std::span<const uint8_t> bytes, int offset) {
+  return bytes[static_cast<size_t>(offset)] | bytes[static_cast<size_t>(offset) + 1] << 8;
+}
+
+InformationLine InformationOf(std::span<const uint8_t> frame) {
+  if (!Has(frame, kSubRecord)) return InformationLine::None;
+  switch (frame[kSubRecord]) {
     case sub_record::Information:
       return InformationLine::Message;
     case sub_record::TrimsBank1:
@@ -78,16 +90,17 @@ InformationLine InformationOf(const DecodedStatus& s) {
   }
 }
 
-int InfoKindOf(const DecodedStatus& s, const FamilyTraits& traits) {
+int InfoKindOf(std::span<const uint8_t> frame, const FamilyTraits& traits) {
   if (!traits.gasController) return 0;
-  if (s.information != InformationLine::None) return 1;
+  if (InformationOf(frame) != InformationLine::None) return 1;
   constexpr uint8_t kFunctions =
       WorkFlag::InjectorWarming | WorkFlag::ColdLeaning | WorkFlag::PetrolAddition;
-  return (s.workFlags & kFunctions) ? 2 : 0;
+  return (ByteAt(frame, kWorkFlags) & kFunctions) ? 2 : 0;
 }
 
-int Word(const DecodedStatus& s, int offset) {
-  return s.bytes[offset] | s.bytes[offset + 1] << 8;
+WorkState WorkStateOfFrame(Family family, std::span<const uint8_t> frame) {
+  if (!Has(frame, kWorkState, 2)) return {};
+  return WorkStateOf(family, static_cast<uint16_t>(Word(frame, kWorkState)));
 }
 
 void DecodeInjection(DecodedStatus& s) {
@@ -95,8 +108,8 @@ void DecodeInjection(DecodedStatus& s) {
   for (InjectionTime& t : s.injection) {
     const int at = kInjectionTimes + kInjectionRecordSize * s.channels;
     if (!s.Has(at, kInjectionRecordSize)) break;
-    t.petrolMs = Word(s, at) * kInjectionTimeUnitMs;
-    t.gasMs = Word(s, at + 2) * kInjectionTimeUnitMs;
+    t.petrolMs = Word(s.bytes, at) * kInjectionTimeUnitMs;
+    t.gasMs = Word(s.bytes, at + 2) * kInjectionTimeUnitMs;
     ++s.channels;
   }
 }
@@ -105,7 +118,7 @@ void DecodeObd(DecodedStatus& s) {
   ObdStatus& o = s.obd;
   o = {};
   o.hasWord = s.length >= kObdWordNeeds;
-  if (o.hasWord) o.word = static_cast<uint16_t>(Word(s, kObdRecord));
+  if (o.hasWord) o.word = static_cast<uint16_t>(Word(s.bytes, kObdRecord));
   if (s.Byte(kObdKind) != obd_kind::Ecus || !s.Has(kObdCount)) return;
   o.reportsEcus = true;
   const int reported = std::min(s.bytes[kObdCount] / 16, 4);
@@ -130,47 +143,48 @@ void TakeFrame(uint8_t code, std::span<const uint8_t> frame, DecodedStatus& stat
 void DecodeStatus(const StatusContext& context, DecodedStatus& s) {
   const FamilyTraits& traits = TraitsOf(context.family);
   s.hasWorkState = s.Has(kWorkState, 2);
-  s.statusWord = static_cast<uint16_t>(s.hasWorkState ? Word(s, kWorkState) : 0);
+  s.statusWord = static_cast<uint16_t>(s.hasWorkState ? Word(s.bytes, kWorkState) : 0);
   s.workFlags = s.Byte(kWorkFlags);
-  s.workState = s.hasWorkState ? WorkStateOf(context.family, s.statusWord) : WorkState{};
+  s.workState = WorkStateOfFrame(context.family, s.Frame());
   s.event = EventOf(s, traits);
-  s.information = InformationOf(s);
-  s.infoKind = InfoKindOf(s, traits);
+  s.information = InformationOf(s.Frame());
+  s.infoKind = InfoKindOf(s.Frame(), traits);
   s.hasLeds = s.Has(kLeds, 2);
   s.leds = s.hasLeds ? LedColours(s.bytes[kLeds], s.bytes[kLeds + 1]) : std::array<uint32_t, 7>{};
   DecodeInjection(s);
   DecodeObd(s);
   s.values.resize(context.definitions.size());
   for (size_t i = 0; i < context.definitions.size(); ++i)
-    s.values[i] =
-        DecodeLiveValue(context.definitions[i], s, context.settings, context.decimalSeparator);
+    s.values[i] = DecodeLiveValue(context.definitions[i], s.Frame(), context.settings,
+                                  context.decimalSeparator);
 }
 
-LiveValue DecodeLiveValue(const Wykres& w, const DecodedStatus& s, const uint8_t* settings,
-                          char decimalSeparator) {
-  LiveValue v;
-  const int at = w.przesuniecie;
-  auto number = [&](double raw) {
-    v.numeric = true;
-    v.value = raw * w.skala;
-    if (w.rodzaj == 26) v.value = v.value * 3 + 7.35;  // volts of a wide-band probe as AFR
-    FormatNumberInto(v.text, v.value, std::min(w.miejsca, 3), decimalSeparator);
-  };
-  auto text = [&](const char* t) { v.text = t; };
-  if (w.rodzaj == 12) {  // the injector opening time, from the settings
-    v.present = settings != nullptr;
-    if (v.present) {
-      v.numeric = true;
-      v.value = settings[89] * 0.004 - (settings[90] - 128) * 0.02;
-      FormatNumberInto(v.text, v.value, 3, decimalSeparator);
-    }
-    return v;
+int ValueBytes(int type) {
+  switch (type) {
+    case 11:
+    case 14:
+    case 21:
+    case 26:
+      return 2;
+    case 12:
+      return 0;
+    default:
+      return 1;
   }
-  const bool twoBytes = w.rodzaj == 11 || w.rodzaj == 14 || w.rodzaj == 21 || w.rodzaj == 26;
-  v.present = s.Has(at, twoBytes ? 2 : 1);
-  if (!v.present) return v;
-  const int b0 = s.bytes[at];
-  const int b1 = twoBytes ? s.bytes[at + 1] : 0;
+}
+
+RawValue DecodeRawValue(const Wykres& w, std::span<const uint8_t> frame, const uint8_t* settings) {
+  auto number = [](double raw) { return RawValue{true, true, raw, ""}; };
+  auto text = [](const char* t) { return RawValue{true, false, 0.0, t}; };
+  if (w.rodzaj == 12) {  // the injector opening time in ms, from the settings
+    if (settings == nullptr) return {};
+    return number(settings[89] * 0.004 - (settings[90] - 128) * 0.02);
+  }
+  const int at = w.przesuniecie;
+  const int bytes = ValueBytes(w.rodzaj);
+  if (!Has(frame, at, bytes)) return {};
+  const int b0 = frame[static_cast<size_t>(at)];
+  const int b1 = bytes == 2 ? frame[static_cast<size_t>(at) + 1] : 0;
   switch (w.rodzaj) {
     case 0:
     case 1:
@@ -180,45 +194,54 @@ LiveValue DecodeLiveValue(const Wykres& w, const DecodedStatus& s, const uint8_t
     case 5:
     case 6:
     case 7:
-      number((b0 >> w.rodzaj) & 1);
-      break;
+      return number((b0 >> w.rodzaj) & 1);
     case 10:
-      number(b0);
-      break;
+      return number(b0);
     case 11:
     case 26:
-      number(b0 + 256 * b1);
-      break;
+      return number(b0 + 256 * b1);
     case 14:
-      number(b0 + 256 * (b1 & 0x0F));
-      break;
+      return number(b0 + 256 * (b1 & 0x0F));
     case 20:
-      number(b0 - 128);
-      break;
+      return number(b0 - 128);
     case 21:
-      number(b0 + 256 * b1 - 273);
-      break;
+      return number(b0 + 256 * b1 - 273);
     case 22:
-      b0 == 0 ? text("-") : number((b0 - 128) * 100.0 / 128);
-      break;
+      return b0 == 0 ? text("-") : number((b0 - 128) * 100.0 / 128);
     case 23: {
       static constexpr std::pair<int, const char*> kFuelSystem[] = {
           {1, "OL"}, {2, "CL"}, {4, "OL Load"}, {8, "OL Fault"}, {16, "CL Error"}};
-      text("-");
       for (const auto& [code, name] : kFuelSystem)
-        if (b0 == code) text(name);
-      break;
+        if (b0 == code) return text(name);
+      return text("-");
     }
     case 24:
-      b0 == 0 ? text("-") : number(b0 - 40);
-      break;
+      return b0 == 0 ? text("-") : number(b0 - 40);
     case 25:
-      b0 == 0 ? text("-") : number((b0 - 128) * 0.5);
-      break;
+      return b0 == 0 ? text("-") : number((b0 - 128) * 0.5);
     default:
-      text(" ");
-      break;
+      return text(" ");
   }
+}
+
+double ScaledValue(const Wykres& w, double raw) {
+  return w.rodzaj == 12 ? raw : raw * w.skala;
+}
+
+LiveValue DecodeLiveValue(const Wykres& w, std::span<const uint8_t> frame, const uint8_t* settings,
+                          char decimalSeparator) {
+  const RawValue raw = DecodeRawValue(w, frame, settings);
+  LiveValue v;
+  v.present = raw.present;
+  v.numeric = raw.numeric;
+  if (!raw.numeric) {
+    v.text = raw.text;
+    return v;
+  }
+  v.value = ScaledValue(w, raw.number);
+  if (w.rodzaj == 26) v.value = v.value * 3 + 7.35;  // volts of a wide-band probe as AFR
+  const int decimals = w.rodzaj == 12 ? 3 : std::min(w.miejsca, 3);
+  FormatNumberInto(v.text, v.value, decimals, decimalSeparator);
   return v;
 }
 
@@ -229,6 +252,10 @@ WorkState WorkStateOf(Family family, uint16_t statusWord) {
     return (statusWord & 0xFF) == 0 ? WorkState{1244, 1245, 0x0000FF}
                                     : WorkState{1249, 1250, 0x00A000};
   return {};
+}
+
+WorkMarks WorkMarksOf(Family family, std::span<const uint8_t> frame) {
+  return {WorkStateOfFrame(family, frame).colour, InfoKindOf(frame, TraitsOf(family))};
 }
 
 std::array<uint32_t, 7> LedColours(uint8_t byte13, uint8_t byte14) {

@@ -17,6 +17,8 @@ double RecordsPerPixel(int timeBase);
 std::string SecondsPerDivisionText(int timeBase, char decimalSeparator);
 // The record at the left edge of a plot plotWidth pixels wide whose right edge shows `end`.
 int FirstRecordShown(int end, int plotWidth, double rate);
+// The record under view x of a plot whose left edge shows `first` (the measuring cursor's).
+int RecordAtX(int viewX, int first, double rate);
 // The right-edge record after the rate changes, keeping the record `pixelsFromRight` pixels
 // left of the right edge where it was.
 int EndAfterRateChange(int end, int pixelsFromRight, double oldRate, double newRate);

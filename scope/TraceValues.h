@@ -16,10 +16,15 @@ namespace scope {
 // definition says), truncated toward zero; 0 when the record lacks its bytes.
 int TraceHeight(const Wykres& trace, std::span<const uint8_t> record, const uint8_t* settings,
                 int bandHeight);
+// The same for the value's bytes b0 and b1 (b1 read only by the 16-bit types).
+int ValueHeight(const Wykres& trace, int b0, int b1, const uint8_t* settings, int bandHeight);
 
-// The trace's name as the scope and its channel list show it: the short forms of the
-// readings' names, " *P 1", " *G 1", ... for the per-cylinder traces.
+// The trace's name as the scope's legend shows it: the short forms of the readings' names,
+// " *P 1", " *G 1", ... for the per-cylinder traces.
 std::string TraceName(const Wykres& trace);
+// The trace's row in the scope's channel list: a blank and the full name; the per-cylinder
+// traces as the legend names them.
+std::string ChannelListName(const Wykres& trace);
 // The legend: the name, then "=" and the value at the record when there is one.
 std::string LegendText(const Wykres& trace, std::span<const uint8_t> record,
                        const uint8_t* settings, char decimalSeparator);

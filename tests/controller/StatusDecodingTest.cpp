@@ -111,6 +111,40 @@ TEST(StatusDecodingTest, InformationLinesAndLeds) {
   EXPECT_EQ(Decode(frame, Family::PumpEmulator).infoKind, 0) << "only gas controllers";
 }
 
+// The scope's marks of every record follow the same rules as the decoded status.
+TEST(StatusDecodingTest, WorkMarksAgreeWithTheDecodedStatus) {
+  struct Case {
+    Family family;
+    int length;
+    uint8_t code, flags, state;
+    uint32_t colour;
+    int infoKind;
+  };
+  const Case cases[] = {
+      {Family::Rumo, 128, 0, 0x03, 6, 0x00A000, 0},
+      {Family::Rumo, 128, sub_record::Information, 0x03, 0, 0x0000FF, 1},
+      {Family::Kavi, 128, sub_record::TrimsBank1, 0x01, 6, 0xC0C0C0, 1},
+      {Family::Lumo, 128, 0, 0x43, 7, 0xFF8000, 2},
+      {Family::PumpEmulator, 128, sub_record::Information, 0x80, 1, 0x00A000, 0},
+      {Family::Rumo, 11, 0, 0, 6, 0, 0},  // the status word did not arrive whole
+      {Family::Rumo, 6, 0, 0, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    std::vector<uint8_t> frame = Frame(128);
+    frame[6] = c.code;
+    frame[10] = c.state;
+    frame[11] = c.flags;
+    frame.resize(static_cast<size_t>(c.length));
+    const WorkMarks marks = WorkMarksOf(c.family, frame);
+    const DecodedStatus s = Decode(frame, c.family);
+    SCOPED_TRACE(static_cast<int>(c.family) * 1000 + c.length);
+    EXPECT_EQ(marks.colour, c.colour);
+    EXPECT_EQ(marks.infoKind, c.infoKind);
+    EXPECT_EQ(s.workState.colour, marks.colour);
+    EXPECT_EQ(s.infoKind, marks.infoKind);
+  }
+}
+
 TEST(StatusDecodingTest, InjectionTimesOfTheChannelsThatArrived) {
   std::vector<uint8_t> frame = Frame(128);
   frame[60] = 0x20;  // channel 1 petrol: 0x320 x 0.004 ms
@@ -219,7 +253,7 @@ TEST(StatusDecodingTest, LiveValuesByType) {
     Wykres w{1400, 0, 40, c.type, c.scale, c.decimals};
     DecodedStatus s;
     TakeFrame(code::Poll, frame, s);
-    const LiveValue v = DecodeLiveValue(w, s, nullptr, '.');
+    const LiveValue v = DecodeLiveValue(w, s.Frame(), nullptr, '.');
     EXPECT_TRUE(v.present);
     EXPECT_EQ(v.text, c.text) << c.type;
     EXPECT_EQ(v.numeric, c.numeric) << c.type;
@@ -232,16 +266,17 @@ TEST(StatusDecodingTest, LiveValueEdges) {
   frame[41] = 1;
   DecodedStatus s;
   TakeFrame(code::Poll, frame, s);
-  EXPECT_EQ(DecodeLiveValue({0, 0, 40, 11, 0.5, 1}, s, nullptr, ',').text, "168,0")
+  EXPECT_EQ(DecodeLiveValue({0, 0, 40, 11, 0.5, 1}, s.Frame(), nullptr, ',').text, "168,0")
       << "the user's decimal separator";
-  EXPECT_FALSE(DecodeLiveValue({0, 0, 41, 11, 1.0, 0}, s, nullptr, '.').present)
+  EXPECT_FALSE(DecodeLiveValue({0, 0, 41, 11, 1.0, 0}, s.Frame(), nullptr, '.').present)
       << "the second byte did not arrive";
-  EXPECT_TRUE(DecodeLiveValue({0, 0, 41, 10, 1.0, 0}, s, nullptr, '.').present);
+  EXPECT_TRUE(DecodeLiveValue({0, 0, 41, 10, 1.0, 0}, s.Frame(), nullptr, '.').present);
 
   uint8_t settings[512] = {};
   settings[89] = 250;
   settings[90] = 118;
-  const LiveValue opening = DecodeLiveValue({931, 1053, 60, 12, 0.004, 3}, s, settings, '.');
+  const LiveValue opening =
+      DecodeLiveValue({931, 1053, 60, 12, 0.004, 3}, s.Frame(), settings, '.');
   EXPECT_TRUE(opening.present) << "the injector opening comes from the settings";
   EXPECT_EQ(opening.text, "1.200");
 }
