@@ -1,8 +1,9 @@
 // Long status frames of the simulated controller: the fast digital samples from byte 128 on,
-// read as the scope's digital rows read them.
+// read by the scope's own reader.
 
 #include <gtest/gtest.h>
 
+#include "scope/TraceValues.h"
 #include "sim/FastSamples.h"
 #include "tests/support/MemoryLink.h"
 #include "tests/support/StatusPoll.h"
@@ -13,22 +14,11 @@ using namespace status_frame;
 
 constexpr uint8_t kLongPoll = code::Poll | poll_page::LongRecord;
 
-struct SampleEvent {
-  int time;
-  uint8_t a, b;
-};
+using SampleEvent = scope::DigitalEvent;
 
-// Byte 2 counts the payload in words; what lies beyond 128 of it are events of three bytes.
+// Read as the scope's digital rows read them.
 std::vector<SampleEvent> Events(const std::vector<uint8_t>& frame) {
-  const int count = frame[2] * 2 - kShortRecord;
-  std::vector<SampleEvent> events;
-  uint8_t a = 0, b = 0;
-  for (int j = 0; j < count && events.size() < 64; j += 3) {
-    const uint8_t e = frame[kShortRecord + j];
-    (e & 0x80 ? b : a) = e;
-    events.push_back({frame[kShortRecord + j + 1] | frame[kShortRecord + j + 2] << 8, a, b});
-  }
-  return events;
+  return scope::DigitalEvents(frame);
 }
 
 constexpr int kGasDelay = 5;  // at most, in 0.1 ms
@@ -61,7 +51,8 @@ TEST(FastSamples, OnlyALongPollGetsThem) {
   controller.frozenLiveValues = true;
   const std::vector<uint8_t> shortFrame = PollStatus(controller);
   ASSERT_EQ(shortFrame.size(), 128u);
-  EXPECT_TRUE(Events(shortFrame).empty()) << "62 words say nothing lies beyond byte 128";
+  EXPECT_EQ(shortFrame[2], 62) << "no payload beyond byte 128";
+  EXPECT_TRUE(Events(shortFrame).empty());
 
   const std::vector<uint8_t> longFrame = PollStatus(controller, kLongPoll);
   ASSERT_EQ(longFrame.size(), 256u);
