@@ -4,9 +4,13 @@
 #include <cmath>
 #include <cstring>
 
+#include "controller/FamilyTraits.h"
 #include "controller/Ramka.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/TransmissionTables.h"
+#include "sim/DriveStatus.h"
+#include "sim/FastSamples.h"
+#include "sim/PayloadBytes.h"
 
 namespace sim {
 
@@ -15,15 +19,6 @@ namespace {
 constexpr uint8_t kIdentification = 0x81;
 constexpr uint8_t kFirmwareBlock = 0xFF;
 constexpr int kHeader = ramka::kHeaderSize;
-
-void Put16(std::vector<uint8_t>& payload, int frameOffset, int value) {
-  payload[frameOffset - kHeader] = static_cast<uint8_t>(value & 0xFF);
-  payload[frameOffset - kHeader + 1] = static_cast<uint8_t>((value >> 8) & 0xFF);
-}
-
-void Put8(std::vector<uint8_t>& payload, int frameOffset, int value) {
-  payload[frameOffset - kHeader] = static_cast<uint8_t>(value);
-}
 
 }  // namespace
 
@@ -271,12 +266,23 @@ std::vector<uint8_t> SimController::IdentificationPayload(
   return p;
 }
 
-// Live values move slowly around idle on gas unless frozen, so a test can predict the text.
 std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
-  const bool longRecord = code & 0x08;
-  std::vector<uint8_t> p((longRecord ? 256 : 128) - kHeader, 0);
-  const double phase = frozenLiveValues ? 0.0 : std::sin(liveTick_ / 12.0);
+  const bool longRecord = code & poll_page::LongRecord;
+  std::vector<uint8_t> p(
+      (longRecord ? status_frame::kLongRecord : status_frame::kShortRecord) - kHeader, 0);
+  const int frame = liveTick_;
   if (!frozenLiveValues) ++liveTick_;
+  if (drive)
+    PutDriveStatus(identity, DriveAt(frame), p);
+  else
+    PutIdleOnGas(frame, p);
+  if (longRecord) PutFastSamples(FamilyOf(static_cast<uint8_t>(identity.family)), frame, p);
+  return p;
+}
+
+// Live values move slowly around idle on gas unless frozen, so a test can predict the text.
+void SimController::PutIdleOnGas(int frame, std::span<uint8_t> p) const {
+  const double phase = frozenLiveValues ? 0.0 : std::sin(frame / 12.0);
   const int rpm = static_cast<int>(85 + 10 * phase);  // x10 rpm
   if (FamilyIs(Family::RailEmulator)) {
     Put8(p, 10, 1);  // emulating
@@ -285,7 +291,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
     Put16(p, 16, 2800);
     Put16(p, 18, static_cast<int>(400 + 40 * phase));
     Put16(p, 22, 500);
-    return p;
+    return;
   }
   Put8(p, 10, 6);     // work state: gas
   Put8(p, 11, 0x03);  // ignition on, engine turning
@@ -301,7 +307,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
     Put16(p, 58, 200);
     Put16(p, 60, static_cast<int>(800 + 50 * phase));
     Put16(p, 62, static_cast<int>(900 + 50 * phase));
-    return p;
+    return;
   }
   Put16(p, 17, rpm);
   Put8(p, 21, 0);                                   // petrol share
@@ -323,7 +329,6 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
     Put16(p, 60 + 4 * channel, static_cast<int>(800 + 40 * phase) + 5 * channel);  // petrol
     Put16(p, 62 + 4 * channel, static_cast<int>(900 + 40 * phase) + 5 * channel);  // gas
   }
-  return p;
 }
 
 }  // namespace sim

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,11 @@ class SimController {
   int delayCalls = 0;             // hold every reply for n calls of TakeOutput
   bool frozenLiveValues = false;  // live values stay at their starting point
 
+  // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
+  bool drive = false;
+  // The next status frame is the first again: the drive starts from the parked car.
+  void RestartLiveValues() { liveTick_ = 0; }
+
   State state = State::kNormal;
   // A controller locked by a workshop password; empty = none set.
   std::vector<uint8_t> password;
@@ -69,6 +75,7 @@ class SimController {
   void Answer(uint8_t code, const std::vector<uint8_t>& payload);
   std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
   std::vector<uint8_t> StatusPayload(uint8_t code);
+  void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
   void FillDefaultMemory();
   bool FamilyIs(Family family) const { return identity.family == static_cast<int>(family); }
 

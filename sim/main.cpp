@@ -23,7 +23,7 @@ void Usage() {
                "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
                "                  [--password] [--maker N] [--silent] [--silent-after N]\n"
                "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
-               "                  [--frozen]\n");
+               "                  [--frozen] [--drive]\n");
 }
 
 }  // namespace
@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
       controller.splitReplies = true;
     } else if (arg == "--frozen") {
       controller.frozenLiveValues = true;
+    } else if (arg == "--drive") {
+      controller.drive = true;
     } else {
       Usage();
       return 2;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "controller/Tsterownik.h"
 #include "serial/MemoryPort.h"
+#include "sim/MemoryPairing.h"
 #include "sim/SimController.h"
 #include "tests/support/FakeUi.h"
 #include "tests/support/SimLink.h"
@@ -16,34 +16,27 @@ inline sim::Identity IdentityOf(int family, int firmware) {
   return identity;
 }
 
-// The real link over a memory port, the simulated controller answering between ticks: no
-// terminal and nothing to wait for. The test may also push bytes of its own onto the line.
+// The real link paired in memory with a simulated controller, with a scripted window system and
+// a clock that stands still. The test may also push bytes of its own onto the line.
 class MemoryLink {
  public:
   explicit MemoryLink(int family) : MemoryLink(sim::DefaultIdentity(family)) {}
   explicit MemoryLink(const sim::Identity& identity)
-      : controller(identity), link(ui, clock, "no-such-library.so") {
+      : controller(identity),
+        link(ui, clock, "no-such-library.so"),
+        pairing(link, controller),
+        line(&pairing.Line()) {
     link.OnZdarzenie = [this](const LinkEvent& e) {
       events.push_back({e.kind, e.code, e.aux, e.length});
     };
     link.OnTekst = [this](const TSerial*, const std::string& text, uint32_t) {
       log.push_back(text);
     };
-    auto memory = std::make_unique<MemoryPort>();
-    line = memory.get();
-    link.PortAttach(std::move(memory));
   }
 
-  void Tick() {
-    link.Timer1OnTimer();
-    const std::vector<unsigned char> request = line->TakeWritten();
-    controller.Receive(request.data(), request.size());
-    line->Push(controller.TakeOutput());
-  }
+  void Tick() { pairing.Tick(); }
   bool TickUntil(const std::function<bool()>& done, int maxTicks = 400) {
-    for (int i = 0; i < maxTicks && !done(); ++i)
-      Tick();
-    return done();
+    return pairing.TickUntil(done, maxTicks);
   }
   bool ReadOut() {
     return TickUntil([&] { return link.ReadOutComplete(); });
@@ -64,6 +57,7 @@ class MemoryLink {
   FakeUi ui;
   FakeClock clock;
   TSterownik link;
+  sim::MemoryPairing pairing;
   MemoryPort* line;
   std::vector<SimLink::Event> events;
   std::vector<std::string> log;
