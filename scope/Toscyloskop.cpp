@@ -22,7 +22,7 @@ constexpr int kLegendWidth = 106;
 constexpr int kLineHeight = 16;
 
 QPen Pen(uint32_t colour, int width = 1, Qt::PenStyle style = Qt::SolidLine) {
-  return QPen(QBrush(ToQColor(colour)), width, style, Qt::FlatCap);
+  return QPen(QBrush(ToQColor(colour)), width, style, Qt::SquareCap);
 }
 
 QFont Font(int points, bool bold) {
@@ -161,10 +161,11 @@ void TScope::DrawTraces(QPainter& p, const PlotFrame& f, int record) {
     const int baseline = places[static_cast<size_t>(k)].baseline;
     auto y = [&](int height) { return std::max(baseline - height, f.Top()); };
     p.setPen(Pen(trace.kolor, 2));
-    const std::vector<TraceColumn> columns =
+    std::vector<TraceColumn> columns =
         TraceColumns(records, trace, link_.Nastawy(), band, view_.first, view_.Rate(),
                      f.PlotWidth(), view_.Following());
     if (envelope) {
+      JoinColumns(columns);
       for (const TraceColumn& c : columns)
         p.drawLine(c.x + 10, y(c.high), c.x + 10, y(c.low));
     } else {

@@ -117,4 +117,13 @@ std::vector<TraceColumn> TraceColumns(const RecordSpan& records, const Wykres& t
   return columns;
 }
 
+void JoinColumns(std::vector<TraceColumn>& columns) {
+  for (size_t i = 1; i < columns.size(); ++i) {
+    const TraceColumn previous = columns[i - 1];
+    TraceColumn& c = columns[i];
+    if (c.low > previous.high) c.low = previous.high;
+    if (c.high < previous.low) c.high = previous.low;
+  }
+}
+
 }  // namespace scope

@@ -42,6 +42,10 @@ std::vector<TraceColumn> TraceColumns(const RecordSpan& records, const Wykres& t
                                       const uint8_t* settings, int bandHeight, int first,
                                       double rate, int plotWidth, bool following);
 
+// Envelope columns reach to their neighbour's span, so that the trace reads as one line where
+// the value steps between columns.
+void JoinColumns(std::vector<TraceColumn>& columns);
+
 // A change of the fast digital inputs in a long record: its time stamp and the two states.
 struct DigitalEvent {
   int time = 0;

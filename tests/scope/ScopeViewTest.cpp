@@ -167,6 +167,37 @@ class ScopeViewTest : public QObject {
     QCOMPARE(w.scope().View().end, end + 1);
   }
 
+  // The File menu offers the demonstration recordings found beside the program.
+  void demonstrationRecordingFromTheFileMenu() {
+    ScopeWindow w(2);
+    const std::filesystem::path demo =
+        std::filesystem::temp_directory_path() / "malver-test-bin" / "Demo";
+    std::filesystem::create_directories(demo);
+    std::filesystem::copy_file(DEMO_FOLDER "/MALVER rumo.osc", demo / "MALVER rumo.osc",
+                               std::filesystem::copy_options::overwrite_existing);
+    QMenu* demos = nullptr;
+    for (QMenu* m : w.s.window->findChildren<QMenu*>())
+      if (m->title() == Q(LangText(1108))) demos = m;
+    QVERIFY(demos);
+    emit qobject_cast<QMenu*>(demos->parentWidget())->aboutToShow();
+    QAction* rumo = nullptr;
+    for (QAction* a : demos->actions())
+      if (a->text() == QStringLiteral("MALVER rumo")) rumo = a;
+    QVERIFY(rumo && rumo->isEnabled());
+    for (QAction* a : demos->actions())
+      if (a->text() == QStringLiteral("KAVI")) QVERIFY(!a->isVisible());
+    rumo->trigger();
+    std::filesystem::remove_all(demo);
+    QCOMPARE(w.s.link().Rodzina(), Family::Rumo);
+    QCOMPARE(w.s.link().IleRekordow(), 1800);
+    QCOMPARE(w.s.window->CurrentTab(), kScopeTab);
+    w.scope().Tool(21);
+    w.scope().Tool(21);  // four records a pixel: the whole drive
+    QTest::mouseMove(&w.scope(), QPoint(300, 300));
+    QCOMPARE(w.s.window->rightPanel().parameters()->ValueText(0), ReadingAt(w, 300));
+    w.Screenshot("scope-demo-rumo.png");
+  }
+
   void commandLineRecordingOpensOnTheScopeTab() {
     TempFolder folder("scope-view-command-line");
     const std::string path = MakeRecording(folder, 255);
