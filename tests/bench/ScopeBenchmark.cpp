@@ -5,12 +5,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fstream>
 #include <vector>
 
 #include "controller/StatusDecoding.h"
 #include "scope/ScopeCsv.h"
 #include "scope/TimeBase.h"
 #include "scope/TraceValues.h"
+#include "tests/bench/ScopeRecordingFiles.h"
 #include "tests/support/OfflineLink.h"
 
 namespace {
@@ -79,8 +81,42 @@ void BM_WorkMarksOfTheShownRecords(benchmark::State& state) {
 }
 BENCHMARK(BM_WorkMarksOfTheShownRecords)->Unit(benchmark::kMillisecond);
 
+// Resident memory of the process in MB.
+double ResidentMb() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+// Opening a recording file: read, checked, the table block into the image, the family's lists
+// rebuilt. The counter is the memory the loaded recording holds.
+void BM_OpenRecording(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const std::string path = RepeatedDemoRecording(count);
+  double grown = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto offline = std::make_unique<OfflineLink>();
+    const double before = ResidentMb();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(offline->link.CzytajOscyloskop(path, ""));
+    state.PauseTiming();
+    grown = ResidentMb() - before;
+    offline.reset();
+    state.ResumeTiming();
+  }
+  state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+  state.counters["held_MB"] = grown;
+}
+BENCHMARK(BM_OpenRecording)
+    ->Arg(36'000)
+    ->Arg(360'000)
+    ->ArgNames({"records"})
+    ->Unit(benchmark::kMillisecond);
+
 void BM_CsvExport(benchmark::State& state) {
-  const int count = 36'000;
+  const int count = static_cast<int>(state.range(0));
   const RecordSpan records{RecordingOf(count), kRecordSize, count};
   OfflineLink offline;
   size_t characters = 0;
@@ -92,7 +128,11 @@ void BM_CsvExport(benchmark::State& state) {
   }
   state.counters["characters"] = static_cast<double>(characters);
 }
-BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvExport)
+    ->Arg(36'000)
+    ->Arg(360'000)
+    ->ArgNames({"records"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

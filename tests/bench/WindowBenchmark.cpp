@@ -7,7 +7,11 @@
 #include "app/InjectionGrid.h"
 #include "app/ParameterGrid.h"
 #include "app/RightPanel.h"
+#include "scope/ScopeTools.h"
+#include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
+#include "tests/bench/ScopeRecordingFiles.h"
+#include "tests/support/OfflineLink.h"
 #include "tests/support/WindowSim.h"
 
 namespace {
@@ -54,6 +58,37 @@ void BM_EditorRelayoutAndRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EditorRelayoutAndRepaint)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// A whole redraw of a full-HD scope with ten traces of a long drive, at the fastest, the
+// one-to-one and the slowest time base, browsing from the end of the recording.
+void BM_ScopeRedraw(benchmark::State& state) {
+  const int timeBase = static_cast<int>(state.range(0));
+  OfflineLink offline;
+  TScope view(offline.link, offline.ui, nullptr);
+  view.resize(1920, 1080);
+  view.show();
+  view.OpenFile(RepeatedDemoRecording(static_cast<int>(state.range(1))));
+  const std::vector<Wykres>& list = offline.link.ListaWykresow();
+  int traces = 0;
+  for (const Wykres& w : list)
+    traces += (w.flagi & ChartPlace::ScopeTrace) != 0;
+  for (int i = 1; i < static_cast<int>(list.size()) && traces < 10; ++i)
+    if (!(list[static_cast<size_t>(i)].flagi & ChartPlace::ScopeTrace) &&
+        !TSterownik::ReadsLongRecord(i)) {
+      offline.link.ToggleScopeTrace(i);
+      ++traces;
+    }
+  const int steps = timeBase - scope::kDefaultTimeBase;
+  for (int i = 0; i < std::abs(steps); ++i)
+    view.Tool(steps < 0 ? scope::kSlowerTimeBase : scope::kFasterTimeBase);
+  for (auto _ : state)
+    view.Redraw();
+  state.counters["traces"] = traces;
+}
+BENCHMARK(BM_ScopeRedraw)
+    ->ArgsProduct({{0, 3, 8}, {36'000, 360'000}})
+    ->ArgNames({"timeBase", "records"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
