@@ -81,6 +81,7 @@ class TForm1 : public QMainWindow {
   TNastawy& settingsEditor() { return *editor_; }
   TForm2& settingsHelp() { return *settingsHelp_; }
   TScope& scopeView() { return *scope_; }
+  ChannelList& channelList() { return *channels_; }
   ScopeToolPanel& scopeTools() { return *scopeTools_; }
   TForm6& scopeWindow() { return *scopeWindow_; }
   // The command buttons of the bottom bar (Btn51 .. Btn54).

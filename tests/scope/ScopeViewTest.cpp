@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "app/ChannelList.h"
 #include "app/ParameterGrid.h"
 #include "app/RightPanel.h"
 #include "app/ScopeToolPanel.h"
@@ -16,6 +17,7 @@
 #include "scope/ScopeFile.h"
 #include "scope/TimeBase.h"
 #include "scope/Toscyloskop.h"
+#include "scope/TraceValues.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WindowSim.h"
 
@@ -97,6 +99,47 @@ class ScopeViewTest : public QObject {
     QCOMPARE(w.scope().View().tool, scope::Tool::Start);
     QCOMPARE(w.scope().View().end, w.s.link().IleRekordow());
     w.Screenshot("scope-live-family255.png");
+  }
+
+  // A trace of the fast digital samples needs long records: the channel list asks, the scope
+  // starts again with long records and draws the samples as logic-analyser rows.
+  void longRecordsFromTheChannelList() {
+    ScopeWindow w(255);
+    w.s.controller.drive = true;
+    QVERIFY(w.Connect());
+    ChannelList& channels = w.s.window->channelList();
+    const TSterownik& link = w.s.link();
+    int row = 0;
+    while (row < channels.RowCount() && link.PodajPozycje(ChartPlace::ScopeList, row) != 55)
+      ++row;
+    QVERIFY(row < channels.RowCount());
+    const int side = std::clamp(channels.height() / channels.RowCount(), 18, 22);
+    QTest::mouseClick(&channels, Qt::LeftButton, {}, QPoint(2 * side + 10, row * side + side / 2));
+    QCOMPARE(w.s.ui.messages.size(), size_t{1});
+    QCOMPARE(link.RozmiarRekordu(), 256);
+    QVERIFY(link.ListaWykresow()[55].flagi & ChartPlace::ScopeTrace);
+    QVERIFY(w.Record(200));
+    QVERIFY(!scope::DigitalEvents(link.Nagranie().At(link.IleRekordow() - 1)).empty());
+    w.Screenshot("scope-long-records-family255.png");
+  }
+
+  // The Map tab's small view and the KAVI's petrol-input trace are drawn by the same widget.
+  void dockedAndPetrolInputViews() {
+    ScopeWindow w(255);
+    w.s.controller.drive = true;
+    QVERIFY(w.Connect());
+    QVERIFY(w.Record(100));
+    w.scope().SetDisplayKind(scope::DisplayKind::Docked);
+    w.scope().Redraw();
+    QCOMPARE(w.scope().View().timeBase, scope::kDefaultTimeBase);
+    w.Screenshot("scope-docked-family255.png");
+    w.s.window->SelectTab(kScopeTab);  // pressed again: the sub-views follow one another
+    w.s.window->SelectTab(kScopeTab);
+    w.s.window->SelectTab(kScopeTab);
+    QCOMPARE(w.scope().View().kind, scope::DisplayKind::PetrolInput);
+    QVERIFY(w.scope().isVisible());
+    w.s.window->SelectTab(kScopeTab);
+    QCOMPARE(w.scope().View().kind, scope::DisplayKind::Normal);
   }
 
   void toolButtonsPauseStopClearAndLayout() {
