@@ -67,7 +67,7 @@ case "${1:-}" in
     family=2
     [ "${1:-}" = "--family" ] && family=${2:-2}
     # The simulated controller serves a pseudo-terminal and prints its path first.
-    coproc SIM { exec "$BUILD_DIR/sim/malver-sim" --family "$family"; }
+    coproc SIM { exec "$BUILD_DIR/sim/malver-sim" --family "$family" --drive; }
     sim_pid=$SIM_PID
     trap 'kill "$sim_pid" 2>/dev/null' EXIT
     read -r port _ <&"${SIM[0]}"
