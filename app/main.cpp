@@ -6,8 +6,8 @@
 #include "app/Unitmain.h"
 #include "serial/ComPorts.h"
 
-// malver [--port P] [FILE.set | FILE.osc]: P is a port number or a device path to connect at once; a
-// settings file or scope recording is opened once the splash is gone.
+// malver [--port P] [FILE.set | FILE.osc]: P is a port number or a device path to connect at
+// once; a settings file or scope recording is opened once the splash is gone.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   MainWindowSetup setup;

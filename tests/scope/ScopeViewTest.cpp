@@ -78,12 +78,6 @@ QString ReadingAt(ScopeWindow& w, int x) {
                .text);
 }
 
-QAction* ActionNamed(const QWidget& window, int textId) {
-  for (QAction* action : window.findChildren<QAction*>())
-    if (action->text() == Q(LangText(textId))) return action;
-  return nullptr;
-}
-
 }  // namespace
 
 class ScopeViewTest : public QObject {

@@ -56,13 +56,6 @@ struct EditorWindow {
   bool connected = false;
 };
 
-// A menu entry of the main window by its caption's text id.
-QAction* ActionNamed(const QWidget& window, int textId) {
-  for (QAction* action : window.findChildren<QAction*>())
-    if (action->text() == Q(LangText(textId))) return action;
-  return nullptr;
-}
-
 }  // namespace
 
 class SettingsEditorTest : public QObject {

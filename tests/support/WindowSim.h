@@ -1,11 +1,21 @@
 #pragma once
 
+#include <QAction>
 #include <QDir>
 #include <filesystem>
 #include <memory>
 
+#include "app/QtColours.h"
 #include "app/Unitmain.h"
+#include "lang/Langtext.h"
 #include "tests/support/SimLink.h"
+
+// A menu entry of the main window by its caption's text id.
+inline QAction* ActionNamed(const QWidget& window, int textId) {
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == Q(LangText(textId))) return action;
+  return nullptr;
+}
 
 // The main window with a simulated controller on a pseudo-terminal; the test drives the link's
 // ticks and the one-second watch itself, so nothing depends on timing.
