@@ -1,18 +1,25 @@
-// Arbitrary bytes as a scope recording: loaded without a controller and every record replayed
-// into the link's views, and loaded over a connected controller of the family the first byte
-// picks.
+// Arbitrary bytes as a scope recording: inspected; loaded without a controller, every record
+// replayed into the link's views, exported as CSV and dumped as OBD data; and loaded over a
+// connected controller of the family the first byte picks.
 
+#include "controller/FileInspection.h"
+#include "scope/ObdDump.h"
+#include "scope/ScopeCsv.h"
 #include "tests/fuzz/FuzzLink.h"
 #include "tests/support/OfflineLink.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::span<const uint8_t> file(data + 1, size - 1);
+  InspectFile("fuzz.osc", file);
 
   OfflineLink offline;
   const int records = offline.link.LoadScope(file, "fuzz.osc");
   for (int r = 0; r < records; ++r)
     offline.link.OdbiorOsc(r);
+  scope::ScopeCsv(offline.link.Nagranie(), offline.link.ListaWykresow(), offline.link.Nastawy(),
+                  ',');
+  ObdDumpLines(offline.link.Nagranie());
 
   FuzzLink connected(data[0]);
   connected.link.LoadScope(file, "fuzz.osc");
