@@ -33,7 +33,7 @@ int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
     Fail("cannot read " + read.error);
     return kFileError;
   }
-  if (link.LoadScope(bytes, file) < 0) return kFileError;  // the link said why
+  if (link.LoadScope(std::move(bytes), file) < 0) return kFileError;  // the link said why
   const FileResult saved = scope::SaveCsv(link, out, decimalSeparator);
   if (!saved.ok) {
     Fail("cannot write " + saved.error);

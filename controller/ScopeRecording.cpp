@@ -96,12 +96,16 @@ int TSterownik::CzytajOscyloskop(const std::string& path, const std::string& doc
     ShowFileError(ui_, FileError::ScopeNotOpened, chosen);
     return -1;
   }
-  return LoadScope(bytes, chosen);
+  return LoadScope(std::move(bytes), chosen);
+}
+
+int TSterownik::LoadScope(std::span<const uint8_t> bytes, const std::string& path) {
+  return LoadScope(std::vector<uint8_t>(bytes.begin(), bytes.end()), path);
 }
 
 // The file is checked whole before anything changes: a refused file leaves the live
 // controller connected and the recording in memory as it was.
-int TSterownik::LoadScope(std::span<const uint8_t> bytes, const std::string& path) {
+int TSterownik::LoadScope(std::vector<uint8_t>&& bytes, const std::string& path) {
   const scope_file::Contents file = scope_file::Parse(bytes);
   if (file.refusal != scope_file::Refusal::None) {
     ShowFileError(ui_, FileError::ScopeWrongType, path);
@@ -114,7 +118,12 @@ int TSterownik::LoadScope(std::span<const uint8_t> bytes, const std::string& pat
   }
   std::array<uint8_t, img::kBlokIdentSize> identity{};
   table_block::Read(file.tableBlock, file.level, obraz_, identity);
-  buforOsc_.assign(file.records.begin(), file.records.end());
+  // A ten-hour recording is tens of megabytes: its records move to the front of the file's own
+  // storage instead of into a second copy.
+  const auto start = bytes.begin() + (file.records.data() - bytes.data());
+  bytes.erase(bytes.begin(), start);
+  bytes.resize(file.records.size());
+  buforOsc_ = std::move(bytes);
   rozmiarRekordu_ = file.recordSize;
   ileRekordow_ = file.recordCount;
   if (rozmiarRekordu_ == status_frame::kLongRecord)

@@ -297,6 +297,8 @@ class TSterownik : public TSerial {
   // path is empty or names no file.
   int CzytajOscyloskop(const std::string& path, const std::string& documentsFolder);
   int LoadScope(std::span<const uint8_t> bytes, const std::string& path);
+  // The same, keeping the file's storage for the records rather than copying them.
+  int LoadScope(std::vector<uint8_t>&& file, const std::string& path);
   // The settings or scope file loaded last without a controller; empty when none was.
   const std::string& LoadedFileName() const { return plikWczytany_; }
 
