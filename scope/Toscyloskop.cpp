@@ -100,7 +100,7 @@ void TScope::Redraw() {
   if (pacing_.Completes()) {
     DrawTimeAxis(p, f, last);
     if (!traces_.digital.empty() && view_.kind != DisplayKind::Docked) DrawDigitalRows(p, f, last);
-    if (view_.cursor >= 0 && !view_.Following()) ShowCursorReadout(view_.cursor);
+    if (view_.cursor >= 0 && !view_.Following()) DrawCursorReadout(p, f, view_.cursor);
     update();
   }
   lastRedrawMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -317,12 +317,15 @@ void TScope::MoveCursor(int x) {
   update();
 }
 
-// The read-out of the instant under the cursor, replayed into every other view.
 void TScope::ShowCursorReadout(int x) {
   if (picture_.isNull()) return;
-  const PlotFrame f = Frame();
-  const int record = RecordAtX(x, view_.first, view_.Rate());
   QPainter p(&picture_);
+  DrawCursorReadout(p, Frame(), x);
+}
+
+// The read-out of the instant under the cursor, replayed into every other view.
+void TScope::DrawCursorReadout(QPainter& p, const PlotFrame& f, int x) {
+  const int record = RecordAtX(x, view_.first, view_.Rate());
   DrawBottomLine(p, f, record, true);
   if (record < 0) return;
   if (!std::exchange(replaying_, true)) {

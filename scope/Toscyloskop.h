@@ -62,6 +62,7 @@ class TScope : public QWidget {
   void DrawDigitalRows(QPainter& p, const scope::PlotFrame& f, int record);
   void DrawPetrolInput(QPainter& p);
   void ShowCursorReadout(int x);
+  void DrawCursorReadout(QPainter& p, const scope::PlotFrame& f, int x);
   bool OverMarker(int x) const;
   void JumpTo(int x);
 
