@@ -54,6 +54,9 @@ void TForm1::BuildScope() {
 void TForm1::ScopeTool(int tag) {
   if (tag != kDetachTool) {
     scope_->Tool(tag);
+    // A cancelled or refused file leaves the tool as it was; the radio group shows the tool
+    // in force.
+    scopeTools_->ShowPressed(static_cast<int>(scope_->View().tool), true);
     return;
   }
   oknoOscyloskopu_ = !oknoOscyloskopu_;

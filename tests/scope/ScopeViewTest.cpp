@@ -154,6 +154,9 @@ class ScopeViewTest : public QObject {
     QCOMPARE(w.scope().View().timeBase, 4);
     w.Press(6);  // delete
     QCOMPARE(w.s.link().IleRekordow(), 0);
+    w.Press(5);  // the open dialog cancelled: still stopped
+    QCOMPARE(w.scope().View().tool, scope::Tool::Stop);
+    QVERIFY(w.s.window->scopeTools().Button(3)->isChecked());
   }
 
   void recordingFileButtonStartsAndStops() {
