@@ -293,7 +293,7 @@ void TScope::DrawPetrolInput(QPainter& p) {
   p.drawLine(plot.left(), middle, plot.right(), middle);
   const auto& samples = link_.OscWejBen();
   const double rate = static_cast<double>(samples.size()) / plotWidth;
-  auto y = [&](size_t i) { return std::max(middle - static_cast<int8_t>(samples[i]), 40); };
+  auto y = [&](size_t i) { return std::max(middle - samples[i], 40); };
   if (rate <= 1) {
     for (size_t i = 0; i < samples.size(); ++i)
       p.drawPoint(10 + static_cast<int>(static_cast<double>(i) / rate), y(i));

@@ -132,6 +132,12 @@ class ScopeViewTest : public QObject {
     w.s.window->SelectTab(kScopeTab);
     QCOMPARE(w.scope().View().kind, scope::DisplayKind::PetrolInput);
     QVERIFY(w.scope().isVisible());
+    for (int second = 0; second < 6; ++second)  // the timer asks for the samples every 6 s
+      w.s.window->OneSecond();
+    QVERIFY(w.s.TickUntil(
+        [&] { return (w.s.link().FlagiRozkazow() & CommandBit::ReadPetrolScope) == 0; }));
+    w.scope().Redraw();
+    w.Screenshot("scope-petrol-input-family255.png");
     w.s.window->SelectTab(kScopeTab);
     QCOMPARE(w.scope().View().kind, scope::DisplayKind::Normal);
   }
