@@ -166,8 +166,11 @@ void TScope::DrawTraces(QPainter& p, const PlotFrame& f, int record) {
                      f.PlotWidth(), view_.Following());
     if (envelope) {
       JoinColumns(columns);
+      QList<QLine> lines;
+      lines.reserve(static_cast<qsizetype>(columns.size()));
       for (const TraceColumn& c : columns)
-        p.drawLine(c.x + 10, y(c.high), c.x + 10, y(c.low));
+        lines.append(QLine(c.x + 10, y(c.high), c.x + 10, y(c.low)));
+      p.drawLines(lines);
     } else {
       QPolygon line;
       line.reserve(static_cast<int>(columns.size()));
