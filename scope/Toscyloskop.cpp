@@ -92,21 +92,28 @@ void TScope::Redraw() {
   const PlotFrame f = Frame();
   view_.first = FirstRecordShown(view_.end, f.PlotWidth(), view_.Rate());
   const int last = view_.end - 1;
+  const Bands bands = BandsOf(f);
   if (pacing_.Starts()) {
-    DrawBackground(p, f);
+    DrawBackground(p, f, bands.height);
     DrawStrip(p, f);
   }
-  DrawTraces(p, f, last);
+  DrawTraces(p, f, bands, last);
   if (pacing_.Completes()) {
     DrawTimeAxis(p, f, last);
-    if (!traces_.digital.empty() && view_.kind != DisplayKind::Docked) DrawDigitalRows(p, f, last);
+    DrawDigitalRows(p, f, last);
     if (view_.cursor >= 0 && !view_.Following()) DrawCursorReadout(p, f, view_.cursor);
     update();
   }
   lastRedrawMs_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void TScope::DrawBackground(QPainter& p, const PlotFrame& f) {
+TScope::Bands TScope::BandsOf(const PlotFrame& f) const {
+  const int height =
+      BandHeight(f, view_.layout, view_.kind, static_cast<int>(traces_.analogue.size()));
+  return {height, PlaceTraces(traces_.analogue, view_.layout, view_.kind, height)};
+}
+
+void TScope::DrawBackground(QPainter& p, const PlotFrame& f, int bandHeight) {
   p.fillRect(picture_.rect(), ToQColor(colours_.window));
   const QRect plot(QPoint(f.Left(), f.Top()), QPoint(f.Right(), f.Bottom()));
   p.fillRect(plot, ToQColor(colours_.plot));
@@ -115,9 +122,7 @@ void TScope::DrawBackground(QPainter& p, const PlotFrame& f) {
   p.setPen(Pen(colours_.grid, 1, Qt::DotLine));
   for (int x = f.Left() + kGridStep; x < f.PlotWidth(); x += kGridStep)
     p.drawLine(x, f.Top(), x, f.Bottom());
-  const int band =
-      BandHeight(f, view_.layout, view_.kind, static_cast<int>(traces_.analogue.size()));
-  for (int y : BandLines(f, band))
+  for (int y : BandLines(f, bandHeight))
     p.drawLine(f.Left(), y, f.Right(), y);
 }
 
@@ -148,21 +153,18 @@ void TScope::DrawStrip(QPainter& p, const PlotFrame& f) {
   }
 }
 
-void TScope::DrawTraces(QPainter& p, const PlotFrame& f, int record) {
+void TScope::DrawTraces(QPainter& p, const PlotFrame& f, const Bands& bands, int record) {
   const int n = static_cast<int>(traces_.analogue.size());
-  const int band = BandHeight(f, view_.layout, view_.kind, n);
-  const std::vector<TracePlace> places =
-      PlaceTraces(traces_.analogue, view_.layout, view_.kind, band);
   const bool envelope = !view_.Following() && view_.Rate() > 1;
   const RecordSpan records = link_.Nagranie();
   for (int k = 0; k < n; ++k) {
     if (!pacing_.Draws(k, n)) continue;
     const Wykres& trace = link_.ListaWykresow()[static_cast<size_t>(traces_.analogue[k])];
-    const int baseline = places[static_cast<size_t>(k)].baseline;
+    const int baseline = bands.places[static_cast<size_t>(k)].baseline;
     auto y = [&](int height) { return std::max(baseline - height, f.Top()); };
     p.setPen(Pen(trace.kolor, 2));
     std::vector<TraceColumn> columns =
-        TraceColumns(records, trace, link_.Nastawy(), band, view_.first, view_.Rate(),
+        TraceColumns(records, trace, link_.Nastawy(), bands.height, view_.first, view_.Rate(),
                      f.PlotWidth(), view_.Following());
     if (envelope) {
       JoinColumns(columns);
@@ -179,14 +181,12 @@ void TScope::DrawTraces(QPainter& p, const PlotFrame& f, int record) {
       p.drawPolyline(line);
     }
   }
-  DrawLegends(p, f, record);
+  DrawLegends(p, f, bands.places, record);
 }
 
-void TScope::DrawLegends(QPainter& p, const PlotFrame& f, int record) {
+void TScope::DrawLegends(QPainter& p, const PlotFrame& f, const std::vector<TracePlace>& places,
+                         int record) {
   const int n = static_cast<int>(traces_.analogue.size());
-  const int band = BandHeight(f, view_.layout, view_.kind, n);
-  const std::vector<TracePlace> places =
-      PlaceTraces(traces_.analogue, view_.layout, view_.kind, band);
   const std::span<const uint8_t> bytes = link_.Nagranie().At(record);
   p.setFont(Font(10, true));
   for (int k = 0; k < n; ++k) {
@@ -248,6 +248,7 @@ void TScope::DrawBottomLine(QPainter& p, const PlotFrame& f, int record, bool at
 
 // The fast digital inputs of a long record as logic-analyser rows below the plot.
 void TScope::DrawDigitalRows(QPainter& p, const PlotFrame& f, int record) {
+  if (traces_.digital.empty()) return;
   const QRect area(QPoint(f.Left(), f.height - f.bottomArea + 16), QPoint(f.Right(), f.height - 1));
   p.fillRect(area, ToQColor(colours_.plot));
   p.setPen(Pen(colours_.frame));
@@ -335,8 +336,8 @@ void TScope::DrawCursorReadout(QPainter& p, const PlotFrame& f, int x) {
     link_.OdbiorOsc(record);
     replaying_ = false;
   }
-  DrawLegends(p, f, record);
-  if (!traces_.digital.empty() && view_.kind != DisplayKind::Docked) DrawDigitalRows(p, f, record);
+  DrawLegends(p, f, BandsOf(f).places, record);
+  DrawDigitalRows(p, f, record);
 }
 
 bool TScope::ArrowKey(int qtKey) {

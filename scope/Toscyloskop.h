@@ -53,10 +53,17 @@ class TScope : public QWidget {
 
  private:
   scope::PlotFrame Frame() const;
-  void DrawBackground(QPainter& p, const scope::PlotFrame& f);
+  // The traces' band height and where each analogue trace sits, for one picture.
+  struct Bands {
+    int height = 1;
+    std::vector<scope::TracePlace> places;
+  };
+  Bands BandsOf(const scope::PlotFrame& f) const;
+  void DrawBackground(QPainter& p, const scope::PlotFrame& f, int bandHeight);
   void DrawStrip(QPainter& p, const scope::PlotFrame& f);
-  void DrawTraces(QPainter& p, const scope::PlotFrame& f, int record);
-  void DrawLegends(QPainter& p, const scope::PlotFrame& f, int record);
+  void DrawTraces(QPainter& p, const scope::PlotFrame& f, const Bands& bands, int record);
+  void DrawLegends(QPainter& p, const scope::PlotFrame& f,
+                   const std::vector<scope::TracePlace>& places, int record);
   void DrawTimeAxis(QPainter& p, const scope::PlotFrame& f, int record);
   void DrawBottomLine(QPainter& p, const scope::PlotFrame& f, int record, bool atCursor);
   void DrawDigitalRows(QPainter& p, const scope::PlotFrame& f, int record);
