@@ -2,6 +2,7 @@
 
 #include "controller/StatusDecoding.h"
 #include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
 #include "scope/TraceValues.h"
 
 namespace scope {
@@ -11,12 +12,6 @@ namespace {
 constexpr int kDockedSelector = 6;  // setting 6 picks the third docked trace
 constexpr int kPetrolGridSetting = 300;
 constexpr int kPetrolGridKind = 304;
-
-uint16_t StatusWordAt(const TSterownik& link, int record) {
-  const std::span<const uint8_t> r = link.Nagranie().At(record);
-  if (r.size() <= static_cast<size_t>(status_frame::kWorkFlags)) return 0;
-  return static_cast<uint16_t>(r[status_frame::kWorkState] | r[status_frame::kWorkFlags] << 8);
-}
 
 WorkMarks MarksAt(const TSterownik& link, int record) {
   return WorkMarksOf(link.Rodzina(), link.Nagranie().At(record));
@@ -54,8 +49,8 @@ uint32_t WorkStateColourAt(const TSterownik& link, int record) {
 }
 
 std::string WorkStateTextAt(const TSterownik& link, int record) {
-  return link.Nagranie().At(record).empty() ? std::string()
-                                            : link.StrStanPracy(StatusWordAt(link, record), 0);
+  const int text = Decoded(link, record).workState.shortText;
+  return text == 0 ? std::string() : LangText(text);
 }
 
 int InformationAt(const TSterownik& link, int record) {
