@@ -75,18 +75,13 @@ void TForm1::DetachScope() {
   scope_->Redraw();
 }
 
-// The scope back in the centre; its window closes without forgetting that the installer
-// wants it detached.
+// The scope back in the centre. Its window is hidden, not closed: closing is the installer's
+// way of taking the scope back for good, and here the wish to detach it stays.
 void TForm1::DockScope() {
   if (scope_->parentWidget() == scopePage_) return;
   scopePage_->layout()->addWidget(scope_);
   scope_->show();
-  if (scopeWindow_->isVisible()) {
-    const bool detached = oknoOscyloskopu_;
-    scopeWindow_->close();
-    oknoOscyloskopu_ = detached;
-    scopeTools_->ShowPressed(kDetachTool, detached);
-  }
+  scopeWindow_->hide();
 }
 
 // The scope in the centre with the given view; a live view starts following again unless a

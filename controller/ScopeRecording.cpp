@@ -32,7 +32,7 @@ void TSterownik::DodajRekord(std::span<const uint8_t> frame) {
             0);
   if (plikNagrania_.IsOpen()) {
     const FileResult appended = plikNagrania_.Append({&*record, size}, clock_.Milliseconds());
-    if (!appended.ok) RecordingFileFailed(FileError::ScopeNotWritten, plikNagrania_.Path());
+    if (!appended.ok) RecordingFileFailed();
   }
   ++ileRekordow_;
   if (static_cast<size_t>(ileRekordow_) * size > kBuforOscBytes - 1) ileRekordow_ = 0;
@@ -80,9 +80,10 @@ void TSterownik::ZamnkijOscyloskop() {
 
 // A disk that fills up ends the recording file, once, with the file's name; the recording in
 // memory goes on.
-void TSterownik::RecordingFileFailed(FileError error, const std::string& path) {
+void TSterownik::RecordingFileFailed() {
+  const std::string path = plikNagrania_.Path();
   ZamnkijOscyloskop();
-  ShowFileError(ui_, error, path);
+  ShowFileError(ui_, FileError::ScopeNotWritten, path);
 }
 
 int TSterownik::CzytajOscyloskop(const std::string& path, const std::string& documentsFolder) {

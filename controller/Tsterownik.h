@@ -23,7 +23,6 @@
 
 class Clock;
 class UiServices;
-enum class FileError;
 
 // What a change of a setting drives beyond the settings and tables the link keeps.
 struct SettingChange {
@@ -363,7 +362,7 @@ class TSterownik : public TSerial {
   void OfferToWriteLoadedSettings(uint32_t carried);
   void ShowLoadedFileAsConnected(std::span<const uint8_t, img::kBlokIdentSize> identity,
                                  const std::string& path);
-  void RecordingFileFailed(FileError error, const std::string& path);
+  void RecordingFileFailed();
 
   std::string plikWczytany_;
 
