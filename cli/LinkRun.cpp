@@ -32,18 +32,6 @@ std::string Refusal(const TSterownik& link) {
   return {};
 }
 
-enum class Run { kDone, kLost, kTimedOut };
-
-Run RunTicks(TSterownik& link, const std::function<bool()>& done, const CommandTime& time) {
-  while (!done()) {
-    if (link.ConnectionLost()) return Run::kLost;
-    if (std::chrono::steady_clock::now() > time.deadline) return Run::kTimedOut;
-    link.Timer1OnTimer();
-    std::this_thread::sleep_for(std::chrono::milliseconds(link.TimerInterval()));
-  }
-  return Run::kDone;
-}
-
 int NoAnswer(Run run, const CommandTime& time) {
   Fail(run == Run::kTimedOut
            ? "no answer from the controller within " + std::to_string(time.timeoutMs) + " ms"
@@ -52,6 +40,17 @@ int NoAnswer(Run run, const CommandTime& time) {
 }
 
 }  // namespace
+
+Run RunTicks(TSterownik& link, const std::function<bool()>& done, const CommandTime& time) {
+  while (!done()) {
+    if (link.ConnectionLost()) return Run::kLost;
+    if (std::chrono::steady_clock::now() > time.deadline) return Run::kTimedOut;
+    link.Timer1OnTimer();
+    const int pause = time.tickMs > 0 ? time.tickMs : link.TimerInterval();
+    std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+  }
+  return Run::kDone;
+}
 
 void Fail(const std::string& message) {
   std::fprintf(stderr, "malver-cli: %s\n", message.c_str());

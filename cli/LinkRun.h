@@ -21,11 +21,17 @@ enum Exit {
 
 using Deadline = std::chrono::steady_clock::time_point;
 
-// The command's time: MS from now.
+// The command's time: MS from now, and the pace of the link's ticks.
 struct CommandTime {
   Deadline deadline;
   int timeoutMs;
+  int tickMs = 0;  // 0: the link's own interval
 };
+
+enum class Run { kDone, kLost, kTimedOut };
+
+// Runs the link's ticks until done(), the link counts the controller lost or the time is up.
+Run RunTicks(TSterownik& link, const std::function<bool()>& done, const CommandTime& time);
 
 void Fail(const std::string& message);
 

@@ -10,18 +10,21 @@
 //   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
 //   malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]
 //   malver-cli inspect FILE
+//   malver-cli calibrate --port P [--yes] [--log] [--timeout MS] [--tick MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
 // command. A controller that stops answering ends the command by the link's own rule. load
-// answers the question whether to write with No unless --yes is given. record's time bound
-// starts after its N seconds.
+// and calibrate answer their questions with No unless --yes is given. record's time bound
+// starts after its N seconds. --tick paces the link faster than its own 95 ms, for a simulated
+// controller; calibrate's time bound is 15 minutes unless --timeout says otherwise.
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "cli/CalibrateCommand.h"
 #include "cli/ConsoleUi.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
@@ -33,6 +36,10 @@
 #include "lang/Langtext.h"
 
 namespace {
+
+constexpr int kDefaultBoundMs = 30000;
+// A calibration at idle takes minutes: a few thousand status frames.
+constexpr int kCalibrationBoundMs = 15 * 60 * 1000;
 
 const char kUsageText[] =
     "usage: malver-cli identify --port P [--log] [--timeout MS]\n"
@@ -46,14 +53,23 @@ const char kUsageText[] =
     "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
     "                         [--timeout MS]\n"
     "       malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]\n"
-    "       malver-cli inspect FILE\n";
+    "       malver-cli inspect FILE\n"
+    "       malver-cli calibrate --port P [--yes] [--log] [--timeout MS] [--tick MS]\n"
+    "\n"
+    "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
+    "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
+    "the gas map, the OBD gas maps) are answered Yes with --yes, else No. It succeeds when the\n"
+    "run finished and the settings and multipliers were written and read back equal; an\n"
+    "aborted run puts back the values from before it and fails (7 the engine, 4 no answer).\n"
+    "--tick MS paces the link (simulated controllers; default the link's own 95 ms).\n";
 
 struct Options {
   std::string command, port, out, image, file;
   std::vector<std::string> arguments;  // what follows the command without an option name
   int count = 10;
   int seconds = 0;
-  int timeoutMs = 30000;
+  int timeoutMs = -1;  // -1: the command's own bound
+  int tickMs = 0;
   bool log = false;
   bool raw = false;
   bool yes = false;
@@ -81,6 +97,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.count = std::atoi(argv[++i]);
     else if (arg == "--timeout" && value)
       o.timeoutMs = std::atoi(argv[++i]);
+    else if (arg == "--tick" && value)
+      o.tickMs = std::atoi(argv[++i]);
     else if (arg == "--log")
       o.log = true;
     else if (arg == "--file" && value)
@@ -100,8 +118,9 @@ bool Parse(int argc, char** argv, Options& o) {
     else
       return false;
   }
-  if (o.raw != (o.command == "set" && o.raw) || o.yes != (o.command == "load" && o.yes) ||
-      o.longRecords != (o.command == "record" && o.longRecords))
+  const bool asks = o.command == "load" || o.command == "calibrate";
+  if (o.raw != (o.command == "set" && o.raw) || o.yes != (asks && o.yes) ||
+      o.longRecords != (o.command == "record" && o.longRecords) || o.tickMs < 0)
     return false;
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
   if (o.command == "csv")
@@ -115,7 +134,7 @@ bool Parse(int argc, char** argv, Options& o) {
   if (!o.arguments.empty()) return false;
   if (o.command == "read" || o.command == "save") return !o.out.empty();
   if (o.command == "record") return !o.out.empty() && o.seconds > 0;
-  return o.command == "identify" || o.command == "live";
+  return o.command == "identify" || o.command == "live" || o.command == "calibrate";
 }
 
 void PrintIdentity(const TSterownik& link) {
@@ -175,6 +194,7 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   }
   if (o.command == "live") return Live(link, o.count, time);
   if (o.command == "record") return Record(link, o.out, o.seconds, o.longRecords, time);
+  if (o.command == "calibrate") return Calibrate(link, time);
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
@@ -194,9 +214,12 @@ int main(int argc, char** argv) {
     std::fputs(kUsageText, stderr);
     return kUsage;
   }
-  const int timeoutMs = o.timeoutMs + o.seconds * 1000;
+  const int bound = o.timeoutMs >= 0           ? o.timeoutMs
+                    : o.command == "calibrate" ? kCalibrationBoundMs
+                                               : kDefaultBoundMs;
+  const int timeoutMs = bound + o.seconds * 1000;
   const CommandTime time{std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs),
-                         timeoutMs};
+                         timeoutMs, o.tickMs};
   Texts().LanguageIndex = 0;
   ConsoleUi ui(o.yes);
   SteadyClock clock;

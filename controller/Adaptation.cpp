@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <span>
 
+#include "controller/CalibrationSettings.h"
 #include "controller/Tsterownik.h"
 
 namespace {
@@ -19,8 +20,8 @@ struct BankTrims {
   int multiplierTrim;
 };
 constexpr BankTrims kBanks[] = {
-    {90, img::Eeprom1, img::Mnoznik1, img::Eeprom1 + 1},
-    {92, img::Eeprom1 + 2, img::Mnoznik2, img::Eeprom1 + 3},
+    {calibration_setting::IdleCorrection1, img::Eeprom1, img::Mnoznik1, img::Eeprom1 + 1},
+    {calibration_setting::IdleCorrection2, img::Eeprom1 + 2, img::Mnoznik2, img::Eeprom1 + 3},
 };
 
 uint8_t ToByte(int value) {
@@ -46,4 +47,10 @@ void TSterownik::DodajAdaptacje() {
     obraz_[bank.multiplierTrim] = kNoTrim;
   }
   ZapiszDoSterownika(AreaBit::Settings | AreaBit::Multiplier1 | AreaBit::Multiplier2);
+}
+
+// Neutral trims would only lift multiplier entries of 0 and send three areas for nothing.
+void TSterownik::WykonajAdaptacje() {
+  const uint8_t* trims = &obraz_[img::Eeprom1];
+  if (std::any_of(trims, trims + 4, [](uint8_t trim) { return trim != kNoTrim; })) DodajAdaptacje();
 }

@@ -58,6 +58,8 @@ struct DecodedStatus {
 
   bool Has(int offset, int count = 1) const { return offset >= 0 && offset + count <= length; }
   uint8_t Byte(int offset) const { return Has(offset) ? bytes[offset] : 0; }
+  // A little-endian 16-bit value; 0 when the frame lacks either byte.
+  int Word(int offset) const { return Has(offset, 2) ? bytes[offset] | bytes[offset + 1] << 8 : 0; }
   std::span<const uint8_t> Frame() const { return {bytes.data(), static_cast<size_t>(length)}; }
 
   bool hasWorkState = false;  // bytes 10 and 11 arrived
@@ -73,6 +75,10 @@ struct DecodedStatus {
 
   int channels = 0;  // channels whose injection times arrived (at most 8)
   std::array<InjectionTime, 8> injection{};
+
+  // A table the map view shows changed with this frame: a cell the controller reported, or
+  // one the link learned; the view redraws.
+  bool mapsChanged = false;
 
   ObdStatus obd;
   std::vector<LiveValue> values;  // one per definition of the family's list, same index

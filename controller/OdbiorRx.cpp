@@ -81,6 +81,7 @@ void TSterownik::AnalizaOdbioru(int length) {
       .kind = EventKind::ReplyAccepted, .code = c, .length = length, .frame = Received(length)};
   if (status && length > ramka::kHeaderSize) event.status = &status_;
   Event(event);
+  if (!status) RestoreAfterReconnection();
 }
 
 void TSterownik::OdbiorOsc(int record) {
@@ -107,6 +108,7 @@ bool TSterownik::StatusFrame(int length) {
   TakeFrame(buforOdbioru_[3], Received(length), status_);
   if (traits.gasController || Rodzina() == Family::PumpEmulator) CopyWorkState();
   if (traits.gasController) GasControllerStatus();
+  if (Rodzina() == Family::RailEmulator) LearnRailEmulation();
   if (status_.Byte(kSubRecord) == sub_record::Eeprom2Byte && status_.Has(kSubData))
     obraz_[img::Eeprom2] = status_.bytes[kSubData];
   DecodeLastStatus();
@@ -121,9 +123,19 @@ void TSterownik::CopyWorkState() {
 
 // Status frame of the MALVER and KAVI families.
 void TSterownik::GasControllerStatus() {
-  if (Rodzina() == Family::Kavi && kanalyFsi_ > 0) PutChannelsInCylinderOrder();
+  const bool kavi = Rodzina() == Family::Kavi;
+  if (kavi && kanalyFsi_ > 0) PutChannelsInCylinderOrder();
+  // A frame the calibration poll asked for that arrives after the run ended takes no step.
+  if ((status_.code & poll_page::CalibrationData) && KalibracjaTrwa()) {
+    if (kavi)
+      KalibracjaKavi();
+    else
+      KalibracjaMalver();
+  }
   if (!(flagiRozkazow_ & CommandBit::SendInjectorMask) && status_.Has(kInjectorMask))
     zalaczoneWtryskiwacze_ = status_.bytes[kInjectorMask];
+  LearnRailEmulation();
+  LearnPressureMap();
   StatusSubRecord();
   if (OnTekst) LogEepromWrites();
   TakeObdRecord();
@@ -160,8 +172,9 @@ void TSterownik::StatusSubRecord() {
       }
       break;
     case sub_record::MapCellReport:
-      if (status_.Has(kSubData, 3) && data[2] != 0 && data[0] < std::size(kMapOfReport))
-        obraz_[kMapOfReport[data[0]] + data[1]] = data[2];
+      if (!status_.Has(kSubData, 3) || data[2] == 0) break;
+      if (data[0] < std::size(kMapOfReport)) obraz_[kMapOfReport[data[0]] + data[1]] = data[2];
+      status_.mapsChanged = true;
       break;
     default:
       break;

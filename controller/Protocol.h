@@ -166,7 +166,16 @@ inline constexpr int kLeds = 13;  // two bytes
 // The learned maps' cell the engine works in: the load row and the RPM column.
 inline constexpr int kMapRow = 15;
 inline constexpr int kMapColumn = 16;
+inline constexpr int kRpm = 17;  // 16 bits, tens of rpm
 inline constexpr int kInjectorMask = 22;
+inline constexpr int kEmulationHigh = 28;  // high byte of the emulation output
+inline constexpr int kReducerTemperature = 40;
+inline constexpr int kGasTemperature = 42;
+inline constexpr int kManifoldPressure = 44;
+inline constexpr int kGasPressure = 48;
+inline constexpr int kRailPressure = 54;    // 16 bits
+inline constexpr int kLambda2 = 56;         // 16 bits
+inline constexpr int kLambda = 58;          // 16 bits
 inline constexpr int kInjectionTimes = 60;  // per channel: petrol and gas, 16 bits each
 inline constexpr int kInjectionRecordSize = 4;
 inline constexpr int kObdRecord = 92;  // 36 bytes
@@ -177,6 +186,19 @@ inline constexpr int kObdData = kObdKind + 2;
 inline constexpr int kShortRecord = 128;
 inline constexpr int kLongRecord = 256;
 }  // namespace status_frame
+
+// Where things stand in a status frame of the rail-pressure emulator (family 8).
+namespace rail_emulator_frame {
+inline constexpr int kMapRow = 12;
+inline constexpr int kMapColumn = 13;
+inline constexpr int kRailSensor = 18;  // 16 bits
+}  // namespace rail_emulator_frame
+
+// Work states a gas controller reports in status frame byte 10 (StanPaliwa).
+namespace fuel_state {
+inline constexpr uint8_t Petrol = 0;
+inline constexpr uint8_t Gas = 6;
+}  // namespace fuel_state
 
 // Byte 6 of a status frame.
 namespace sub_record {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "controller/CalibrationSettings.h"
 #include "controller/Tsterownik.h"
 
 namespace {
@@ -17,12 +18,6 @@ constexpr std::array<uint8_t, 512> PressureFactors() {
     table[static_cast<size_t>(i)] = static_cast<uint8_t>(std::min(17920 / i, 255));
   return table;
 }
-
-// Settings the correction reads and the one it writes.
-constexpr int kEngineType = 10;
-constexpr int kGasTemperature = 85;
-constexpr int kWorkingPressure = 86;
-constexpr int kReferenceCorrection = 94;
 
 // The engine type shifts the working pressure into its own range of the pressure table.
 int PressureRangeOffset(int engineType) {
@@ -56,11 +51,12 @@ constexpr std::array<uint8_t, 256> TablicaTemperatury = {
 
 // In single precision: the result is truncated, so the precision decides the borderline values.
 void TSterownik::ObliczKorekteOdniesienia() {
+  using namespace calibration_setting;
   uint8_t* settings = NastawyDoZapisu();
-  const int pressure = settings[kWorkingPressure] + PressureRangeOffset(settings[kEngineType]);
+  const int pressure = settings[WorkingPressure] + PressureRangeOffset(settings[EngineType]);
   const float p = TablicaCisnienia[static_cast<size_t>(pressure)];
-  const float t = TablicaTemperatury[settings[kGasTemperature]];
+  const float t = TablicaTemperatury[settings[GasTemperature]];
   const float c = p / 128 / 128 * t;
   const float correction = c > 0 ? 128 / c : 161;
-  settings[kReferenceCorrection] = static_cast<uint8_t>(std::min(correction, 255.0f));
+  settings[ReferenceCorrection] = static_cast<uint8_t>(std::min(correction, 255.0f));
 }

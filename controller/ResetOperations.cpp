@@ -92,12 +92,20 @@ void Reset(TSterownik& link, Image& image, std::initializer_list<AreaFill> fills
 
 }  // namespace
 
-void TSterownik::KasujMnoznik(int mask) {
+// No breakpoints: the table is one value up to the multiplier's range.
+void TSterownik::ClearBreakpoints(int mask) {
   for (const MultiplierBank& bank : kMultiplierBanks) {
     if (!(mask & bank.maskBit)) continue;
     uint8_t* breakpoints = NastawyDoZapisu() + bank.firstBreakpoint;
     std::fill_n(breakpoints, kBreakpoints, 0);
     breakpoints[kBreakpoints] = static_cast<uint8_t>(zakresMnoznika_);
+  }
+}
+
+void TSterownik::KasujMnoznik(int mask) {
+  ClearBreakpoints(mask);
+  for (const MultiplierBank& bank : kMultiplierBanks) {
+    if (!(mask & bank.maskBit)) continue;
     Reset(*this, obraz_, {bank.table});
     ZapiszDoSterownika(AreaBit::Settings);
   }

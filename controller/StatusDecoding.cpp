@@ -138,6 +138,7 @@ void TakeFrame(uint8_t code, std::span<const uint8_t> frame, DecodedStatus& stat
     std::fill(status.bytes.begin() + length, status.bytes.begin() + status.length, 0);
   status.length = length;
   status.code = code;
+  status.mapsChanged = false;
 }
 
 void DecodeStatus(const StatusContext& context, DecodedStatus& s) {

@@ -51,6 +51,7 @@ void TSterownik::Event(EventKind kind, int code, int aux) {
 
 void TSterownik::CountUnanswered() {
   if (liczDoBrakuPolaczenia_ < kLostConnectionLimit) ++liczDoBrakuPolaczenia_;
+  if (liczDoBrakuPolaczenia_ > kLostConnectionThreshold) EndCalibrationForLostLink();
 }
 
 void TSterownik::EmptyReceiveState() {
@@ -129,6 +130,8 @@ void TSterownik::KasujFlagiTransmisji(const std::string& reason) {
   // Nothing is sent again to what may be another controller, but the installer hears of it.
   niezapisane_ |= flagiZapisu_ | flagiZapisuWToku_;
   flagiCzytania_ = flagiZapisu_ = flagiRozkazow_ = flagiZapisuWToku_ = 0;
+  // A run cannot go on without the writes and commands it had asked for.
+  EndCalibrationForLostLink();
   obraz_[img::Firma] = 0;
   obraz_[img::FirmaProgramu] = 0;
 }

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "controller/Calibration.h"
 #include "controller/ChartListsData.h"
 #include "controller/DecodedStatus.h"
 #include "controller/FamilyTraits.h"
@@ -315,8 +317,26 @@ class TSterownik : public TSerial {
   // Folds the controller's adaptation trims into settings 90, 92 and both multipliers, and
   // asks for their writes.
   void DodajAdaptacje();
+  // The Enter key on the Map tab: folds the trims in when the controller reports any.
+  void WykonajAdaptacje();
   // Setting 94 from the working pressure (86) and gas temperature (85) of a calibration.
   void ObliczKorekteOdniesienia();
+
+  // ---- Automatic calibration and the learning of tables ----
+  // Starts a run on a gas controller whose settings and multipliers have been read, or stops
+  // the run in progress, putting back what it had changed; true when a run is now on.
+  bool StartStopKalibracji();
+  // One step of each family's run, for a status frame the calibration poll asked for.
+  void KalibracjaMalver();
+  void KalibracjaKavi();
+  int KrokKalibracji() const { return kalibracja_.state; }
+  int PostepKalibracji() const { return kalibracja_.progress; }
+  bool KalibracjaTrwa() const { return stronaParam_ & poll_page::CalibrationData; }
+  // What became of the values of the last run that ended unfinished.
+  CalibrationRestore PreviousValues() const { return previousValues_; }
+  // The rail-pressure emulator's table is learned from the frames on petrol while this is on.
+  bool UczenieEmulacji() const { return uczenieEmulacji_; }
+  void SetUczenieEmulacji(bool on);
   // The resets put areas back to their neutral contents and ask for their writes; none asks
   // the installer, the callers do. mask bit 1: bank 1, bit 2: bank 2.
   void KasujMnoznik(int mask);
@@ -413,6 +433,42 @@ class TSterownik : public TSerial {
   bool HistoryKept() const;
   void ApplyDependentSettings(int setting, int value, const OpenViews& open, SettingChange& change);
   void FillMultiplier(int offset, uint32_t area);
+  void ClearBreakpoints(int mask);
+
+  void CalibrationFrame(bool kavi);
+  void CalibrationPreamble();
+  bool CalibrationStep(bool kavi);
+  bool OnPetrol() const { return stanPaliwa_ == fuel_state::Petrol; }
+  bool OnGas() const { return stanPaliwa_ == fuel_state::Gas; }
+  void FuelChange();
+  void ChangeInjectors(uint8_t mask);
+  bool Ask(int textId);
+  void PrepareCalibration(bool kavi);
+  void WaitForPetrolToStart();
+  void SettlePetrolReference();
+  void WaitForPetrolReference();
+  bool MeasurePetrolReference(bool kavi);
+  void StoreRailPressure();
+  void InjectorsForGas(bool kavi);
+  void SwitchToGas();
+  void WaitForGas();
+  bool SettledOnFuel();
+  void TakeReferenceConditions();
+  bool TuneMultiplier();
+  bool TuneIdleCorrection();
+  bool CountTuningFrame(int tested);
+  void FollowCounterWithInjectors();
+  void NextInjector(bool kavi);
+  void BackToPetrol(bool kavi);
+  void WaitForPetrolToEnd();
+  void FinishCalibration();
+  void EndCalibration(CalibrationState how);
+  void EndCalibrationForLostLink();
+  void RestoreSnapshot(const CalibrationSnapshot& snapshot);
+  void RestoreAfterReconnection();
+  void LearnRailEmulation();
+  void LearnPressureMap();
+  void LearnCell(CellAverage& average, int table, uint32_t area, int row, int column, int value);
   uint8_t& TraceFlagByte(int group, int entry);
 
   bool SendFirstPending(uint32_t pendingWrites);
@@ -482,6 +538,14 @@ class TSterownik : public TSerial {
   bool logDaneObd_ = false;
   bool paramAdmin_ = false;
   char decimalSeparator_ = '.';
+
+  CalibrationRun kalibracja_;
+  CalibrationSnapshot snapshot_;
+  std::optional<CalibrationSnapshot> pendingRestore_;
+  CalibrationRestore previousValues_ = CalibrationRestore::None;
+  bool uczenieEmulacji_ = false;
+  CellAverage emulationCell_;
+  CellAverage pressureMapCell_;
 
   // Today's date and this workstation's identifier, for change-history entries.
   int dataRok_ = 0;  // year - 2000

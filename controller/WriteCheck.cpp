@@ -6,7 +6,9 @@
 #include "controller/TransmissionTables.h"
 #include "controller/Tsterownik.h"
 
-WriteCheck::WriteCheck(const TSterownik& link) : areas_(link.FlagiZapisu()) {
+WriteCheck::WriteCheck(const TSterownik& link) : WriteCheck(link, link.FlagiZapisu()) {}
+
+WriteCheck::WriteCheck(const TSterownik& link, uint32_t areas) : areas_(areas) {
   for (const transmission::DataArea& area : transmission::DataAreas()) {
     if (!(areas_ & area.bit)) continue;
     Written w{area.bit, area.offset, {}};

@@ -14,6 +14,8 @@ class WriteCheck {
  public:
   // The areas FlagiZapisu names, as they stand in the link's image now.
   explicit WriteCheck(const TSterownik& link);
+  // The given areas, as they stand in the link's image now.
+  WriteCheck(const TSterownik& link, uint32_t areas);
 
   uint32_t Areas() const { return areas_; }
   // Those of them whose bytes in the link's image now differ from what was written.

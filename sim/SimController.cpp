@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "controller/CalibrationSettings.h"
 #include "controller/FamilyTraits.h"
 #include "controller/Ramka.h"
 #include "controller/SettingsCatalogue.h"
@@ -179,14 +180,18 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
     case 0x8F:
       state = State::kNormal;
       return Answer(code, {});
+    case code::FuelChangeAuto:
+    case code::FuelChangeFast:
+      engine_.FuelChange(code == code::FuelChangeFast);
+      return Answer(code, {});
+    case code::InjectorMask:
+      if (!data.empty()) engine_.SetInjectorMask(data[0]);
+      return Answer(code, {});
     case 0x74:
     case 0x78:
     case 0x7B:
     case 0x80:
     case 0x83:
-    case 0x84:
-    case 0x85:
-    case 0x86:
     case 0x87:
     case 0x88:
     case 0x89:
@@ -198,7 +203,9 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
 }
 
 void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
-  if (silent || (silentAfter >= 0 && requestsSeen > silentAfter)) return;
+  const bool fallenSilent = silentAfter >= 0 && requestsSeen > silentAfter &&
+                            (silentFor < 0 || requestsSeen <= silentAfter + silentFor);
+  if (silent || fallenSilent) return;
   ++repliesMade_;
   const bool dropNow = dropEvery > 0 && repliesMade_ % dropEvery == 0;
   const bool corruptNow = corruptEvery > 0 && repliesMade_ % corruptEvery == 0;
@@ -272,12 +279,76 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
       (longRecord ? status_frame::kLongRecord : status_frame::kShortRecord) - kHeader, 0);
   const int frame = liveTick_;
   if (!frozenLiveValues) ++liveTick_;
-  if (drive)
+  ++statusFrames_;
+  engine_.NextFrame();
+  if (drive) {
     PutDriveStatus(identity, DriveAt(frame), p);
-  else
+  } else {
     PutIdleOnGas(frame, p);
+    PutEngine(code & poll_page::CalibrationData, p);
+  }
+  PutLearned(frame, p);
   if (longRecord) PutFastSamples(FamilyOf(static_cast<uint8_t>(identity.family)), frame, p);
   return p;
+}
+
+// The idling engine of a gas controller: its fuel, injectors and speed; the steady idle of a
+// calibration when the poll asks for one.
+void SimController::PutEngine(bool calibration, std::span<uint8_t> p) const {
+  if (!TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
+  if (calibration) engine_.PutCalibrationIdle(identity, memory, statusFrames_, p);
+  const bool stalled = stallAfter >= 0 && statusFrames_ > stallAfter;
+  const bool speedLost = loseSpeedAfter >= 0 && statusFrames_ > loseSpeedAfter;
+  engine_.PutState(stalled, speedLost, p);
+}
+
+// Now and then a gas controller tells what it has learned, in the sub-record when the frame
+// carries no message: the cell of the map it works in, or the idle trims of a bank. Driving,
+// the cell learns the petrol time of the moment and keeps it in the controller's memory; an
+// idling engine has nothing new to learn and reports the cell as it stands.
+void SimController::PutLearned(int frame, std::span<uint8_t> p) {
+  using namespace status_frame;
+  constexpr int kEvery = 100;
+  constexpr int kMapCell = 25, kTrims1 = 50, kTrims2 = 75;
+  if (!TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
+  if (Get8(p, kSubRecord) != 0 || Get8(p, kSubData) != 0) return;
+  const int phase = frame % kEvery;
+  if (phase == kMapCell) {
+    const bool onGas = Get8(p, kWorkState) == work_state::kGas;
+    const int cell =
+        16 * std::min<int>(Get8(p, kMapColumn), 15) + std::min<int>(Get8(p, kMapRow), 15);
+    uint8_t& learned = memory[(onGas ? img::MapaEcuGaz : img::MapaEcuBen) + cell];
+    const int tenths = std::min(Get16(p, kInjectionTimes) / 25, 255);  // 0.004 ms to 0.1 ms
+    if (drive && tenths != 0) learned = static_cast<uint8_t>(tenths);
+    if (learned == 0) return;
+    Put8(p, kSubRecord, sub_record::MapCellReport);
+    Put8(p, kSubData, onGas ? 3 : 0);
+    Put8(p, kSubData + 1, cell);
+    Put8(p, kSubData + 2, learned);
+  } else if (phase == kTrims1 || phase == kTrims2) {
+    const bool second = phase == kTrims2;
+    const std::array<uint8_t, 4> trims = Trims();
+    Put8(p, kSubRecord, second ? sub_record::TrimsBank2 : sub_record::TrimsBank1);
+    Put8(p, kSubData, trims[second ? 2 : 0]);
+    Put8(p, kSubData + 1, trims[second ? 3 : 1]);
+  }
+}
+
+// The controller's own adaptation drifts towards what the engine needs: the MALVER families
+// trim their multipliers, the KAVI family its idle corrections; an eighth of the way, so that
+// a controller near the mark reports no trim at all.
+std::array<uint8_t, 4> SimController::Trims() const {
+  auto trim = [](int right, int current) {
+    return static_cast<uint8_t>(std::clamp(128 + (right - current) / 8, 0, 255));
+  };
+  const uint8_t* settings = &memory[img::Nastawy];
+  if (FamilyIs(Family::Kavi))
+    return {trim(IdleEngine::kRightIdleCorrection, settings[calibration_setting::IdleCorrection1]),
+            128,
+            trim(IdleEngine::kRightIdleCorrection, settings[calibration_setting::IdleCorrection2]),
+            128};
+  return {128, trim(IdleEngine::kRightMultiplier, memory[img::Mnoznik1]), 128,
+          trim(IdleEngine::kRightMultiplier, memory[img::Mnoznik2])};
 }
 
 // Live values move slowly around idle on gas unless frozen, so a test can predict the text.

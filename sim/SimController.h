@@ -9,6 +9,7 @@
 
 #include "controller/ImageLayout.h"
 #include "controller/Protocol.h"
+#include "sim/IdleEngine.h"
 
 // A simulated gas controller: answers the link's frames as a controller of the chosen family
 // does, keeps its own memory so that writes persist, and can be told to misbehave.
@@ -47,6 +48,7 @@ class SimController {
   // Misbehaviour.
   bool silent = false;            // answer nothing at all
   int silentAfter = -1;           // answer only the first n requests (-1: all of them)
+  int silentFor = -1;             // after those, stay silent for n requests (-1: for good)
   int dropReplies = 0;            // swallow the next n replies
   int corruptReplies = 0;         // damage one payload byte of the next n replies
   int dropEvery = 0;              // swallow every n-th reply (0: none)
@@ -54,6 +56,8 @@ class SimController {
   bool splitReplies = false;      // hand replies out in two halves
   int delayCalls = 0;             // hold every reply for n calls of TakeOutput
   bool frozenLiveValues = false;  // live values stay at their starting point
+  int stallAfter = -1;            // the idling engine stalls after n status frames (-1: never)
+  int loseSpeedAfter = -1;        // its speed signal is lost after n status frames (-1: never)
 
   // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
   bool drive = false;
@@ -66,6 +70,7 @@ class SimController {
 
   std::array<uint8_t, img::kSize> memory{};
   Identity identity;
+  const IdleEngine& engine() const { return engine_; }
   int requestsSeen = 0;
   std::vector<uint8_t> lastRequestCodes;  // codes in arrival order
   std::vector<uint8_t> lastRequest;       // the last sound request, unscrambled
@@ -76,6 +81,9 @@ class SimController {
   std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
   std::vector<uint8_t> StatusPayload(uint8_t code);
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
+  void PutEngine(bool calibration, std::span<uint8_t> payload) const;
+  void PutLearned(int frame, std::span<uint8_t> payload);
+  std::array<uint8_t, 4> Trims() const;
   void FillDefaultMemory();
   bool FamilyIs(Family family) const { return identity.family == static_cast<int>(family); }
 
@@ -89,6 +97,8 @@ class SimController {
   int repliesMade_ = 0;
   int liveTick_ = 0;
   int scopeChunk_ = 0;
+  int statusFrames_ = 0;
+  IdleEngine engine_;
 };
 
 }  // namespace sim

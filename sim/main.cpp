@@ -19,11 +19,12 @@ void RequestStop(int) {
 }
 
 void Usage() {
-  std::fprintf(stderr,
-               "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
-               "                  [--password] [--maker N] [--silent] [--silent-after N]\n"
-               "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
-               "                  [--frozen] [--drive]\n");
+  std::fprintf(
+      stderr,
+      "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
+      "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
+      "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
+      "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n");
 }
 
 }  // namespace
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
       controller.silent = true;
     } else if (arg == "--silent-after" && hasValue) {
       controller.silentAfter = std::atoi(argv[++i]);
+    } else if (arg == "--silent-for" && hasValue) {
+      controller.silentFor = std::atoi(argv[++i]);
     } else if (arg == "--drop-every" && hasValue) {
       controller.dropEvery = std::atoi(argv[++i]);
     } else if (arg == "--corrupt-every" && hasValue) {
@@ -62,6 +65,10 @@ int main(int argc, char** argv) {
       controller.frozenLiveValues = true;
     } else if (arg == "--drive") {
       controller.drive = true;
+    } else if (arg == "--stall-after" && hasValue) {
+      controller.stallAfter = std::atoi(argv[++i]);
+    } else if (arg == "--lose-speed-after" && hasValue) {
+      controller.loseSpeedAfter = std::atoi(argv[++i]);
     } else {
       Usage();
       return 2;
