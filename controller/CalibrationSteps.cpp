@@ -115,8 +115,8 @@ bool TSterownik::MeasurePetrolReference(bool kavi) {
   return true;
 }
 
-// The first pass starts with injector 1 alone on gas; the others with the injectors the
-// installer has not kept on petrol (the KAVI family keeps injector 1 alone throughout).
+// The per-injector pass starts with injector 1 alone on gas; the others with the injectors the
+// installer has not kept on petrol, the KAVI family again with injector 1 alone.
 void TSterownik::InjectorsForGas(bool kavi) {
   CalibrationRun& run = kalibracja_;
   const uint8_t forGas = kavi ? 0x01 : static_cast<uint8_t>(~Nastawy()[PetrolInjectors]);

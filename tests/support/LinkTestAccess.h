@@ -25,4 +25,5 @@ struct LinkTestAccess {
   static int& PrzerwaNadawania(TSterownik& l) { return l.przerwaNadawania_; }
   static int& LicznikTur(TSterownik& l) { return l.licznikTur_; }
   static int& NumerBanku(TSterownik& l) { return l.numerBanku_; }
+  static CalibrationRun& Kalibracja(TSterownik& l) { return l.kalibracja_; }
 };
