@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+class TSterownik;
+
+// The learned injection-time maps and the multiplier's nodes as texts: what the tables over the
+// RPM corrections and the command line show.
+namespace chart {
+
+// What a map shows: Widok 0 petrol, 1 gas, 2 deviation (petrol less gas).
+enum class MapShown { Petrol = 0, Gas = 1, Deviation = 2 };
+
+// Milliseconds with one decimal; the deviation with "+" when positive; empty without data.
+std::string InjectionMapCellText(const TSterownik& link, MapShown shown, int column, int row);
+// The axes: a row's load breakpoint (bar, or volt for a MAF signal) and a column's RPM.
+std::string LoadBreakpointText(const TSterownik& link, int row);
+std::string RpmBreakpointText(const TSterownik& link, int column);
+
+// A node's position in milliseconds and its value as a factor.
+std::string NodePositionText(int position, char decimalSeparator);
+std::string NodeValueText(int value, char decimalSeparator);
+
+}  // namespace chart
