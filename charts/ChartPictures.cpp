@@ -23,7 +23,7 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
   if (view.kind == kInjectionMapKind)
     return InjectionMapBackground(link, plot, colours, MapOptions(view));
   Picture p = WindowBackground(plot, colours);
-  if (view.kind == kNoChart) return p;
+  if (!IsPlotKind(view.kind) && !IsGridKind(view.kind)) return p;
   p.Append(PlotFrame(plot, colours));
   if (IsDiagnosticKind(view.kind))
     p.Append(DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width));

@@ -46,6 +46,11 @@ inline const Bank& InView(int aktualnyBank) {
   return aktualnyBank >= 2 ? kBank2 : kBank1;
 }
 
+// The mask of KasujMnoznik that clears the multiplier in view: both banks while edited together.
+inline int ResetMask(int aktualnyBank) {
+  return aktualnyBank == 0 ? kBank1.number | kBank2.number : InView(aktualnyBank).number;
+}
+
 // The values a node may take: x0.50 .. x1.50, or x0.01 .. x2.50 with the extended range.
 struct Range {
   int lowest;
