@@ -2,6 +2,7 @@
 
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
 
 namespace chart {
 namespace {
@@ -46,6 +47,10 @@ std::string LoadBreakpointText(const TSterownik& link, int row) {
 
 std::string RpmBreakpointText(const TSterownik& link, int column) {
   return std::to_string(link.Nastawy()[kRpmBreakpoints + column] * kRpmUnit);
+}
+
+std::string LoadAxisCorner(const TSterownik& link) {
+  return LangText(link.Nastawy()[kLoadSignal] == kMafVoltage ? 962 : 961);
 }
 
 std::string NodePositionText(int position, char decimalSeparator) {

@@ -16,6 +16,8 @@ std::string InjectionMapCellText(const TSterownik& link, MapShown shown, int col
 // The axes: a row's load breakpoint (bar, or volt for a MAF signal) and a column's RPM.
 std::string LoadBreakpointText(const TSterownik& link, int row);
 std::string RpmBreakpointText(const TSterownik& link, int column);
+// The corner over both axes: "bar\rpm", or "V\rpm" for a MAF signal.
+std::string LoadAxisCorner(const TSterownik& link);
 
 // A node's position in milliseconds and its value as a factor.
 std::string NodePositionText(int position, char decimalSeparator);

@@ -10,12 +10,16 @@
 //   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
 //   malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]
 //   malver-cli inspect FILE
+//   malver-cli map (--port P | --file FILE.set) [--kind petrol|gas|deviation|multiplier] [--csv]
+//                  [--log] [--timeout MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
 // command. A controller that stops answering ends the command by the link's own rule. load
 // answers the question whether to write with No unless --yes is given. record's time bound
-// starts after its N seconds.
+// starts after its N seconds. map lists the learned petrol and gas maps (load rows from the top,
+// RPM columns, milliseconds), their deviation and the multiplier's nodes of the bank in view,
+// all of them unless --kind names one; --csv gives comma-separated values.
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +29,7 @@
 #include "cli/ConsoleUi.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
+#include "cli/MapCommand.h"
 #include "cli/ScopeCommands.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
@@ -46,7 +51,10 @@ const char kUsageText[] =
     "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
     "                         [--timeout MS]\n"
     "       malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]\n"
-    "       malver-cli inspect FILE\n";
+    "       malver-cli inspect FILE\n"
+    "       malver-cli map (--port P | --file FILE.set)\n"
+    "                      [--kind petrol|gas|deviation|multiplier] [--csv] [--log]\n"
+    "                      [--timeout MS]\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -58,6 +66,9 @@ struct Options {
   bool raw = false;
   bool yes = false;
   bool longRecords = false;
+  bool csv = false;
+  std::string kind;
+  MapListing listing = MapListing::All;
   std::string decimalSeparator = ".";
 };
 
@@ -95,6 +106,10 @@ bool Parse(int argc, char** argv, Options& o) {
       o.longRecords = true;
     else if (arg == "--decimal-sep" && value)
       o.decimalSeparator = argv[++i];
+    else if (arg == "--kind" && value)
+      o.kind = argv[++i];
+    else if (arg == "--csv")
+      o.csv = true;
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
@@ -103,6 +118,11 @@ bool Parse(int argc, char** argv, Options& o) {
   if (o.raw != (o.command == "set" && o.raw) || o.yes != (o.command == "load" && o.yes) ||
       o.longRecords != (o.command == "record" && o.longRecords))
     return false;
+  const bool map = o.command == "map";
+  if ((o.csv || !o.kind.empty()) && !map) return false;
+  if (map)
+    return o.port.empty() != o.file.empty() && o.image.empty() && o.arguments.empty() &&
+           (o.kind.empty() || ParseMapListing(o.kind, o.listing));
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
   if (o.command == "csv")
     return o.arguments.size() == 1 && o.port.empty() && !o.out.empty() &&
@@ -177,6 +197,7 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   if (o.command == "record") return Record(link, o.out, o.seconds, o.longRecords, time);
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
+  if (o.command == "map") return MapFromController(link, o.listing, o.csv, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
   if (o.command == "read")
     return Saved(SaveImageFile(link, o.out), link.ObrazSterownika().size(), o.out);
@@ -210,6 +231,8 @@ int main(int argc, char** argv) {
   if (o.command == "inspect") return Inspect(link, o.arguments[0]);
   if (o.command == "csv") return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
   if (!o.image.empty()) return FromImage(link, o.image);
+  if (o.command == "map" && !o.file.empty())
+    return MapFromSettingsFile(link, o.file, o.listing, o.csv);
   if (!o.file.empty()) return FromSettingsFile(link, o.file);
   return WithController(link, ui, o, time);
 }
