@@ -8,6 +8,7 @@
 #include "charts/CheckMark.h"
 #include "charts/InjectionMapChart.h"
 #include "charts/InjectionMapScale.h"
+#include "charts/MapSettings.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -16,13 +17,6 @@ namespace chart {
 namespace {
 
 using namespace injection_map;
-
-constexpr int kLoadSignal = 4;  // 2: a MAF voltage instead of a pressure
-constexpr int kMafVoltage = 2;
-constexpr int kBankCylinders = 30;  // bit n: cylinder n + 1 is in bank 2
-constexpr int kPetrolOnly = 31;     // bit n: cylinder n + 1 stays on petrol
-constexpr int kPetrolMarker = 83;
-constexpr int kFullScaleLoad = 239;
 
 int Bank(const TSterownik& link) {
   return link.AktalnyBank();
@@ -43,8 +37,8 @@ std::vector<Tick> TimeTicks(const TSterownik& link, const PlotGeometry& plot, in
 // Load in per cent of full scale on the right; OBD correction for the KAVI.
 void RightAxis(const TSterownik& link, const PlotGeometry& plot, AxesSpec& spec) {
   const uint8_t* s = link.Nastawy();
-  const bool maf = s[kLoadSignal] == kMafVoltage;
-  const double perCent = s[kFullScaleLoad] * 0.0001 * (maf ? 2 : 1);
+  const bool maf = s[setting::kLoadSignal] == setting::kMafVoltage;
+  const double perCent = s[setting::kFullScaleLoad] * 0.0001 * (maf ? 2 : 1);
   for (int k = 0; k <= 100; k += 10) {
     const std::string label = link.Czy_KAVI()
                                   ? std::to_string(k - 50)
@@ -105,8 +99,8 @@ std::string Cylinders(const TSterownik& link, int bank) {
   std::string list;
   for (int n = 1; n <= link.IleWtryskiwaczy(); ++n) {
     const int bit = 1 << (n - 1);
-    const bool inBank2 = s[kBankCylinders] & bit;
-    if (inBank2 == (bank == 2) && !(s[kPetrolOnly] & bit)) list += std::to_string(n) + " ";
+    const bool inBank2 = s[setting::kBankCylinders] & bit;
+    if (inBank2 == (bank == 2) && !(s[setting::kPetrolOnly] & bit)) list += std::to_string(n) + " ";
   }
   return list;
 }
@@ -122,7 +116,7 @@ void BankCaption(Picture& p, const TSterownik& link, const PlotGeometry& plot,
 
 void PetrolMarker(Picture& p, const TSterownik& link, const PlotGeometry& plot,
                   const ChartColours& colours) {
-  const int marker = link.Nastawy()[kPetrolMarker];
+  const int marker = link.Nastawy()[setting::kPetrolMarker];
   if (marker == 0) return;
   const int x = MarkerX(plot, marker, TimeRange(link.ZakresMnoznika()));
   p.Add(Line{{x, plot.yb}, {x, plot.Top()}, colours.grid, 1, Pen::Dashed});

@@ -9,6 +9,7 @@
 #include "charts/InjectionMapChart.h"
 #include "charts/InjectionMapScale.h"
 #include "charts/MapCells.h"
+#include "charts/MapSettings.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -18,12 +19,6 @@ namespace {
 
 using namespace injection_map;
 
-constexpr int kEngineType = 10;
-constexpr int kAdaptationMode = 81;
-constexpr int kPetrolMarker = 83;
-constexpr int kLoadBreakpoints = 224;  // 16 rows; the last is full scale
-constexpr int kMapSize = 16;
-
 // One map as the chart reads it.
 struct Series {
   int map;         // the learned times
@@ -32,10 +27,6 @@ struct Series {
 };
 constexpr Series kPetrolSeries{img::MapaEcuBen, img::MapaObdBen1, img::MapaObdBen2, kPetrol};
 constexpr Series kGasSeries{img::MapaEcuGaz, img::MapaObdGaz1, img::MapaObdGaz2, kGas};
-
-int Cell(const TSterownik& link, int area, int column, int row) {
-  return link.ObrazSterownika()[static_cast<size_t>(area + column * kMapSize + row)];
-}
 
 int ObdArea(const TSterownik& link, const Series& series) {
   return multiplier::InView(link.AktalnyBank()).number == 2 ? series.obd2 : series.obd1;
@@ -54,7 +45,7 @@ std::string Offset(const TSterownik& link, int byte) {
 // The controller's learned offsets, while it adapts.
 void AdaptationCaption(Picture& p, const TSterownik& link, const PlotGeometry& plot,
                        const ChartColours& colours) {
-  if (link.Nastawy()[kAdaptationMode] == 0) return;
+  if (link.Nastawy()[setting::kAdaptationMode] == 0) return;
   const bool two = link.DwaBanki();
   const std::string bank = LangText(1720);
   std::string caption = LangText(3810);
@@ -70,19 +61,20 @@ void AdaptationCaption(Picture& p, const TSterownik& link, const PlotGeometry& p
 std::vector<Point> LoadPoints(Picture& p, const TSterownik& link, const PlotGeometry& plot,
                               const Series& series, int range) {
   const uint8_t* s = link.Nastawy();
-  const double fullScale = s[kLoadBreakpoints + kMapSize - 1];
+  const double fullScale = s[setting::kLoadBreakpoints + setting::kMapSize - 1];
   std::vector<Point> trend;
   if (fullScale == 0) return trend;  // no load scale to place the cells on
-  for (int c = 0; c < kMapSize; ++c) {
-    for (int r = 0; r < kMapSize; ++r) {
+  for (int c = 0; c < setting::kMapSize; ++c) {
+    for (int r = 0; r < setting::kMapSize; ++r) {
       if (r == 15 && c >= 9) continue;
-      const int t = Cell(link, series.map, c, r);
+      const int t = MapCell(link, series.map, c, r);
       if (t == 0 || t > range) continue;
       const int x = TimeX(plot, t, range);
-      const int y = static_cast<int>(plot.yb - plot.h * (s[kLoadBreakpoints + r] / fullScale) *
-                                                   (1 - (16 - c) * 0.1 / 16));
+      const int y =
+          static_cast<int>(plot.yb - plot.h * (s[setting::kLoadBreakpoints + r] / fullScale) *
+                                         (1 - (16 - c) * 0.1 / 16));
       p.Add(Dot(x, y, series.colour));
-      const bool steady = s[kEngineType] != 0 || c < 16 - r / 2 || r >= 14;
+      const bool steady = s[setting::kEngineType] != 0 || c < 16 - r / 2 || r >= 14;
       if (c >= 2 && c <= 12 && r >= 1 && t < 0.9 * range && steady) trend.push_back({x, y});
     }
   }
@@ -94,11 +86,11 @@ std::vector<Point> ObdPoints(const TSterownik& link, const PlotGeometry& plot, c
                              int range) {
   const int obd = ObdArea(link, series);
   std::vector<Point> trend;
-  for (int c = 0; c < kMapSize; ++c) {
-    for (int r = 0; r < kMapSize; ++r) {
+  for (int c = 0; c < setting::kMapSize; ++c) {
+    for (int r = 0; r < setting::kMapSize; ++r) {
       if (r <= 8 && c >= 8) continue;
-      const int t = Cell(link, series.map, c, r);
-      const int o = Cell(link, obd, c, r);
+      const int t = MapCell(link, series.map, c, r);
+      const int o = MapCell(link, obd, c, r);
       if (t > 0 && t <= range && o > 0)
         trend.push_back({TimeX(plot, t, range), PercentY(plot, ObdPercent(o - 128))});
     }
@@ -133,10 +125,10 @@ DeviationPoints TimeDeviation(Picture& p, const TSterownik& link, const PlotGeom
                               const ChartColours& colours, bool shown, int range) {
   const int zero = Baseline(plot, 0.2);
   DeviationPoints d;
-  for (int c = 0; c < kMapSize; ++c) {
-    for (int r = 0; r < kMapSize; ++r) {
-      const int petrol = Cell(link, img::MapaEcuBen, c, r);
-      const int gas = Cell(link, img::MapaEcuGaz, c, r);
+  for (int c = 0; c < setting::kMapSize; ++c) {
+    for (int r = 0; r < setting::kMapSize; ++r) {
+      const int petrol = MapCell(link, img::MapaEcuBen, c, r);
+      const int gas = MapCell(link, img::MapaEcuGaz, c, r);
       if (petrol == 0 || gas == 0) continue;
       const Point at{TimeX(plot, petrol, range), zero - (petrol - gas) * plot.h / 400};
       if (shown) p.Add(Dot(at.x, at.y, colours.grid));
@@ -152,12 +144,12 @@ DeviationPoints ObdDeviation(const TSterownik& link, const PlotGeometry& plot, i
   const int petrolObd = ObdArea(link, kPetrolSeries);
   const int gasObd = ObdArea(link, kGasSeries);
   DeviationPoints d;
-  for (int c = 0; c < kMapSize; ++c) {
-    for (int r = 0; r < kMapSize; ++r) {
+  for (int c = 0; c < setting::kMapSize; ++c) {
+    for (int r = 0; r < setting::kMapSize; ++r) {
       if (r <= 8 && c >= 8) continue;
-      const int petrol = Cell(link, img::MapaEcuBen, c, r);
-      const int e = Cell(link, petrolObd, c, r);
-      const int f = Cell(link, gasObd, c, r);
+      const int petrol = MapCell(link, img::MapaEcuBen, c, r);
+      const int e = MapCell(link, petrolObd, c, r);
+      const int f = MapCell(link, gasObd, c, r);
       if (petrol > 0 && petrol <= range && e > 0 && f > 0)
         d.Count(c, r, {TimeX(plot, petrol, range), PercentY(plot, ObdPercent(e - f))});
     }
@@ -181,7 +173,7 @@ std::string AdviceText(bool lean, int action) {
 void AdviceOf(Picture& p, const TSterownik& link, const PlotGeometry& plot, const LineFit& fit,
               int zero, int tolerance, bool pointsShown, const TextWidth& width) {
   const int range = TimeRange(link.ZakresMnoznika());
-  const int xm = MarkerX(plot, link.Nastawy()[kPetrolMarker], range);
+  const int xm = MarkerX(plot, link.Nastawy()[setting::kPetrolMarker], range);
   const int ym = static_cast<int>(fit.At(xm));
   const int d = ym - zero;
   if (d > tolerance || d < -tolerance) {

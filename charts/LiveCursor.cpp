@@ -4,6 +4,7 @@
 
 #include "charts/ChartKinds.h"
 #include "charts/InjectionMapScale.h"
+#include "charts/MapSettings.h"
 #include "controller/DecodedStatus.h"
 #include "controller/Tsterownik.h"
 
@@ -13,15 +14,7 @@ namespace {
 // Qualified: the chart colours share some of the frame bytes' names.
 namespace frame = status_frame;
 
-constexpr int kLoadSignal = 4;  // 2: a MAF voltage instead of a pressure
-constexpr int kMafVoltage = 2;
-constexpr int kFullScaleLoad = 239;
-constexpr int kCorrectionAxis = 76;    // 1: the RPM corrections go by injection time
-constexpr int kTimeBreakpoints = 272;  // 15 injection times, 0.1 ms
-constexpr int kAdmixtureAxis = 12;     // 0: the admixture goes by a voltage
-constexpr int kDoseAxis = 295;         // 1: by a voltage, 2: by the petrol dose
 constexpr int kFirstTimeBreakpointsFirmware = 14;
-constexpr int kCells = 16;
 
 int Word(const DecodedStatus& s, int offset) {
   return s.Byte(offset) | s.Byte(offset + 1) << 8;
@@ -41,9 +34,9 @@ std::optional<int> InjectionMapRow(const TSterownik& link, const DecodedStatus& 
     const int v = std::clamp(count > 0 ? sum / count : 128, 78, 178);
     return plot.yb - plot.h * (v - 78) / 100;
   }
-  const int fullScale = link.Nastawy()[kFullScaleLoad];
+  const int fullScale = link.Nastawy()[setting::kFullScaleLoad];
   if (fullScale == 0) return std::nullopt;  // no load scale to place it on
-  if (link.Nastawy()[kLoadSignal] == kMafVoltage) {
+  if (link.Nastawy()[setting::kLoadSignal] == setting::kMafVoltage) {
     if (!s.Has(frame::kLambdaInput, 2)) return std::nullopt;
     const int v = std::min(Word(s, frame::kLambdaInput), 4 * fullScale);
     return plot.yb - v * plot.h / fullScale / 4;
@@ -89,31 +82,32 @@ std::optional<LiveCursor> EmulationCursor(const DecodedStatus& s, const PlotGeom
 
 // The first time breakpoint at or above the petrol time.
 int TimeRow(const uint8_t* settings, int time) {
-  for (int b = 0; b < kCells - 1; ++b)
-    if (settings[kTimeBreakpoints + b] >= time) return b;
-  return kCells - 1;
+  for (int b = 0; b < setting::kMapSize - 1; ++b)
+    if (settings[setting::kTimeBreakpoints + b] >= time) return b;
+  return setting::kMapSize - 1;
 }
 
 int GridRow(int kind, const TSterownik& link, const DecodedStatus& s) {
   const uint8_t* settings = link.Nastawy();
-  const bool byTime = settings[kCorrectionAxis] == 1;
+  const bool byTime = settings[setting::kCorrectionAxis] == 1;
   const int time = s.Byte(frame::kPetrolTime);
   if (kind == kRpmCorrectionKind && byTime)
     return link.Czy_KAVI() || link.WersjaProgramu() < kFirstTimeBreakpointsFirmware
                ? time >> 4
                : TimeRow(settings, time);
   if (kind == kPetrolAdditionKind && byTime && !link.Czy_KAVI()) return TimeRow(settings, time);
-  if (kind == kPetrolDoseKind && settings[kDoseAxis] == 2)
+  if (kind == kPetrolDoseKind && settings[setting::kDoseAxis] == 2)
     return (s.Byte(frame::kPetrolDose) + 256 * s.Byte(frame::kPetrolDose + 1)) / 400;
   const bool byVoltage = kind == kEmulatorHiKind || kind == kKaviEmulatorHiKind ||
-                         (kind == kAdmixtureKind && settings[kAdmixtureAxis] == 0) ||
-                         (kind == kPetrolDoseKind && settings[kDoseAxis] == 1);
+                         (kind == kAdmixtureKind && settings[setting::kAdmixtureAxis] == 0) ||
+                         (kind == kPetrolDoseKind && settings[setting::kDoseAxis] == 1);
   if (byVoltage) return s.Byte(frame::kInputByte) >> 4;
   return s.Byte(frame::kMapColumn);
 }
 
 std::optional<GridCell> Inside(int column, int row) {
-  if (column < 0 || column >= kCells || row < 0 || row >= kCells) return std::nullopt;
+  if (column < 0 || column >= setting::kMapSize || row < 0 || row >= setting::kMapSize)
+    return std::nullopt;
   return GridCell{column, row};
 }
 

@@ -1,5 +1,6 @@
 #include "charts/MapCells.h"
 
+#include "charts/MapSettings.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -7,16 +8,7 @@
 namespace chart {
 namespace {
 
-constexpr int kLoadSignal = 4;  // 2: a MAF voltage instead of a pressure
-constexpr int kMafVoltage = 2;
-constexpr int kLoadBreakpoints = 224;
-constexpr int kRpmBreakpoints = 240;
 constexpr int kRpmUnit = 50;
-constexpr int kMapSize = 16;
-
-int Cell(const TSterownik& link, int area, int column, int row) {
-  return link.ObrazSterownika()[static_cast<size_t>(area + column * kMapSize + row)];
-}
 
 std::string Milliseconds(const TSterownik& link, int tenths) {
   return FormatNumber(tenths * 0.1, 1, link.DecimalSeparator());
@@ -24,9 +16,13 @@ std::string Milliseconds(const TSterownik& link, int tenths) {
 
 }  // namespace
 
+int MapCell(const TSterownik& link, int area, int column, int row) {
+  return link.ObrazSterownika()[static_cast<size_t>(area + column * setting::kMapSize + row)];
+}
+
 std::string InjectionMapCellText(const TSterownik& link, MapShown shown, int column, int row) {
-  const int petrol = Cell(link, img::MapaEcuBen, column, row);
-  const int gas = Cell(link, img::MapaEcuGaz, column, row);
+  const int petrol = MapCell(link, img::MapaEcuBen, column, row);
+  const int gas = MapCell(link, img::MapaEcuGaz, column, row);
   switch (shown) {
     case MapShown::Petrol:
       return petrol == 0 ? "" : Milliseconds(link, petrol);
@@ -41,16 +37,16 @@ std::string InjectionMapCellText(const TSterownik& link, MapShown shown, int col
 
 std::string LoadBreakpointText(const TSterownik& link, int row) {
   const uint8_t* s = link.Nastawy();
-  const double unit = s[kLoadSignal] == kMafVoltage ? 0.02 : 0.01;
-  return FormatNumber(s[kLoadBreakpoints + row] * unit, 2, link.DecimalSeparator());
+  const double unit = s[setting::kLoadSignal] == setting::kMafVoltage ? 0.02 : 0.01;
+  return FormatNumber(s[setting::kLoadBreakpoints + row] * unit, 2, link.DecimalSeparator());
 }
 
 std::string RpmBreakpointText(const TSterownik& link, int column) {
-  return std::to_string(link.Nastawy()[kRpmBreakpoints + column] * kRpmUnit);
+  return std::to_string(link.Nastawy()[setting::kRpmBreakpoints + column] * kRpmUnit);
 }
 
 std::string LoadAxisCorner(const TSterownik& link) {
-  return LangText(link.Nastawy()[kLoadSignal] == kMafVoltage ? 962 : 961);
+  return LangText(link.Nastawy()[setting::kLoadSignal] == setting::kMafVoltage ? 962 : 961);
 }
 
 std::string NodePositionText(int position, char decimalSeparator) {

@@ -8,6 +8,10 @@ class TSterownik;
 // RPM corrections and the command line show.
 namespace chart {
 
+// The byte of a 16 x 16 table at img offset `area`, stored column by column (column = RPM
+// index, row = load index).
+int MapCell(const TSterownik& link, int area, int column, int row);
+
 // What a map shows: Widok 0 petrol, 1 gas, 2 deviation (petrol less gas).
 enum class MapShown { Petrol = 0, Gas = 1, Deviation = 2 };
 
