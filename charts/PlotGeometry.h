@@ -14,6 +14,7 @@ struct PlotGeometry {
   int h = 0;       // plot height
   int yb = 0;      // bottom edge of the plot
 
+  bool operator==(const PlotGeometry&) const = default;
   int Top() const { return yb - h; }
   int Right() const { return x0 + w; }
   // A value v on an axis from a to b, as a pixel column or row (integer arithmetic).

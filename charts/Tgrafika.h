@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
+#include <optional>
 
 #include "charts/ChartColours.h"
+#include "charts/ChartPictures.h"
 #include "charts/DiagnosticCharts.h"
+#include "charts/LiveCursor.h"
+#include "charts/MultiplierNodes.h"
 #include "charts/PlotGeometry.h"
 
 class QLineEdit;
@@ -15,6 +20,7 @@ struct DecodedStatus;
 // only when the data or the size change; the data are composed over a copy of it; the live
 // cursor is drawn straight on the screen and erased by drawing it again. Every number it draws
 // comes from the core's pictures; the widget paints them and forwards the mouse and the keys.
+// Created hidden; the main window shows it with a chart kind.
 class TGrafika : public QWidget {
   Q_OBJECT
 
@@ -44,8 +50,11 @@ class TGrafika : public QWidget {
 
   // The live cursor from every status frame.
   void PokazBiezace(const DecodedStatus& status);
-  // Keys the main window forwards; true when the view took the key.
+  // Keys the main window forwards; true when the view took the key. The plot kinds take keys
+  // only while their key sink has the focus, and the sink forwards its own keys: the main
+  // window forwards the keys that reach other widgets than KeySink().
   bool KlawiszWidoku(int key, bool shift, bool ctrl);
+  QWidget* KeySink() const;
   // The multiplier of the bank in view back to neutral (after the installer's Yes).
   void KasujMnoznikBanku();
   // Focus to the keyboard sink of the plot kinds.
@@ -55,6 +64,8 @@ class TGrafika : public QWidget {
   QImage Snapshot() const { return composite_; }
   chart::PlotGeometry Geometry() const { return plot_; }
   int WybranyWezel() const { return wybranyWezel_; }
+  // Where the live cursor is drawn over the picture, if anywhere.
+  std::optional<chart::LiveCursor> LiveCursorShown() const { return cursor_; }
 
  signals:
   // The installer changed data the other views show (a multiplier node).
@@ -63,9 +74,18 @@ class TGrafika : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  chart::ViewState State() const;
+  void ParkujEdytor();
+  void PressOnMap(QPoint at, bool rightButton);
+  // Carries out what a node edit asks: a store through the link, a repaint or a beep.
+  void Apply(chart::Edit edit, const chart::MultiplierNodes& nodes);
+  QRegion CursorRegion(const std::optional<chart::LiveCursor>& cursor) const;
+
   TSterownik& link_;
   int rodzajWykresu_ = 1;
   int widok_ = 2;
@@ -81,4 +101,5 @@ class TGrafika : public QWidget {
   QImage composite_;
   QLineEdit* keySink_ = nullptr;
   bool painting_ = false;
+  std::optional<chart::LiveCursor> cursor_;
 };

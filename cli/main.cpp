@@ -11,13 +11,17 @@
 //   malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]
 //   malver-cli inspect FILE
 //   malver-cli calibrate --port P [--yes] [--log] [--timeout MS] [--tick MS]
+//   malver-cli map (--port P | --file FILE.set) [--kind petrol|gas|deviation|multiplier] [--csv]
+//                  [--log] [--timeout MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
 // command. A controller that stops answering ends the command by the link's own rule. load
 // and calibrate answer their questions with No unless --yes is given. record's time bound
 // starts after its N seconds. --tick paces the link faster than its own 95 ms, for a simulated
-// controller; calibrate's time bound is 15 minutes unless --timeout says otherwise.
+// controller; calibrate's time bound is 15 minutes unless --timeout says otherwise. map lists the learned petrol and gas maps (load rows from the top,
+// RPM columns, milliseconds), their deviation and the multiplier's nodes of the bank in view,
+// all of them unless --kind names one; --csv gives comma-separated values.
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +32,7 @@
 #include "cli/ConsoleUi.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
+#include "cli/MapCommand.h"
 #include "cli/ScopeCommands.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
@@ -55,6 +60,9 @@ const char kUsageText[] =
     "       malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]\n"
     "       malver-cli inspect FILE\n"
     "       malver-cli calibrate --port P [--yes] [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli map (--port P | --file FILE.set)\n"
+    "                      [--kind petrol|gas|deviation|multiplier] [--csv] [--log]\n"
+    "                      [--timeout MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -74,6 +82,9 @@ struct Options {
   bool raw = false;
   bool yes = false;
   bool longRecords = false;
+  bool csv = false;
+  std::string kind;
+  MapListing listing = MapListing::All;
   std::string decimalSeparator = ".";
 };
 
@@ -113,6 +124,10 @@ bool Parse(int argc, char** argv, Options& o) {
       o.longRecords = true;
     else if (arg == "--decimal-sep" && value)
       o.decimalSeparator = argv[++i];
+    else if (arg == "--kind" && value)
+      o.kind = argv[++i];
+    else if (arg == "--csv")
+      o.csv = true;
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
@@ -122,6 +137,11 @@ bool Parse(int argc, char** argv, Options& o) {
   if (o.raw != (o.command == "set" && o.raw) || o.yes != (asks && o.yes) ||
       o.longRecords != (o.command == "record" && o.longRecords) || o.tickMs < 0)
     return false;
+  const bool map = o.command == "map";
+  if ((o.csv || !o.kind.empty()) && !map) return false;
+  if (map)
+    return o.port.empty() != o.file.empty() && o.image.empty() && o.arguments.empty() &&
+           (o.kind.empty() || ParseMapListing(o.kind, o.listing));
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
   if (o.command == "csv")
     return o.arguments.size() == 1 && o.port.empty() && !o.out.empty() &&
@@ -197,6 +217,7 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   if (o.command == "calibrate") return Calibrate(link, time);
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
+  if (o.command == "map") return MapFromController(link, o.listing, o.csv, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
   if (o.command == "read")
     return Saved(SaveImageFile(link, o.out), link.ObrazSterownika().size(), o.out);
@@ -233,6 +254,8 @@ int main(int argc, char** argv) {
   if (o.command == "inspect") return Inspect(link, o.arguments[0]);
   if (o.command == "csv") return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
   if (!o.image.empty()) return FromImage(link, o.image);
+  if (o.command == "map" && !o.file.empty())
+    return MapFromSettingsFile(link, o.file, o.listing, o.csv);
   if (!o.file.empty()) return FromSettingsFile(link, o.file);
   return WithController(link, ui, o, time);
 }

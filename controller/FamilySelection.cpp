@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr int kKaviTwoBankModel = 12;
 constexpr int kSpecialMaster = 1, kSpecialSlave = 2, kSpecialThreeCylinders = 10;
 
 }  // namespace
@@ -89,12 +88,10 @@ void TSterownik::SelectKaviFamily(int afterFile) {
     for (size_t entry = 53; entry < listaWykresow_.size(); ++entry)
       listaWykresow_[entry].flagi = 0;
   ApplyTraceColoursAndVisibility(Family::Kavi);
-  const int model = Wyrob();
-  kanalyFsi_ = ileWtryskiwaczy_ == 6 && model != kKaviTwoBankModel ? 6 : 0;
+  kanalyFsi_ = ileWtryskiwaczy_ == 6 && !Czy_DI_MPI() ? 6 : 0;
   zakresMnoznika_ = 80;
   KaviCatalogueChanges();
-  dwaBanki_ = model == kKaviTwoBankModel ||
-              (ileWtryskiwaczy_ == 6 && OpisSpecjalny() != kSpecialThreeCylinders);
+  dwaBanki_ = Czy_DI_MPI() || (ileWtryskiwaczy_ == 6 && OpisSpecjalny() != kSpecialThreeCylinders);
 }
 
 void TSterownik::ApplyTraceColoursAndVisibility(Family family) {
@@ -114,8 +111,7 @@ void TSterownik::KaviCatalogueChanges() {
   if (firmware >= 15 && ileWtryskiwaczy_ == 6) listaNastaw_[262].max = 2;
   int firingOrders = 0;
   if (model == 9) firingOrders = ileWtryskiwaczy_ == 4 ? 1 : ileWtryskiwaczy_ == 6 ? 2 : 0;
-  if (model == kKaviTwoBankModel)
-    firingOrders = ileWtryskiwaczy_ == 6 || ileWtryskiwaczy_ == 8 ? 1 : 0;
+  if (Czy_DI_MPI()) firingOrders = ileWtryskiwaczy_ == 6 || ileWtryskiwaczy_ == 8 ? 1 : 0;
   listaNastaw_[93].max = static_cast<uint8_t>(firingOrders);
 }
 
@@ -134,22 +130,4 @@ void TSterownik::InjectorTracesFollowChannelCount() {
     if (ileWtryskiwaczy_ == 4 || (ileWtryskiwaczy_ == 6 && entry >= 35)) flags = 0;
     listaWykresow_[entry].flagi = flags;
   }
-}
-
-void TSterownik::WyznaczBank() {
-  if (!dwaBanki_) {
-    numerBanku_ = 0;
-    return;
-  }
-  const uint8_t* image = obraz_.data();
-  const uint8_t* settings = Nastawy();
-  auto same = [](const uint8_t* a, const uint8_t* b, int n) { return std::equal(a, a + n, b); };
-  const bool alike = Wyrob() != kKaviTwoBankModel && settings[90] == settings[92] &&
-                     same(settings + 190, settings + 164, 26) &&
-                     same(image + img::Mnoznik1, image + img::Mnoznik2, img::kAreaSize) &&
-                     same(image + img::KorOdObr1, image + img::KorOdObr2, img::kAreaSize);
-  if (alike)
-    numerBanku_ = 0;
-  else if (numerBanku_ == 0)
-    numerBanku_ = 1;
 }

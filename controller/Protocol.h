@@ -254,3 +254,27 @@ enum : int32_t {
   InjectionTimes = 0x40,
 };
 }  // namespace ChartPlace
+
+// Status-frame bytes the map view's live cursor and live cells follow (16-bit values are
+// little-endian).
+namespace status_frame {
+inline constexpr int kEmulatorColumn = 12;  // the rail-pressure emulator's own cell
+inline constexpr int kEmulatorRow = 13;
+inline constexpr int kPetrolTime = 19;  // 0.1 ms
+inline constexpr int kEmulationVoltage = 27;
+inline constexpr int kInputByte = 28;  // an input scaled to one byte; its high nibble picks a row
+inline constexpr int kPetrolDose = 33;
+inline constexpr int kReducerTemperature = 40;
+inline constexpr int kGasTemperature = 42;
+inline constexpr int kLoadPressure = 44;  // 0.01 bar
+inline constexpr int kGasPressure = 48;
+inline constexpr int kAnalogueInput = 54;  // PWM or fuel-pressure voltage
+inline constexpr int kLambdaInput = 58;    // lambda 1, or the MAF voltage
+inline constexpr int kObdCorrections = kObdRecord + 7;  // four bytes, 128 = none
+inline constexpr int kObdCorrectionCount = 4;
+}  // namespace status_frame
+
+// Byte 10 of a status frame while the engine runs on gas.
+namespace status_frame {
+inline constexpr uint8_t kWorkStateOnGas = 6;
+}  // namespace status_frame

@@ -36,26 +36,11 @@ constexpr AreaFill kPressureMapZero    = {img::MapaCis,     0,        AreaBit::P
 constexpr AreaFill kAdmixture          = {img::Domieszka,   5,        AreaBit::Admixture};
 // clang-format on
 
-// The two banks of the multiplier and of the RPM correction, by their bit in the mask.
-struct MultiplierBank {
-  int maskBit;
-  AreaFill table;
-  int firstBreakpoint;  // settings: 25 breakpoints, then the last meaningful index
-};
-constexpr MultiplierBank kMultiplierBanks[] = {
-    {1, {img::Mnoznik1, 100, AreaBit::Multiplier1}, 190},
-    {2, {img::Mnoznik2, 100, AreaBit::Multiplier2}, 164},
-};
-constexpr int kBreakpoints = 25;
-
-struct RpmCorrectionBank {
-  int maskBit;
-  AreaFill table;
-};
-constexpr RpmCorrectionBank kRpmCorrectionBanks[] = {
-    {1, {img::KorOdObr1, 100, AreaBit::RpmCorrection1}},
-    {2, {img::KorOdObr2, 100, AreaBit::RpmCorrection2}},
-};
+// The banks' multipliers and RPM corrections by their bit in a reset's mask (1 bank 1, 2 bank 2);
+// at rest they leave the injection times as they are.
+constexpr multiplier::Bank kBanks[] = {multiplier::kBank1, multiplier::kBank2};
+constexpr uint8_t kUnchanged = 100;
+constexpr int kBreakpoints = multiplier::kLastNode;
 
 // A correction curve at rest: its number in byte 0, no correction anywhere, and a flat line
 // between its first and last point (x, value pairs at bytes 2 and 16).
@@ -94,9 +79,9 @@ void Reset(TSterownik& link, Image& image, std::initializer_list<AreaFill> fills
 
 // No breakpoints: the table is one value up to the multiplier's range.
 void TSterownik::ClearBreakpoints(int mask) {
-  for (const MultiplierBank& bank : kMultiplierBanks) {
-    if (!(mask & bank.maskBit)) continue;
-    uint8_t* breakpoints = NastawyDoZapisu() + bank.firstBreakpoint;
+  for (const multiplier::Bank& bank : kBanks) {
+    if (!(mask & bank.number)) continue;
+    uint8_t* breakpoints = NastawyDoZapisu() + bank.firstNode;
     std::fill_n(breakpoints, kBreakpoints, 0);
     breakpoints[kBreakpoints] = static_cast<uint8_t>(zakresMnoznika_);
   }
@@ -104,16 +89,16 @@ void TSterownik::ClearBreakpoints(int mask) {
 
 void TSterownik::KasujMnoznik(int mask) {
   ClearBreakpoints(mask);
-  for (const MultiplierBank& bank : kMultiplierBanks) {
-    if (!(mask & bank.maskBit)) continue;
-    Reset(*this, obraz_, {bank.table});
+  for (const multiplier::Bank& bank : kBanks) {
+    if (!(mask & bank.number)) continue;
+    Reset(*this, obraz_, {{bank.table, kUnchanged, bank.write}});
     ZapiszDoSterownika(AreaBit::Settings);
   }
 }
 
 void TSterownik::KasujKorOdObr(int mask) {
-  for (const RpmCorrectionBank& bank : kRpmCorrectionBanks)
-    if (mask & bank.maskBit) Reset(*this, obraz_, {bank.table});
+  for (const multiplier::Bank& bank : kBanks)
+    if (mask & bank.number) Reset(*this, obraz_, {{bank.rpmTable, kUnchanged, bank.rpmWrite}});
 }
 
 void TSterownik::KasujKorekty() {

@@ -14,6 +14,7 @@
 #include "controller/DecodedStatus.h"
 #include "controller/FamilyTraits.h"
 #include "controller/ImageLayout.h"
+#include "controller/Multiplier.h"
 #include "controller/Nastawa.h"
 #include "controller/Protocol.h"
 #include "controller/Ramka.h"
@@ -254,9 +255,21 @@ class TSterownik : public TSerial {
   uint8_t ZalaczoneWtryskiwacze() const { return zalaczoneWtryskiwacze_; }
   void ToggleInjector(int row);
 
-  // Map banks.
+  // Map banks: 0 while both banks are edited together, else the bank in view (the DI/MPI
+  // board numbers its banks up to 4; the views show bank 2 for all above 1).
   void WyznaczBank();
   int AktalnyBank() const { return dwaBanki_ ? numerBanku_ : 0; }
+  // The two-bank board of direct and indirect injection, whose banks are never alike.
+  bool Czy_DI_MPI() const;
+  // Requests 0, 1 and 2 edit both banks together, bank 1 or bank 2; 3 and 4 copy the bank in
+  // view onto the other one, as leaving a bank for both-together does. Others are ignored.
+  void ZmienBank(int request);
+  // Rebuilds the multiplier table of bank `kind` (1 or 2) between its nodes, each entry limited
+  // to lowest..highest; the entries past ZakresMnoznika repeat the last one.
+  void WyliczMnoznik(int kind, int lowest, int highest);
+  // Stores the nodes of the multiplier in view, rebuilds its table and asks for the writes;
+  // while both banks are edited together, bank 2 becomes a copy of bank 1.
+  void UstawWezlyMnoznika(const WezlyMnoznika& nodes);
 
   // Injector order of the KAVI family with six re-ordered channels.
   int FsiPozCyl(int channel) const;

@@ -1,0 +1,42 @@
+#include "charts/ChartPictures.h"
+
+#include "charts/ChartFrame.h"
+#include "charts/ChartKinds.h"
+#include "charts/InjectionMapChart.h"
+
+namespace chart {
+namespace {
+
+InjectionMapOptions MapOptions(const ViewState& view) {
+  return {view.deviationPoints, view.selectedNode, view.focused};
+}
+
+DiagnosticOptions DiagnosticOf(const ViewState& view) {
+  return {view.gasPressureShown, view.adminFlags};
+}
+
+}  // namespace
+
+Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
+                          const ChartColours& colours, const ViewState& view,
+                          const TextWidth& width) {
+  if (view.kind == kInjectionMapKind)
+    return InjectionMapBackground(link, plot, colours, MapOptions(view));
+  Picture p = WindowBackground(plot, colours);
+  if (!IsPlotKind(view.kind) && !IsGridKind(view.kind)) return p;
+  p.Append(PlotFrame(plot, colours));
+  if (IsDiagnosticKind(view.kind))
+    p.Append(DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width));
+  return p;
+}
+
+Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,
+                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width) {
+  if (view.kind == kInjectionMapKind)
+    return InjectionMapData(link, plot, colours, MapOptions(view), width);
+  if (IsDiagnosticKind(view.kind))
+    return DiagnosticData(view.kind, link, plot, colours, DiagnosticOf(view), diagnostic, width);
+  return {};
+}
+
+}  // namespace chart

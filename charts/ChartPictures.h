@@ -1,0 +1,31 @@
+#pragma once
+
+#include "charts/ChartColours.h"
+#include "charts/DiagnosticCharts.h"
+#include "charts/Picture.h"
+#include "charts/PlotGeometry.h"
+
+class TSterownik;
+
+// What the map view shows for each chart kind, as its two pictures: the background, drawn when
+// the data or the size change, and the data composed over it.
+namespace chart {
+
+// The view's state that the pictures depend on.
+struct ViewState {
+  int kind = -1;
+  bool deviationPoints = false;   // PunktyOdchylki
+  bool gasPressureShown = false;  // PokazCisnienieGazu
+  int adminFlags = 0;             // FlagiAdmin
+  int selectedNode = -1;          // WybranyWezel
+  bool focused = false;           // the keys go to the chart
+};
+
+// Kinds whose charts this program does not draw yet show the window and the plot's frame only.
+Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
+                          const ChartColours& colours, const ViewState& view,
+                          const TextWidth& width);
+Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,
+                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width);
+
+}  // namespace chart
