@@ -166,10 +166,14 @@ inline constexpr int kLeds = 13;  // two bytes
 // The learned maps' cell the engine works in: the load row and the RPM column.
 inline constexpr int kMapRow = 15;
 inline constexpr int kMapColumn = 16;
+inline constexpr int kRpmTens = 17;              // engine speed / 10, 16 bits
+inline constexpr int kAbsoluteGasPressure = 46;  // 0.01 bar, 16 bits
+inline constexpr int kGasPressure = 48;          // above the manifold, 0.01 bar, 16 bits
 inline constexpr int kInjectorMask = 22;
 inline constexpr int kInjectionTimes = 60;  // per channel: petrol and gas, 16 bits each
 inline constexpr int kInjectionRecordSize = 4;
-inline constexpr int kObdRecord = 92;  // 36 bytes
+inline constexpr int kFirstGasTime = kInjectionTimes + 2;  // 0.004 ms, 16 bits
+inline constexpr int kObdRecord = 92;                      // 36 bytes
 inline constexpr int kObdRecordSize = 36;
 inline constexpr int kObdKind = kObdRecord + 11;
 inline constexpr int kObdCount = kObdKind + 1;

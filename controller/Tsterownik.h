@@ -317,6 +317,9 @@ class TSterownik : public TSerial {
   void DodajAdaptacje();
   // Setting 94 from the working pressure (86) and gas temperature (85) of a calibration.
   void ObliczKorekteOdniesienia();
+  // How much more gas an injector passes at this absolute pressure (bar) than at the working
+  // pressure of the last calibration: the diagnostic charts correct the gas flow by it.
+  double ObliczKorekteCis(double pressure) const;
   // The resets put areas back to their neutral contents and ask for their writes; none asks
   // the installer, the callers do. mask bit 1: bank 1, bit 2: bank 2.
   void KasujMnoznik(int mask);
