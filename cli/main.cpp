@@ -10,6 +10,7 @@
 //   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
 //   malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]
 //   malver-cli inspect FILE
+//   malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -23,6 +24,7 @@
 #include <vector>
 
 #include "cli/ConsoleUi.h"
+#include "cli/DiagnosticCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
 #include "cli/ScopeCommands.h"
@@ -46,7 +48,8 @@ const char kUsageText[] =
     "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
     "                         [--timeout MS]\n"
     "       malver-cli csv FILE.osc --out FILE.csv [--decimal-sep C]\n"
-    "       malver-cli inspect FILE\n";
+    "       malver-cli inspect FILE\n"
+    "       malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -189,6 +192,11 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string(argv[1]) == "chart") {
+    const int result = Chart({argv + 2, static_cast<size_t>(argc - 2)});
+    if (result == kUsage) std::fputs(kUsageText, stderr);
+    return result;
+  }
   Options o;
   if (!Parse(argc, argv, o)) {
     std::fputs(kUsageText, stderr);
