@@ -44,7 +44,7 @@ double FullScale(const uint8_t* settings) {
   return settings[kEngineType] == 0 ? kAspiratedScale : kChargedScale;
 }
 
-// What one record says, in bar, milliseconds and per cent of the cycle.
+// What one record says: the pressures in bar, the flow in per cent of the cycle.
 struct Reading {
   double gas = 0.0;
   double absolute = 0.0;
