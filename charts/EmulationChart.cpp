@@ -14,10 +14,10 @@ namespace chart {
 namespace {
 
 // Settings of the emulation.
-constexpr int kOffset = 18;  // 128 = none, 0.01 V per step
-constexpr int kSlope = 19;   // 1/32 per step
-constexpr int kFloor = 75;   // 0.02 V per step
-constexpr int kCap = 76;     // 0.02 V per step; only above the floor
+constexpr int kOffset = 18;  // 128 = none, 0.01 V a unit
+constexpr int kSlope = 19;   // 1/32 a unit
+constexpr int kFloor = 75;   // 0.02 V a unit
+constexpr int kCap = 76;     // 0.02 V a unit; only above the floor
 
 // The family's chart definitions of the signals drawn.
 constexpr int kWorkState = 0;  // its first byte; 0 on petrol

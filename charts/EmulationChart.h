@@ -21,7 +21,7 @@ struct EmulationSummary {
   double floor = 0.0;   // V
   double cap = 0.0;     // V
   int petrolRecords = 0;
-  // 256 points from 0 V in steps of 0.02 V; none when the slope is 0 (the chart then draws a
+  // 256 points from 0 V, 0.02 V apart; none when the slope is 0 (the chart then draws a
   // flat line on the bottom edge).
   std::vector<EmulationPoint> characteristic;
   std::vector<Pixels> scatter;
