@@ -22,11 +22,12 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
                           const TextWidth& width) {
   if (view.kind == kInjectionMapKind)
     return InjectionMapBackground(link, plot, colours, MapOptions(view));
+  // The diagnostic charts draw their own window, frame and axes.
+  if (IsDiagnosticKind(view.kind))
+    return DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width);
   Picture p = WindowBackground(plot, colours);
   if (!IsPlotKind(view.kind) && !IsGridKind(view.kind)) return p;
   p.Append(PlotFrame(plot, colours));
-  if (IsDiagnosticKind(view.kind))
-    p.Append(DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width));
   return p;
 }
 

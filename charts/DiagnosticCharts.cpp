@@ -1,5 +1,10 @@
 #include "charts/DiagnosticCharts.h"
 
+#include "charts/CheckMark.h"
+#include "charts/EmulationChart.h"
+#include "charts/GasPressureChart.h"
+#include "charts/InjectionTimesChart.h"
+
 namespace chart {
 
 bool IsDiagnosticKind(int kind) {
@@ -7,18 +12,41 @@ bool IsDiagnosticKind(int kind) {
          kind == kGasPressureKind;
 }
 
-Picture DiagnosticBackground(int, const TSterownik&, const PlotGeometry&, const ChartColours&,
-                             const DiagnosticOptions&, const TextWidth&) {
-  return {};
+Picture DiagnosticBackground(int kind, const TSterownik& link, const PlotGeometry& plot,
+                             const ChartColours& colours, const DiagnosticOptions& options,
+                             const TextWidth& width) {
+  switch (kind) {
+    case kEmulationCharacteristicKind:
+      return EmulationBackground(link, plot, colours);
+    case kInjectionTimesKind:
+      return InjectionTimesBackground(link, plot, colours, options,
+                                      width ? width : TextWidth(TextWidthEstimate));
+    case kGasPressureKind:
+      return GasPressureBackground(link, plot, colours);
+    default:
+      return {};
+  }
 }
 
-Picture DiagnosticData(int, const TSterownik&, const PlotGeometry&, const ChartColours&,
-                       const DiagnosticOptions&, DiagnosticState&, const TextWidth&) {
-  return {};
+Picture DiagnosticData(int kind, const TSterownik& link, const PlotGeometry& plot,
+                       const ChartColours& colours, const DiagnosticOptions& options,
+                       DiagnosticState& state, const TextWidth&) {
+  switch (kind) {
+    case kEmulationCharacteristicKind:
+      return EmulationData(link, plot, colours);
+    case kInjectionTimesKind:
+      return InjectionTimesData(link, plot, options, state);
+    case kGasPressureKind:
+      return GasPressureData(link, plot, colours);
+    default:
+      return {};
+  }
 }
 
-bool DiagnosticCheckHit(int, const PlotGeometry&, const DiagnosticOptions&, int, int) {
-  return false;
+bool DiagnosticCheckHit(int kind, const PlotGeometry& plot, const DiagnosticOptions& options, int x,
+                        int y) {
+  return kind == kInjectionTimesKind && options.AdminExtras() &&
+         OnCheckMark(GasPressureCheckCentre(plot), x, y);
 }
 
 }  // namespace chart

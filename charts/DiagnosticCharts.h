@@ -19,6 +19,9 @@ bool IsDiagnosticKind(int kind);
 struct DiagnosticOptions {
   bool showGasPressure = false;  // PokazCisnienieGazu
   int adminFlags = 0;            // FlagiAdmin; bit 1 unlocks the gas-pressure extras
+
+  bool AdminExtras() const { return (adminFlags & 0x2) != 0; }
+  bool GasPressureDrawn() const { return showGasPressure && AdminExtras(); }
 };
 
 // What persists from one drawing to the next: the plotted speed is smoothed across them.

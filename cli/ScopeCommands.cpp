@@ -26,14 +26,19 @@ int Record(TSterownik& link, const std::string& out, int seconds, bool longRecor
   return run;
 }
 
-int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
-              char decimalSeparator) {
+int LoadScopeFile(TSterownik& link, const std::string& file) {
   std::vector<uint8_t> bytes;
   if (const FileResult read = ReadWholeFile(file, bytes, scope_file::kLargestFile); !read.ok) {
     Fail("cannot read " + read.error);
     return kFileError;
   }
   if (link.LoadScope(std::move(bytes), file) < 0) return kFileError;  // the link said why
+  return kOk;
+}
+
+int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
+              char decimalSeparator) {
+  if (const int loaded = LoadScopeFile(link, file); loaded != kOk) return loaded;
   const FileResult saved = scope::SaveCsv(link, out, decimalSeparator);
   if (!saved.ok) {
     Fail("cannot write " + saved.error);

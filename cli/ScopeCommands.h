@@ -12,6 +12,9 @@
 int Record(TSterownik& link, const std::string& out, int seconds, bool longRecords,
            const CommandTime& time);
 
+// Loads a scope file in place of a controller: kOk, or the exit code with its message given.
+int LoadScopeFile(TSterownik& link, const std::string& file);
+
 // Writes the CSV export of a scope file.
 int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
               char decimalSeparator);

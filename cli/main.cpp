@@ -13,6 +13,7 @@
 //   malver-cli calibrate --port P [--yes] [--log] [--timeout MS] [--tick MS]
 //   malver-cli map (--port P | --file FILE.set) [--kind petrol|gas|deviation|multiplier] [--csv]
 //                  [--log] [--timeout MS]
+//   malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -30,6 +31,7 @@
 
 #include "cli/CalibrateCommand.h"
 #include "cli/ConsoleUi.h"
+#include "cli/DiagnosticCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
 #include "cli/MapCommand.h"
@@ -63,6 +65,7 @@ const char kUsageText[] =
     "       malver-cli map (--port P | --file FILE.set)\n"
     "                      [--kind petrol|gas|deviation|multiplier] [--csv] [--log]\n"
     "                      [--timeout MS]\n"
+    "       malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -230,6 +233,11 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string(argv[1]) == "chart") {
+    const int result = Chart({argv + 2, static_cast<size_t>(argc - 2)});
+    if (result == kUsage) std::fputs(kUsageText, stderr);
+    return result;
+  }
   Options o;
   if (!Parse(argc, argv, o)) {
     std::fputs(kUsageText, stderr);

@@ -94,7 +94,7 @@ void TSterownik::CalibrationFrame(bool kavi) {
 // An engine that stops, or petrol times no engine at idle has, end the run.
 void TSterownik::CalibrationPreamble() {
   CalibrationRun& run = kalibracja_;
-  run.framesWithoutSpeed = status_.Word(kRpm) == 0 ? run.framesWithoutSpeed + 1 : 0;
+  run.framesWithoutSpeed = status_.Word(kRpmTens) == 0 ? run.framesWithoutSpeed + 1 : 0;
   const int time = AveragePetrolTime(status_, ileWtryskiwaczy_);
   run.injectionTime = time == 0 ? 0 : Smooth(run.timeFilter, time);
   const bool implausible = run.injectionTime == 0 || run.injectionTime > kLongestPlausibleTime;

@@ -350,6 +350,9 @@ class TSterownik : public TSerial {
   // The rail-pressure emulator's table is learned from the frames on petrol while this is on.
   bool UczenieEmulacji() const { return uczenieEmulacji_; }
   void SetUczenieEmulacji(bool on);
+  // How much more gas an injector passes at this absolute pressure (bar) than at the working
+  // pressure of the last calibration: the diagnostic charts correct the gas flow by it.
+  double ObliczKorekteCis(double pressure) const;
   // The resets put areas back to their neutral contents and ask for their writes; none asks
   // the installer, the callers do. mask bit 1: bank 1, bit 2: bank 2.
   void KasujMnoznik(int mask);

@@ -53,7 +53,7 @@ void IdleEngine::NextFrame() {
 void IdleEngine::PutState(bool stalled, bool speedLost, std::span<uint8_t> p) const {
   Put8(p, kWorkState, onGas_ ? work_state::kGas : work_state::kPetrol);
   Put8(p, kInjectorMask, injectorMask_);
-  if (stalled || speedLost) Put16(p, kRpm, 0);
+  if (stalled || speedLost) Put16(p, kRpmTens, 0);
   if (!stalled) return;
   Put8(p, kWorkFlags, WorkFlag::IgnitionOn);
   for (int c = 0; c < kChannels; ++c) {
@@ -67,7 +67,7 @@ void IdleEngine::PutCalibrationIdle(const Identity& identity,
                                     std::span<uint8_t> p) const {
   Put8(p, kMapRow, kIdleLoadRow);
   Put8(p, kMapColumn, kIdleRpmColumn);
-  Put16(p, kRpm, kIdleRpmTens + Noise(frame, 1, 1));
+  Put16(p, kRpmTens, kIdleRpmTens + Noise(frame, 1, 1));
   Put16(p, kGasPressure, kGasPressureHundredths + Noise(frame, 2, 2));
   const int channels = std::min(identity.injectors, kChannels);
   const double petrolMs = PetrolMs(identity, memory);

@@ -1,7 +1,8 @@
 // Arbitrary bytes as a scope recording: inspected; loaded without a controller, every record
-// replayed into the link's views, exported as CSV and dumped as OBD data; and loaded over a
-// connected controller of the family the first byte picks.
+// replayed into the link's views, exported as CSV, dumped as OBD data and drawn as the three
+// diagnostic charts; and loaded over a connected controller of the family the first byte picks.
 
+#include "charts/DiagnosticCharts.h"
 #include "controller/FileInspection.h"
 #include "scope/ObdDump.h"
 #include "scope/ScopeCsv.h"
@@ -20,6 +21,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   scope::ScopeCsv(offline.link.Nagranie(), offline.link.ListaWykresow(), offline.link.Nastawy(),
                   ',');
   ObdDumpLines(offline.link.Nagranie());
+  const chart::PlotGeometry plot = chart::PlotGeometryFor(320, 240, chart::kInjectionTimesKind);
+  const chart::DiagnosticOptions options{true, data[0]};
+  chart::DiagnosticState state;
+  for (int kind :
+       {chart::kEmulationCharacteristicKind, chart::kInjectionTimesKind, chart::kGasPressureKind}) {
+    chart::DiagnosticBackground(kind, offline.link, plot, {}, options, chart::TextWidthEstimate);
+    chart::DiagnosticData(kind, offline.link, plot, {}, options, state, chart::TextWidthEstimate);
+  }
 
   FuzzLink connected(data[0]);
   connected.link.LoadScope(file, "fuzz.osc");

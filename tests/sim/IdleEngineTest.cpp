@@ -57,10 +57,10 @@ TEST(IdleEngine, PetrolTimeOnGasAnswersTheMultiplier) {
 TEST(IdleEngine, StalledEngineHasNoSpeedAndNoPetrolTimes) {
   sim::SimController controller(sim::DefaultIdentity(2));
   controller.stallAfter = 2;
-  EXPECT_NE(Word(PollStatus(controller, kCalibrationPoll), kRpm), 0);
-  EXPECT_NE(Word(PollStatus(controller, kCalibrationPoll), kRpm), 0);
+  EXPECT_NE(Word(PollStatus(controller, kCalibrationPoll), kRpmTens), 0);
+  EXPECT_NE(Word(PollStatus(controller, kCalibrationPoll), kRpmTens), 0);
   const std::vector<uint8_t> stalled = PollStatus(controller, kCalibrationPoll);
-  EXPECT_EQ(Word(stalled, kRpm), 0);
+  EXPECT_EQ(Word(stalled, kRpmTens), 0);
   EXPECT_EQ(PetrolTime(stalled, 4), 0);
   EXPECT_EQ(stalled[kWorkFlags], WorkFlag::IgnitionOn);
 }

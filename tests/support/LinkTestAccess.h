@@ -22,6 +22,7 @@ struct LinkTestAccess {
   static uint8_t& StanSilnika(TSterownik& l) { return l.stanSilnika_; }
   static auto& BuforOsc(TSterownik& l) { return l.buforOsc_; }
   static int& RozmiarRekordu(TSterownik& l) { return l.rozmiarRekordu_; }
+  static int& IleRekordow(TSterownik& l) { return l.ileRekordow_; }
   static int& PrzerwaNadawania(TSterownik& l) { return l.przerwaNadawania_; }
   static int& LicznikTur(TSterownik& l) { return l.licznikTur_; }
   static int& NumerBanku(TSterownik& l) { return l.numerBanku_; }

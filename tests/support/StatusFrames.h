@@ -27,7 +27,7 @@ struct StatusFrame {
     std::vector<uint8_t> p(kShortRecord - ramka::kHeaderSize, 0);
     sim::Put8(p, kWorkState, workState);
     sim::Put8(p, kWorkFlags, workFlags);
-    sim::Put16(p, kRpm, rpmTens);
+    sim::Put16(p, kRpmTens, rpmTens);
     sim::Put8(p, kInjectorMask, injectorMask);
     for (int i = 0; i < injectors; ++i)
       sim::Put16(p, kInjectionTimes + kInjectionRecordSize * i, petrolTime);
