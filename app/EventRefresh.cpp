@@ -11,7 +11,7 @@ Refresh ForReply(const LinkEvent& e) {
       r.errorList = true;
       break;
     case code::InjectorMask:
-      r.panels = true;
+      r.panels = r.chart = true;
       break;
     case code::Identification:
       r.identity = r.connected = true;
@@ -20,9 +20,11 @@ Refresh ForReply(const LinkEvent& e) {
       if (const auto* area = transmission::AreaOfReadCode(static_cast<uint8_t>(e.code))) {
         r.panels = area->bit == AreaBit::Settings;
         r.identity = area->bit == AreaBit::Description;
+        r.chart = !r.identity;
       } else if (const auto* written =
                      transmission::AreaOfWriteCode(static_cast<uint8_t>(e.code))) {
         r.panels = written->bit == AreaBit::Settings;
+        r.chart = r.panels || written->bit == AreaBit::EmulatorHi;
       }
       break;
   }
@@ -47,7 +49,7 @@ Refresh RefreshFor(const LinkEvent& e) {
       r.baseTitle = e.code == 0;
       break;
     case EventKind::FileLoaded:
-      r.fileLoaded = true;
+      r.fileLoaded = r.chart = true;
       break;
     case EventKind::ScopeRecording:
       r.recordingFile = true;

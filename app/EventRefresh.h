@@ -14,6 +14,7 @@ struct Refresh {
   bool baseTitle = false;  // the port was opened again
   bool fileLoaded = false;
   bool recordingFile = false;  // a scope recording file was started or closed
+  bool chart = false;          // the map view's data changed: draw it again
 };
 
 Refresh RefreshFor(const LinkEvent& event);

@@ -19,6 +19,8 @@
 #include "app/Unit7.h"
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
+#include "charts/Tgrafika.h"
+#include "controller/Calibration.h"
 #include "controller/ErrorList.h"
 #include "controller/PendingWrites.h"
 #include "controller/Tsterownik.h"
@@ -31,11 +33,8 @@
 namespace {
 
 const QColor kStatusBackground = ToQColor(15793151);
-constexpr int kSettingsTab = 0;
-constexpr int kCalibrationTab = 1;
-constexpr int kDiagnosticsTab = 3;
-constexpr int kScopeTab = 4;
 constexpr int kPetrolScopeMode = 3;
+constexpr int kCalibrationStripHeight = 96;
 constexpr int kPetrolScopeSeconds = 6;
 
 }  // namespace
@@ -44,7 +43,13 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
   const Refresh r = RefreshFor(event);
   if (r.statusFrame) {
     ShowStatus(*event.status);
+    grafika_->PokazBiezace(*event.status);
+    if (event.status->mapsChanged) grafika_->Przerysuj();
     scope_->AddRecord(*event.status);
+  }
+  if (r.chart) {
+    grafika_->Przerysuj();
+    RecolourMapCaptions();
   }
   if (r.recordingFile) scopeTools_->ShowPressed(scope::kRecordingFile, event.code == 1);
   if (r.replayedRecord) rightPanel_->UpdateFromStatus(*event.status);
@@ -161,6 +166,9 @@ void TForm1::SelectTab(int tab) {
     b->setPalette(p);
   }
   ShowCommands(tab);
+  EditorToCentre();
+  mapRows_->hide();
+  grafika_->Ukryj();
   if (link_->Rodzina() == Family::Unknown) {
     centre_->setCurrentWidget(emptyPage_);
     return;
@@ -171,7 +179,11 @@ void TForm1::SelectTab(int tab) {
   if (tab == kSettingsTab) editor_->SetMode(EditorView::kMainPage);
   SetLeftPanelCollapsed(tab != kCalibrationTab);
   scopeTools_->hide();
-  if (tab == kCalibrationTab) ShowScope(scope::DisplayKind::Calibration, true);
+  if (tab == kCalibrationTab) {
+    ShowStrip(kCalibrationStripHeight, EditorView::kCalibrationPanel);
+    ShowScope(scope::DisplayKind::Calibration, true);
+  }
+  if (tab == kMapTab) ShowMapTab();
   if (tab == kScopeTab) ShowScopeTab(pressedAgain);
   FollowDetachedScope(tab);
   if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(CommandBit::ReadErrors);
@@ -191,7 +203,9 @@ void TForm1::CalibrationEvent(CalibrationState state, int aux) {
       break;
     case CalibrationState::Aborted:
       progress_->hide();
-      ui_->MessageBox(LangText(1292), mb::kIconStop);
+      ui_->MessageBox(
+          LangText(1292) + "\n" + CalibrationRestoreText(static_cast<CalibrationRestore>(aux)),
+          mb::kIconStop);
       break;
     case CalibrationState::Stopped:
       progress_->hide();
@@ -199,6 +213,8 @@ void TForm1::CalibrationEvent(CalibrationState state, int aux) {
     default:
       break;
   }
+  if (zakladka_ == kCalibrationTab) ShowCommands(zakladka_);
+  editor_->update();
 }
 
 void TForm1::OneSecond() {
@@ -314,6 +330,13 @@ void TForm1::FormKeyDown(int key) {
     case Qt::Key_V:
       ShowParameterList();
       break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EnterKey();
+      break;
+    case Qt::Key_F9:
+      ToggleBank();
+      break;
     case Qt::Key_F11:
       if (link_->PolaczonyPortComm())
         link_->RozkazDoSterownika(CommandBit::FuelChangeFast);
@@ -333,4 +356,14 @@ bool TForm1::FileTabKeyAllowed(int tab) const {
   const QToolButton* b = tabButtons_[static_cast<size_t>(tab)];
   if (!TabRowVisible() || b->isHidden() || !b->isEnabled()) return false;
   return !((tab == 2 || tab == 5) && zakladka_ == tab);
+}
+
+// Enter runs the page's own command: the calibration, or folding in the adaptation trims.
+void TForm1::EnterKey() {
+  if (zakladka_ == kCalibrationTab && centre_->currentWidget() == scopePage_)
+    link_->StartStopKalibracji();
+  if (zakladka_ == kMapTab && grafika_->isVisible()) {
+    link_->WykonajAdaptacje();
+    grafika_->Przerysuj();
+  }
 }

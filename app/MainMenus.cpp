@@ -17,6 +17,7 @@
 #include "app/Unitadmin.h"
 #include "app/Unitmain.h"
 #include "app/Unitparam.h"
+#include "charts/Tgrafika.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/LanguageExport.h"
@@ -25,7 +26,6 @@
 
 namespace {
 
-constexpr int kSettingsTab = 0;
 constexpr const char* kServiceAddress = "serwis@malver-gas.eu";
 constexpr const char* kSupportProgram = "malver-support";
 
@@ -229,6 +229,7 @@ void TForm1::ToggleSecondAdministratorLevel() {
 
 void TForm1::RefreshForAdministratorLevel() {
   editor_->SetAdministrator(adminLevel_ & 2);
+  grafika_->UstawFlagiAdmin(adminLevel_);
   SetViewLevel(viewLevel_);
   ApplyTexts();
   if (link_->Rodzina() != Family::Unknown) SelectTab(0);

@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kDetachTool = 22;
-constexpr int kScopeTab = 4;
 
 }  // namespace
 
@@ -111,12 +110,12 @@ void TForm1::ShowScopeTab(bool pressedAgain) {
   else if (podZakladkaOsc_ == 3)
     ShowScope(scope::DisplayKind::PetrolInput, false);
   else
-    centre_->setCurrentWidget(emptyPage_);
+    ShowRecordingChart(podZakladkaOsc_);
 }
 
 // Away from the scope's own tabs, a detached scope shows in its window.
 void TForm1::FollowDetachedScope(int tab) {
-  if (oknoOscyloskopu_ && tab != kScopeTab && tab != 1) DetachScope();
+  if (oknoOscyloskopu_ && tab != kScopeTab && tab != kCalibrationTab) DetachScope();
 }
 
 void TForm1::OpenScopeFile(const std::string& path) {
@@ -127,13 +126,22 @@ void TForm1::OpenScopeFile(const std::string& path) {
   if (TabRowVisible()) SelectTab(kScopeTab);
 }
 
+// A demonstration recording shows best on the injection-time map, which it fills as it plays.
+void TForm1::OpenDemoRecording(const std::string& path) {
+  if (scope_->OpenFile(path) < 0) return;
+  scopeTools_->ShowPressed(scope::kOpenFile, true);
+  podWidokButton_ = kFirstMapSubView;
+  if (TabRowVisible()) SelectTab(kMapTab);
+  RebuildPanels();
+}
+
 void TForm1::BuildScopeMenu() {
   fileMenu_->addSeparator();
   demoMenu_ = fileMenu_->addMenu(QString());
   for (const DemoRecording& demo : DemoRecordings()) {
     QAction* a = demoMenu_->addAction(QString::fromUtf8(demo.caption));
     const std::string path = DemoPath(setup_.programPath, demo);
-    connect(a, &QAction::triggered, this, [this, path] { OpenScopeFile(path); });
+    connect(a, &QAction::triggered, this, [this, path] { OpenDemoRecording(path); });
     demoActions_.push_back(a);
   }
   readScopeAction_ = fileMenu_->addAction(QString());

@@ -27,6 +27,7 @@
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
 #include "app/Workstation.h"
+#include "charts/Tgrafika.h"
 #include "controller/CommandLineFile.h"
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
@@ -106,6 +107,8 @@ void TForm1::ApplyConfiguration() {
     resize(740, 480 + menuBar()->sizeHint().height());
   }
   setMinimumSize(640, 480);
+  grafika_->SetDeviationPoints(config_.checkBox1 != 0);
+  grafika_->SetGasPressureShown(config_.checkBox2 != 0);
 }
 
 QToolButton* MakeToggle(const QString& caption, QWidget* parent) {
@@ -171,6 +174,15 @@ void TForm1::BuildWindow() {
   centre_->addWidget(diagnosticsPage_);
   centre_->addWidget(editor_);
   BuildScope();
+  BuildMapPage();
+  strip_ = new QWidget(central);
+  auto* stripLayout = new QVBoxLayout(strip_);
+  stripLayout->setContentsMargins(0, 0, 0, 0);
+  strip_->hide();
+  auto* centreColumn = new QVBoxLayout;
+  centreColumn->setSpacing(2);
+  centreColumn->addWidget(strip_);
+  centreColumn->addWidget(centre_, 1);
   left->insertWidget(1, scopeTools_);
 
   rightPanel_ = new RightPanel(*link_, central);
@@ -215,13 +227,14 @@ void TForm1::BuildWindow() {
   auto* middle = new QHBoxLayout;
   middle->setSpacing(2);
   middle->addWidget(leftPanel_);
-  middle->addWidget(centre_, 1);
+  middle->addLayout(centreColumn, 1);
   middle->addWidget(rightShow_, 0, Qt::AlignTop);
   middle->addWidget(rightPanel_);
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
   column->addWidget(tabRow_);
+  column->addWidget(mapRows_);
   column->addLayout(middle, 1);
   column->addWidget(bottomBar_);
   tabRow_->hide();
@@ -304,6 +317,8 @@ void TForm1::ApplyColours() {
   channels_->SetColours(colours_);
   editor_->SetColours(roles, colourScheme_);
   scope_->SetColours(scope::ScopeColoursOf(colourScheme_, roles.window, roles.text));
+  grafika_->SetColours(chart::ChartColoursFor(colourScheme_ % 2 == 1, roles.window, roles.text,
+                                              roles.checkFrame, roles.secondaryText));
   for (QToolButton* b : tabButtons_) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
@@ -313,19 +328,26 @@ void TForm1::ApplyColours() {
 
 // The tab's command buttons: caption, colour, and the tag their click runs.
 void TForm1::ShowCommands(int tab) {
-  const CommandRow row = link_->Rodzina() == Family::Unknown ? CommandRow{} : CommandsOfTab(tab);
+  ShowCommandRow(link_->Rodzina() == Family::Unknown ? CommandRow{} : CommandsOfTab(tab));
+}
+
+void TForm1::ShowCommandRow(const CommandRow& row) {
   for (size_t i = 0; i < row.size(); ++i) {
     QPushButton* b = commandButtons_[i];
     commandTags_[i] = row[i].tag;
     b->setVisible(row[i].tag != 0);
-    b->setText(Q(LangText(row[i].captionId)));
+    b->setText(CommandCaption(row[i]));
     QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, row[i].colour == CommandButton::Colour::Selected
-                                         ? colours_.selected
-                                         : colours_.text);
+    p.setColor(QPalette::ButtonText, CommandColour(row[i].colour, colours_));
     b->setPalette(p);
     b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
   }
+}
+
+// The calibration's button says what pressing it (or Enter) does now.
+QString TForm1::CommandCaption(const CommandButton& button) const {
+  if (button.tag != kCalibrationCommand) return Q(LangText(button.captionId));
+  return Q(LangText(progress_->isHidden() ? 1261 : 1263) + "  [Enter]");
 }
 
 void TForm1::CommandClicked(int i) {
@@ -445,6 +467,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
   config_.height = geometry().height();
   config_.button4 = rightPanel_->ParameterVariant();
   config_.button5 = rightPanel_->InjectionVariant();
+  config_.checkBox1 = grafika_->DeviationPoints();
+  config_.checkBox2 = grafika_->GasPressureShown();
+  config_.checkBox3 = grafika_->GornaTabela();
   WriteConfiguration(ConfigurationWritePath(setup_.documentsFolder, setup_.programPath), config_,
                      *link_);
 

@@ -23,6 +23,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QStackedWidget;
+class TGrafika;
 class QTextEdit;
 class QToolButton;
 class ChannelList;
@@ -38,6 +39,7 @@ class TNastawy;
 class TSterownik;
 class UiServices;
 struct DecodedStatus;
+struct CommandButton;
 struct LinkEvent;
 struct ListLine;
 
@@ -53,6 +55,9 @@ struct MainWindowSetup {
   bool timers = true;        // false: the caller drives the link and the one-second watch itself
   UiServices* ui = nullptr;  // null: Qt's message boxes
 };
+
+// The main tabs, by their buttons' tags.
+enum MainTab : int { kSettingsTab, kCalibrationTab, kMapTab, kDiagnosticsTab, kScopeTab, kObdTab };
 
 // "MALVER ver2.16.2"
 QString MainWindowCaption();
@@ -84,6 +89,13 @@ class TForm1 : public QMainWindow {
   ChannelList& channelList() { return *channels_; }
   ScopeToolPanel& scopeTools() { return *scopeTools_; }
   TForm6& scopeWindow() { return *scopeWindow_; }
+  TGrafika& mapView() { return *grafika_; }
+  // The Map tab's sub-view buttons (SpeedButton11..16, 21..26) and the bank row.
+  QToolButton* mapButton(int button) const;
+  QToolButton* bankButton(int tag) const { return bankButtons_[static_cast<size_t>(tag)]; }
+  QWidget* settingsStrip() const { return strip_; }
+  int PodWidokMapy() const { return podWidokMapy_; }
+  void MapSubViewClicked(int button);
   // The command buttons of the bottom bar (Btn51 .. Btn54).
   QPushButton* commandButton(int i) const { return commandButtons_[static_cast<size_t>(i)]; }
 
@@ -103,6 +115,7 @@ class TForm1 : public QMainWindow {
   // A scope recording, asked for with the file dialog when path names no file; the
   // Oscilloscope tab shows it.
   void OpenScopeFile(const std::string& path);
+  void OpenDemoRecording(const std::string& path);
   // A button of the scope's tool panel.
   void ScopeTool(int tag);
   // The administrator's dump of the recording's OBD data into the transmission log.
@@ -151,6 +164,8 @@ class TForm1 : public QMainWindow {
   void FitTabFont();
   void SetLeftPanelCollapsed(bool collapsed);
   void ShowCommands(int tab);
+  void ShowCommandRow(const std::array<CommandButton, 4>& row);
+  QString CommandCaption(const CommandButton& button) const;
   void CommandClicked(int i);
   void SettingChanged();
   void OpenSettingsGroup(int group, const QString& caption);
@@ -165,6 +180,17 @@ class TForm1 : public QMainWindow {
   void ShowScope(scope::DisplayKind kind, bool startLive);
   void ShowScopeTab(bool pressedAgain);
   void FollowDetachedScope(int tab);
+  void BuildMapPage();
+  void ShowMapTab();
+  void RecolourMapCaptions();
+  void ShowChart(int kind);
+  void LayoutMapTools();
+  void BankClicked(int tag);
+  void ToggleBank();
+  void EnterKey();
+  void ShowRecordingChart(int podZakladka);
+  void ShowStrip(int height, int mode);
+  void EditorToCentre();
 
   MainWindowSetup setup_;
   std::unique_ptr<UiServices> qtUi_;
@@ -210,6 +236,16 @@ class TForm1 : public QMainWindow {
   TForm6* scopeWindow_ = nullptr;
   bool oknoOscyloskopu_ = false;  // the installer wants the scope in its own window
   int podZakladkaOsc_ = 0;
+  QWidget* strip_ = nullptr;  // the settings strip above the centre
+  QWidget* mapRows_ = nullptr;
+  std::array<QToolButton*, 12> mapButtons_{};
+  QWidget* mapPage_ = nullptr;
+  TGrafika* grafika_ = nullptr;
+  QWidget* bankPanel_ = nullptr;
+  std::array<QToolButton*, 4> bankButtons_{};
+  static constexpr int kFirstMapSubView = 11;
+  int podWidokButton_ = kFirstMapSubView;  // the Map sub-view button last pressed
+  int podWidokMapy_ = -1;
   int petrolScopeSeconds_ = 0;
   std::array<QPushButton*, 4> commandButtons_{};
   std::array<int, 4> commandTags_{};

@@ -345,6 +345,11 @@ TEST(EventRefreshTest, EventsToViews) {
       {EventKind::PortOpened, 0, nullptr, &Refresh::baseTitle},
       {EventKind::FileLoaded, 0, nullptr, &Refresh::fileLoaded},
       {EventKind::RecordReplayed, 0, &status, &Refresh::replayedRecord},
+      {EventKind::ReplyAccepted, 0x86, nullptr, &Refresh::chart},
+      {EventKind::ReplyAccepted, 0xE8, nullptr, &Refresh::chart},
+      {EventKind::ReplyAccepted, 0xF8, nullptr, &Refresh::chart},
+      {EventKind::ReplyAccepted, 0xCB, nullptr, &Refresh::chart},
+      {EventKind::FileLoaded, 0, nullptr, &Refresh::chart},
   };
   for (const Case& c : cases) {
     const Refresh r = RefreshFor({.kind = c.kind, .code = c.code, .status = c.status});
@@ -355,6 +360,8 @@ TEST(EventRefreshTest, EventsToViews) {
   EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xE7}).panels);
   EXPECT_FALSE(RefreshFor({.kind = EventKind::FrameSent, .code = 0x81}).identity);
   EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xBE}).connected);
+  EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xBE}).chart)
+      << "the description is not drawn";
 }
 
 }  // namespace

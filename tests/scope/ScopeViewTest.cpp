@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int kScopeTab = 4;
 constexpr int kRecords = 600;
 
 // A window on the Oscilloscope tab with a controller whose values move.
@@ -236,7 +235,9 @@ class ScopeViewTest : public QObject {
     std::filesystem::remove_all(demo);
     QCOMPARE(w.s.link().Rodzina(), Family::Rumo);
     QCOMPARE(w.s.link().IleRekordow(), 1800);
-    QCOMPARE(w.s.window->CurrentTab(), kScopeTab);
+    QCOMPARE(w.s.window->CurrentTab(), static_cast<int>(kMapTab));
+    QCOMPARE(w.s.window->PodWidokMapy(), 0);
+    w.s.window->SelectTab(kScopeTab);
     w.scope().Tool(21);
     w.scope().Tool(21);  // four records a pixel: the whole drive
     QTest::mouseMove(&w.scope(), QPoint(300, 300));

@@ -1,0 +1,158 @@
+#include "app/MapSubViews.h"
+
+#include <algorithm>
+
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+
+namespace {
+
+using Colour = CommandButton::Colour;
+
+constexpr int kFirstSecondRow = 6;  // position of SpeedButton21 in kMapButtons
+constexpr int kDiMpiBoard = 12;     // the two-bank board: its banks are DI and MPI
+
+enum Tag : int {
+  DeletePetrolMap = 311,
+  DeleteGasMap = 312,
+  DeleteAdjustments = 313,
+};
+
+int PositionOf(int button) {
+  const auto* it = std::find(kMapButtons.begin(), kMapButtons.end(), button);
+  return it == kMapButtons.end() ? -1 : static_cast<int>(it - kMapButtons.begin());
+}
+
+bool KaviPressureEmulation(const TSterownik& link) {
+  return link.WersjaProgramu() > 13 && link.Nastawy()[138] == 2;
+}
+
+// Chart kind, strip height and strip mode of each button, by family where they differ.
+MapSubView Layout(const TSterownik& link, int button) {
+  const bool kavi = link.Czy_KAVI();
+  const int firmware = link.WersjaProgramu();
+  switch (button) {
+    case 11:
+      return {0, 96, 20};
+    case 12:
+      return {1, 30, 27};
+    case 13:
+      return {2};
+    case 14:
+      return {3};
+    case 15:
+      return {4};
+    case 16:
+      return {kavi ? (KaviPressureEmulation(link) ? 7 : 6) : 5, 96, 21};
+    case 21:
+      return kavi ? MapSubView{9, 96, 22} : MapSubView{8};
+    case 22:
+      if (kavi) return {12, 96, 23};
+      return firmware > 12 ? MapSubView{11, 52, 28} : MapSubView{10};
+    case 23:
+      return {13, kavi ? 118 : 74, 24};
+    case 24:
+      return {14, kavi ? 96 : 74, 25};
+    case 26:
+      return {link.Nastawy()[17] == 2 ? 16 : 15, 74, 26};
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+MapRows MapRowsOf(const TSterownik& link, int adminLevel, bool extendedTabs) {
+  MapRows rows;
+  const bool extended = adminLevel > 1 || extendedTabs;
+  const int firmware = link.WersjaProgramu();
+  for (size_t i = 0; i < 6; ++i)
+    rows.visible[i] = true;
+  if (link.Czy_KAVI()) {
+    rows.height = 50;
+    for (int b : {21, 22, 26})
+      rows.visible[PositionOf(b)] = true;
+    rows.visible[PositionOf(23)] = rows.visible[PositionOf(24)] = firmware > 14;
+    rows.captionId = {1210, 1211, 1212, 1213, 1214, 1215, 1219, 1220, 1223, 1224, 0, 1221};
+    return rows;
+  }
+  if (!link.Czy_MALVER()) return rows;
+  rows.height = extended ? 50 : 25;
+  const bool corrections = !link.Czy_LUMO() && link.OpisSpecjalny() != 11;
+  for (int b : {13, 14, 15, 16})
+    rows.visible[PositionOf(b)] = corrections;
+  rows.visible[PositionOf(22)] = true;
+  rows.visible[PositionOf(21)] = true;
+  if (firmware > 12) {
+    rows.height = 50;
+    rows.visible[PositionOf(21)] = extended;
+    rows.admixtureHidden = !extended;
+  }
+  rows.captionId = {1210, 1211, 1212, 1213, 1214, 1215, 1216, firmware > 12 ? 4560 : 1218,
+                    1223, 1224, 0,    1221};
+  return rows;
+}
+
+MapSubView MapSubViewOf(const TSterownik& link, int button) {
+  MapSubView view = Layout(link, button);
+  view.help = button >= 11 && button <= 16;
+  view.scopeAbove = button == 16 || button == 26;
+  // The injection-time map and the emulation characteristic are drawn; the correction curves
+  // and the tables are not yet, so their buttons offer nothing.
+  view.drawn = view.kind == 0 || view.kind == 7;
+  if (view.kind == 0)
+    view.commands = {{{DeletePetrolMap, 1268, Colour::Red},
+                      {DeleteGasMap, 1269, Colour::Green},
+                      {DeleteAdjustments, 1271, Colour::Purple},
+                      {}}};
+  return view;
+}
+
+bool MapSubViewInUse(const TSterownik& link, int button) {
+  const bool kavi = link.Czy_KAVI();
+  const uint8_t* s = link.Nastawy();
+  switch (button) {
+    case 12:
+      return link.CzyKoretkaOdObr();
+    case 13:
+      return link.CzyKoretkaOdTempRed();
+    case 14:
+      return link.CzyKoretkaOdTempGazu();
+    case 15:
+      return link.CzyKoretkaOdCisGazu();
+    case 16:
+      return kavi ? s[138] != 0 : s[15] != 0;
+    case 21:
+      return kavi && link.CzyDomieszkaBenzyny();
+    case 22:
+      return kavi ? link.CzyMapaCisnienia() : link.CzyDotryskiBenzyny();
+    case 23:
+      return kavi && s[261] != 0;
+    case 24:
+      return kavi && s[257] != 0;
+    case 26:
+      return kavi && s[17] != 0;
+    default:
+      return false;
+  }
+}
+
+bool MapToolPanelShown(int kind) {
+  return kind == 0 || kind == 1 || kind == 5 || kind == 6 || kind == 15;
+}
+
+BankRow BankRowOf(const TSterownik& link, int kind) {
+  BankRow row;
+  row.shown = link.DwaBanki() && MapToolPanelShown(kind) && kind != 5 && kind != 6 && kind != 15;
+  if (!row.shown) return row;
+  row.pressed = link.AktalnyBank();
+  if (link.Wyrob() == kDiMpiBoard) {
+    row.bothShown = false;
+    row.captions = {"", "DI", "MPI"};
+    return row;
+  }
+  const std::string bank = LangText(1720);
+  row.captions = {bank + " 1&2", bank + " 1", bank + " 2"};
+  row.copyTag = row.pressed == 1 ? 3 : row.pressed == 2 ? 4 : 0;
+  return row;
+}

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/MapSubViews.h"
+#include "tests/support/IdentifiedLinkTest.h"
+
+namespace {
+
+size_t At(int button) {
+  return static_cast<size_t>(std::find(kMapButtons.begin(), kMapButtons.end(), button) -
+                             kMapButtons.begin());
+}
+
+class MapSubViewsTest : public IdentifiedLinkTest {};
+
+TEST_F(MapSubViewsTest, RowsFollowFamilyFirmwareAndLevel) {
+  struct Case {
+    int family, firmware, special, admin;
+    int height;
+    bool corrections, injectionOffset, admixture, gasAdvance;
+    int admixtureCaption;
+  };
+  const Case cases[] = {
+      {2, 12, 0, 0, 25, true, true, true, false, 1218},
+      {2, 15, 0, 0, 50, true, false, true, false, 4560},  // offsets only for the extended level
+      {2, 15, 0, 2, 50, true, true, true, false, 4560},
+      {5, 15, 11, 0, 50, false, false, true, false, 4560},  // the special version 11
+      {6, 15, 0, 0, 50, false, false, true, false, 4560},
+      {255, 14, 0, 0, 50, true, true, true, false, 1220},
+      {255, 17, 0, 0, 50, true, true, true, true, 1220},
+  };
+  for (const Case& c : cases) {
+    Identify(c.family, c.firmware, 3, 4, 0, c.special);
+    const MapRows rows = MapRowsOf(link, c.admin, false);
+    SCOPED_TRACE(testing::Message() << c.family << " v" << c.firmware << " admin " << c.admin);
+    EXPECT_EQ(rows.height, c.height);
+    EXPECT_TRUE(rows.visible[At(11)] && rows.visible[At(12)]);
+    EXPECT_EQ(rows.visible[At(13)], c.corrections);
+    EXPECT_EQ(rows.visible[At(21)], c.injectionOffset);
+    EXPECT_EQ(rows.visible[At(22)], c.admixture);
+    EXPECT_EQ(rows.visible[At(23)], c.gasAdvance);
+    EXPECT_FALSE(rows.visible[At(25)]);
+    EXPECT_EQ(rows.captionId[At(22)], c.admixtureCaption);
+  }
+  Identify(8, 10);
+  EXPECT_EQ(MapRowsOf(link, 0, false).height, 0) << "an emulator has no map rows";
+}
+
+TEST_F(MapSubViewsTest, InjectionMapOffersItsDeletesAndTheEmulatorKindFollowsSettings) {
+  Identify(2, 15);
+  const MapSubView map = MapSubViewOf(link, 11);
+  EXPECT_EQ(map.kind, 0);
+  EXPECT_EQ(map.stripHeight, 96);
+  EXPECT_EQ(map.stripMode, 20);
+  EXPECT_TRUE(map.drawn && map.help);
+  EXPECT_EQ(map.commands[0].tag, 311);
+  EXPECT_EQ(map.commands[1].tag, 312);
+  EXPECT_EQ(map.commands[2].tag, 313);
+  EXPECT_EQ(map.commands[2].colour, CommandButton::Colour::Purple);
+
+  // Sub-views the map view does not draw offer no commands.
+  const MapSubView curves = MapSubViewOf(link, 13);
+  EXPECT_EQ(curves.kind, 2);
+  EXPECT_FALSE(curves.drawn);
+  EXPECT_EQ(curves.commands[0].tag, 0);
+
+  EXPECT_EQ(MapSubViewOf(link, 16).kind, 5);
+  EXPECT_EQ(MapSubViewOf(link, 22).kind, 11);
+  Identify(255, 17);
+  EXPECT_EQ(MapSubViewOf(link, 16).kind, 6);
+  S(138) = 2;
+  const MapSubView characteristic = MapSubViewOf(link, 16);
+  EXPECT_EQ(characteristic.kind, 7);
+  EXPECT_TRUE(characteristic.drawn && characteristic.scopeAbove);
+  EXPECT_EQ(MapSubViewOf(link, 23).stripHeight, 118);
+}
+
+TEST_F(MapSubViewsTest, CaptionsShowWhatTheControllerUses) {
+  Identify(2, 15);
+  S(15) = 0;
+  EXPECT_FALSE(MapSubViewInUse(link, 16));
+  S(15) = 3;
+  EXPECT_TRUE(MapSubViewInUse(link, 16));
+  EXPECT_FALSE(MapSubViewInUse(link, 11)) << "the injection map is never marked in use";
+  EXPECT_FALSE(MapSubViewInUse(link, 23)) << "gas advance is a KAVI table";
+  Identify(255, 17);
+  S(261) = 1;
+  EXPECT_TRUE(MapSubViewInUse(link, 23));
+}
+
+TEST_F(MapSubViewsTest, BankRowFollowsBoardAndBank) {
+  Identify(2, 15);
+  EXPECT_FALSE(BankRowOf(link, 0).shown) << "one bank only";
+  Identify(5, 15);
+  const BankRow both = BankRowOf(link, 0);
+  ASSERT_TRUE(both.shown);
+  EXPECT_TRUE(both.bothShown);
+  EXPECT_EQ(both.captions[0], LangText(1720) + " 1&2");
+  EXPECT_EQ(both.pressed, 0);
+  EXPECT_EQ(both.copyTag, 0) << "no copy while both banks are edited together";
+  EXPECT_FALSE(BankRowOf(link, 5).shown) << "the emulator tables have one bank";
+  EXPECT_FALSE(BankRowOf(link, 17).shown);
+  S(92) = S(90) + 1;  // the banks differ: the first is in view, and copies onto the second
+  link.WyznaczBank();
+  EXPECT_EQ(BankRowOf(link, 0).pressed, 1);
+  EXPECT_EQ(BankRowOf(link, 0).copyTag, 3);
+  Identify(255, 17, 12);
+  const BankRow diMpi = BankRowOf(link, 0);
+  ASSERT_TRUE(diMpi.shown);
+  EXPECT_FALSE(diMpi.bothShown);
+  EXPECT_EQ(diMpi.captions[1], "DI");
+  EXPECT_EQ(diMpi.captions[2], "MPI");
+  EXPECT_EQ(diMpi.copyTag, 0);
+}
+
+}  // namespace
