@@ -18,7 +18,7 @@ struct Tick {
   std::string label;
 };
 
-struct AxesSpec {
+struct AxesLayout {
   std::vector<int> verticalGrid;     // columns of the dotted lines
   std::vector<int> horizontalGrid;   // rows of the dotted lines
   std::optional<int> referenceLine;  // row of the solid line at the neutral value
@@ -37,6 +37,6 @@ Picture WindowBackground(const PlotGeometry& plot, const ChartColours& colours);
 // The plot's inside and its border.
 Picture PlotFrame(const PlotGeometry& plot, const ChartColours& colours);
 // Grid lines, the neutral line and the three axes.
-Picture Axes(const PlotGeometry& plot, const ChartColours& colours, const AxesSpec& spec);
+Picture Axes(const PlotGeometry& plot, const ChartColours& colours, const AxesLayout& axes);
 
 }  // namespace chart

@@ -35,7 +35,7 @@ std::vector<Tick> TimeTicks(const TSterownik& link, const PlotGeometry& plot, in
 }
 
 // Load in per cent of full scale on the right; OBD correction for the KAVI.
-void RightAxis(const TSterownik& link, const PlotGeometry& plot, AxesSpec& spec) {
+void RightAxis(const TSterownik& link, const PlotGeometry& plot, AxesLayout& axes) {
   const uint8_t* s = link.Nastawy();
   const bool maf = s[setting::kLoadSignal] == setting::kMafVoltage;
   const double perCent = s[setting::kFullScaleLoad] * 0.0001 * (maf ? 2 : 1);
@@ -43,43 +43,43 @@ void RightAxis(const TSterownik& link, const PlotGeometry& plot, AxesSpec& spec)
     const std::string label = link.Czy_KAVI()
                                   ? std::to_string(k - 50)
                                   : FormatNumber(k * perCent, 0, link.DecimalSeparator());
-    spec.rightTicks.push_back({plot.yb - plot.h * k / 100, label});
+    axes.rightTicks.push_back({plot.yb - plot.h * k / 100, label});
   }
-  spec.rightTitle = link.Czy_KAVI() ? LangText(1729) + " " + LangText(1057)
+  axes.rightTitle = link.Czy_KAVI() ? LangText(1729) + " " + LangText(1057)
                     : maf           ? LangText(3043) + " " + LangText(1050)
                                     : LangText(1707);
-  spec.rightTitleGap = 27;
+  axes.rightTitleGap = 27;
 }
 
-void LeftAxis(const TSterownik& link, const PlotGeometry& plot, AxesSpec& spec) {
+void LeftAxis(const TSterownik& link, const PlotGeometry& plot, AxesLayout& axes) {
   const char separator = link.DecimalSeparator();
   if (multiplier::ExtendedRange(link.Nastawy())) {
     for (int v = 0; v <= 25; v += 5)
-      spec.leftTicks.push_back({plot.yb - v * plot.h / 25, FormatNumber(v * 0.1, 1, separator)});
+      axes.leftTicks.push_back({plot.yb - v * plot.h / 25, FormatNumber(v * 0.1, 1, separator)});
   } else {
     for (int k = 0; k <= 10; ++k)
-      spec.leftTicks.push_back(
+      axes.leftTicks.push_back(
           {plot.yb - k * plot.h / 10, FormatNumber(k * 0.1 + 0.5, 1, separator)});
   }
-  spec.leftTitle = LangText(1709);
+  axes.leftTitle = LangText(1709);
 }
 
-AxesSpec AxesOf(const TSterownik& link, const PlotGeometry& plot) {
+AxesLayout AxesOf(const TSterownik& link, const PlotGeometry& plot) {
   const int range = TimeRange(link.ZakresMnoznika());
-  AxesSpec spec;
+  AxesLayout axes;
   const int columns = link.Czy_KAVI() ? 8 : 10;
   for (int i = 1; i < columns; ++i)
-    spec.verticalGrid.push_back(plot.x0 + i * plot.w / columns);
-  spec.bottomTicks = TimeTicks(link, plot, range);
-  spec.bottomTitle = LangText(1703);
+    axes.verticalGrid.push_back(plot.x0 + i * plot.w / columns);
+  axes.bottomTicks = TimeTicks(link, plot, range);
+  axes.bottomTitle = LangText(1703);
   for (int k = 1; k <= 9; ++k)
-    spec.horizontalGrid.push_back(plot.yb - k * plot.h / 10);
+    axes.horizontalGrid.push_back(plot.yb - k * plot.h / 10);
   // The neutral multiplier x1.00 sits lower on the extended scale.
   const bool extended = multiplier::ExtendedRange(link.Nastawy()) && !link.Czy_KAVI();
-  spec.referenceLine = plot.yb - plot.h * (extended ? 4 : 5) / 10;
-  RightAxis(link, plot, spec);
-  LeftAxis(link, plot, spec);
-  return spec;
+  axes.referenceLine = plot.yb - plot.h * (extended ? 4 : 5) / 10;
+  RightAxis(link, plot, axes);
+  LeftAxis(link, plot, axes);
+  return axes;
 }
 
 // -4 .. +4 ms of deviation around its zero line.
