@@ -125,6 +125,12 @@ void TSterownik::ZapiszDoSterownika(uint32_t bits) {
   if (PortConnected() && liczDoBrakuPolaczenia_ <= kLostConnectionThreshold) flagiZapisu_ |= bits;
 }
 
+void TSterownik::ZapiszObszar(int offset, std::span<const uint8_t, img::kAreaSize> bytes,
+                              uint32_t write) {
+  std::copy(bytes.begin(), bytes.end(), &obraz_[offset]);
+  ZapiszDoSterownika(write);
+}
+
 void TSterownik::KasujFlagiTransmisji(const std::string& reason) {
   if (OnTekst && PortConnected()) Log("  Kasownie flag transmisji: " + reason, log_colour::kSilver);
   // Nothing is sent again to what may be another controller, but the installer hears of it.

@@ -371,6 +371,8 @@ class TSterownik : public TSerial {
   void KasujDomieszke();
   void KasujMapeCis();
   void KasujOpoznienia();
+  // The map view's edits of a table or a curve: the area's bytes replaced, and its write asked.
+  void ZapiszObszar(int offset, std::span<const uint8_t, img::kAreaSize> bytes, uint32_t write);
   void NastawyFabryczne();
   // Settings files (".set") and table files (".fpe", ".fpm"). The file dialogs open in the
   // settings folder below documentsFolder. A file refused is named in a message box and
