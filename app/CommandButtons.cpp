@@ -1,5 +1,7 @@
 #include "app/CommandButtons.h"
 
+#include <cstddef>
+
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
@@ -7,19 +9,9 @@
 namespace {
 
 using Colour = CommandButton::Colour;
+using namespace command_tag;
 
 constexpr int kSettingsTab = 0, kCalibrationTab = 1, kDiagnosticsTab = 3;
-
-enum Tag : int {
-  FactorySettings = 101,
-  DeletePetrolMap = 311,
-  DeleteGasMap = 312,
-  DeleteAdjustments = 313,
-  DeleteErrors = 401,
-  SpeakerTest = 402,
-  LeakTest = 403,
-  ValvesTest = 404,
-};
 
 bool Confirmed(UiServices& ui, int textId) {
   return LangMessageBox(ui, textId, mb::kYesNo | mb::kIconExclamation) == mb::kIdYes;
@@ -63,27 +55,73 @@ CommandRow CommandsOfTab(int tab) {
   }
 }
 
-bool RunCommand(TSterownik& link, UiServices& ui, int tag) {
+namespace {
+
+// The Map tab's erases: a question, then one reset of the link.
+struct Erase {
+  int tag;
+  int question;
+  void (*reset)(TSterownik&);
+};
+constexpr Erase kErases[] = {
+    {DeletePetrolMap, 2101, [](TSterownik& l) { l.KasujMapeEcuBen(); }},
+    {DeleteGasMap, 2102, [](TSterownik& l) { l.KasujMapeEcuGaz(); }},
+    {DeleteAdjustments, 2103, [](TSterownik& l) { l.KasujMnoznik(BankMask(l.AktalnyBank())); }},
+    {DeleteRpmCorrections, 2104, [](TSterownik& l) { l.KasujKorOdObr(BankMask(l.AktalnyBank())); }},
+    {EraseEmulatorHi, 2108, [](TSterownik& l) { l.KasujEmulacjeHi(false); }},
+    {EraseKaviEmulatorHi, 2108, [](TSterownik& l) { l.KasujEmulacjeHi(true); }},
+    {EraseEmulatorLo, 2108, [](TSterownik& l) { l.KasujEmulacjeLo(); }},
+    {EraseGasAdvance, 2108, [](TSterownik& l) { l.KasujPrzesGaz(); }},
+    {ErasePetrolDose, 2108, [](TSterownik& l) { l.KasujDawkeBen(); }},
+    {EraseDelays, 2108, [](TSterownik& l) { l.KasujOpoznienia(); }},
+    {EraseAdmixture, 2108, [](TSterownik& l) { l.KasujDomieszke(); }},
+    {EraseEnrichment, 2108, [](TSterownik& l) { l.KasujWzbogacenie(); }},
+    {ErasePressureMap, 2108, [](TSterownik& l) { l.KasujMapeCis(); }},
+    {EraseExtraInjections, 2108, [](TSterownik& l) { l.KasujDotrysk(); }},
+};
+
+// The table files of the emulators and the pressure map: kind of file (0, 1, 2), and whether
+// the command reads it.
+struct TableFileCommand {
+  int tag;
+  int kind;
+  bool read;
+};
+constexpr TableFileCommand kTableFiles[] = {
+    {ReadEmulatorHi, 0, true},   {SaveEmulatorHi, 0, false}, {ReadPressureMap, 1, true},
+    {SavePressureMap, 1, false}, {ReadEmulatorLo, 2, true},  {SaveEmulatorLo, 2, false},
+};
+
+template <typename Entry, size_t N>
+const Entry* Find(const Entry (&table)[N], int tag) {
+  for (const Entry& entry : table)
+    if (entry.tag == tag) return &entry;
+  return nullptr;
+}
+
+// The maps over the RPM corrections: the learned injection times, the OBD corrections, or none.
+bool DeleteUpperMap(TSterownik& link, UiServices& ui, bool petrol, int upperTable) {
+  if (!Confirmed(ui, petrol ? 2101 : 2102)) return false;
+  if (upperTable == 1) petrol ? link.KasujMapeEcuBen() : link.KasujMapeEcuGaz();
+  if (upperTable == 2) petrol ? link.KasujMapeOdbBen() : link.KasujMapeObdGaz();
+  return true;
+}
+
+bool RunLinkCommand(TSterownik& link, UiServices& ui, int tag) {
   switch (tag) {
     case FactorySettings:
       return RestoreFactorySettings(link, ui);
     case kCalibrationCommand:
       link.StartStopKalibracji();
       return true;
+    case EmulatorLearning:
+      link.SetUczenieEmulacji(!link.UczenieEmulacji());
+      return true;
+    case WritePressureMap:
+      link.ZapiszDoSterownika(AreaBit::PressureMap);
+      return true;
     case DeleteErrors:
       link.RozkazDoSterownika(CommandBit::ClearErrors);
-      return true;
-    case DeletePetrolMap:
-      if (!Confirmed(ui, 2101)) return false;
-      link.KasujMapeEcuBen();
-      return true;
-    case DeleteGasMap:
-      if (!Confirmed(ui, 2102)) return false;
-      link.KasujMapeEcuGaz();
-      return true;
-    case DeleteAdjustments:
-      if (!Confirmed(ui, 2103)) return false;
-      link.KasujMnoznik(BankMask(link.AktalnyBank()));
       return true;
     case SpeakerTest:
       link.RozkazDoSterownika(CommandBit::SpeakerTest);
@@ -99,4 +137,20 @@ bool RunCommand(TSterownik& link, UiServices& ui, int tag) {
     default:
       return false;
   }
+}
+
+}  // namespace
+
+bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext& context) {
+  if (const Erase* erase = Find(kErases, tag)) {
+    if (!Confirmed(ui, erase->question)) return false;
+    erase->reset(link);
+    return true;
+  }
+  if (const TableFileCommand* file = Find(kTableFiles, tag))
+    return file->read ? link.CzytajZPliku(file->kind, context.documentsFolder)
+                      : link.ZapiszDoPliku(file->kind, context.documentsFolder);
+  if (tag == DeleteUpperPetrolMap || tag == DeleteUpperGasMap)
+    return DeleteUpperMap(link, ui, tag == DeleteUpperPetrolMap, context.upperTable);
+  return RunLinkCommand(link, ui, tag);
 }

@@ -334,6 +334,9 @@ void TForm1::FormKeyDown(int key) {
     case Qt::Key_Enter:
       EnterKey();
       break;
+    case Qt::Key_F8:
+      CycleMapView();
+      break;
     case Qt::Key_F9:
       ToggleBank();
       break;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "charts/ChartKinds.h"
+#include "charts/MapSettings.h"
+#include "controller/Protocol.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 
@@ -11,12 +14,14 @@ using Colour = CommandButton::Colour;
 
 constexpr int kFirstSecondRow = 6;  // position of SpeedButton21 in kMapButtons
 constexpr int kDiMpiBoard = 12;     // the two-bank board: its banks are DI and MPI
+// Setting 15 says how the rail-pressure emulator works; in this mode it learns its table.
+constexpr int kEmulatorMode = 15;
+constexpr int kLearnedEmulation = 3;
+// Setting 48: what the emulators' rows stand for; 2 is a voltage with breakpoints of its own.
+constexpr int kEmulatorAxis = 48;
+constexpr int kVoltageAxis = 2;
 
-enum Tag : int {
-  DeletePetrolMap = 311,
-  DeleteGasMap = 312,
-  DeleteAdjustments = 313,
-};
+using namespace command_tag;
 
 int PositionOf(int button) {
   const auto* it = std::find(kMapButtons.begin(), kMapButtons.end(), button);
@@ -93,19 +98,83 @@ MapRows MapRowsOf(const TSterownik& link, int adminLevel, bool extendedTabs) {
   return rows;
 }
 
+namespace {
+
+// The emulators' erase button, its caption spaced out as the row shows it.
+CommandButton EraseButton(int tag) {
+  return {tag, 1258, Colour::Purple, "   " + LangText(1258) + "   "};
+}
+
+CommandButton LearningButton(const TSterownik& link) {
+  const bool on = link.UczenieEmulacji();
+  return {EmulatorLearning, 0, on ? Colour::Red : Colour::Selected,
+          "  " + LangText(1201) + " " + LangText(on ? 1263 : 1261) + "  "};
+}
+
+CommandRow CommandsOf(const TSterownik& link, int button, int kind) {
+  const bool kavi = link.Czy_KAVI();
+  switch (button) {
+    case 11:
+      return {{{DeletePetrolMap, 1268, Colour::Red},
+               {DeleteGasMap, 1269, Colour::Green},
+               {DeleteAdjustments, 1271, Colour::Purple},
+               {}}};
+    case 12:
+      return {{{DeleteUpperPetrolMap, 1268, Colour::Red},
+               {DeleteUpperGasMap, 1269, Colour::Green},
+               {DeleteRpmCorrections, 1272, Colour::Selected},
+               {}}};
+    case 13:
+    case 14:
+    case 15:
+      return {{{DeleteCurve, 1272, Colour::Purple}, {}, {}, {}}};
+    case 16: {
+      CommandRow row{};
+      if (kind != chart::kEmulationCharacteristicKind)
+        row = {{EraseButton(kavi ? EraseKaviEmulatorHi : EraseEmulatorHi),
+                {ReadEmulatorHi, 1115},
+                {SaveEmulatorHi, 1116},
+                {}}};
+      if (EmulatorLearningOffered(link)) row[3] = LearningButton(link);
+      return row;
+    }
+    case 21:
+      return {{{kavi ? EraseAdmixture : EraseDelays, 1258, Colour::Purple}, {}, {}, {}}};
+    case 22:
+      if (kavi)
+        return {{{ErasePressureMap, 1258, Colour::Purple},
+                 {WritePressureMap, 1357, Colour::Red},
+                 {ReadPressureMap, 1115},
+                 {SavePressureMap, 1116}}};
+      return {{{kind == chart::kPetrolAdditionKind ? EraseExtraInjections : EraseEnrichment, 1258,
+                Colour::Purple},
+               {},
+               {},
+               {}}};
+    case 23:
+      return {{{EraseGasAdvance, 1258, Colour::Purple}, {}, {}, {}}};
+    case 24:
+      return {{{ErasePetrolDose, 1258, Colour::Purple}, {}, {}, {}}};
+    case 26:
+      return {{EraseButton(EraseEmulatorLo), {ReadEmulatorLo, 1115}, {SaveEmulatorLo, 1116}, {}}};
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
 MapSubView MapSubViewOf(const TSterownik& link, int button) {
   MapSubView view = Layout(link, button);
   view.help = button >= 11 && button <= 16;
   view.scopeAbove = button == 16 || button == 26;
-  // The injection-time map and the emulation characteristic are drawn; the correction curves
-  // and the tables are not yet, so their buttons offer nothing.
-  view.drawn = view.kind == 0 || view.kind == 7;
-  if (view.kind == 0)
-    view.commands = {{{DeletePetrolMap, 1268, Colour::Red},
-                      {DeleteGasMap, 1269, Colour::Green},
-                      {DeleteAdjustments, 1271, Colour::Purple},
-                      {}}};
+  view.commands = CommandsOf(link, button, view.kind);
   return view;
+}
+
+bool EmulatorLearningOffered(const TSterownik& link) {
+  return link.Nastawy()[kEmulatorMode] == kLearnedEmulation ||
+         link.Rodzina() == Family::RailEmulator;
 }
 
 bool MapSubViewInUse(const TSterownik& link, int button) {
@@ -139,6 +208,22 @@ bool MapSubViewInUse(const TSterownik& link, int button) {
 
 bool MapToolPanelShown(int kind) {
   return kind == 0 || kind == 1 || kind == 5 || kind == 6 || kind == 15;
+}
+
+MapTools MapToolsOf(const TSterownik& link, int kind, int upperTable) {
+  MapTools tools;
+  if (!MapToolPanelShown(kind) || kind == chart::kInjectionMapKind) return tools;
+  tools.plusMinus = true;
+  if (kind != chart::kRpmCorrectionKind) {
+    tools.range = link.Nastawy()[kEmulatorAxis] == kVoltageAxis;
+    return tools;
+  }
+  const bool kavi = link.Czy_KAVI();
+  tools.viewRow = upperTable != 0;
+  tools.axis = !kavi;
+  tools.nearest = tools.smooth = true;
+  tools.range = link.Nastawy()[chart::setting::kCorrectionAxis] == 0 || kavi;
+  return tools;
 }
 
 BankRow BankRowOf(const TSterownik& link, int kind) {

@@ -29,15 +29,29 @@ struct MapSubView {
   CommandRow commands{};
   bool help = false;
   bool scopeAbove = false;  // the emulator tables show the scope above them
-  bool drawn = false;       // the map view draws this kind
 };
 MapSubView MapSubViewOf(const TSterownik& link, int button);
+
+// The emulator's table is learned from the status frames only in its learning mode (and on the
+// emulator itself); elsewhere the Start/Stop button is not offered and the learning stays off.
+bool EmulatorLearningOffered(const TSterownik& link);
 
 // A sub-view's function is in use in the controller: its caption shows it.
 bool MapSubViewInUse(const TSterownik& link, int button);
 
 // The tool panel shows for these sub-views.
 bool MapToolPanelShown(int kind);
+
+// The tool panel's petrol/gas/deviation row and its tools (SpeedButton90..95).
+struct MapTools {
+  bool viewRow = false;    // petrol, gas, deviation of the maps over the RPM corrections [F8]
+  bool axis = false;       // the RPM corrections by load or by injection time
+  bool nearest = false;    // "Change nearest"
+  bool smooth = false;     // "Smooth corrections"
+  bool range = false;      // "Automatic range setup"
+  bool plusMinus = false;  // "+" and "-" on the selected cells
+};
+MapTools MapToolsOf(const TSterownik& link, int kind, int upperTable);
 
 // The bank row: which bank is in view and the copy between them.
 struct BankRow {

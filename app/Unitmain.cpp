@@ -346,12 +346,16 @@ void TForm1::ShowCommandRow(const CommandRow& row) {
 
 // The calibration's button says what pressing it (or Enter) does now.
 QString TForm1::CommandCaption(const CommandButton& button) const {
+  if (!button.caption.empty()) return Q(button.caption);
   if (button.tag != kCalibrationCommand) return Q(LangText(button.captionId));
   return Q(LangText(progress_->isHidden() ? 1261 : 1263) + "  [Enter]");
 }
 
 void TForm1::CommandClicked(int i) {
-  if (RunCommand(*link_, *ui_, commandTags_[static_cast<size_t>(i)])) SettingChanged();
+  const int tag = commandTags_[static_cast<size_t>(i)];
+  const CommandContext context{grafika_->RodzajWykresu(), grafika_->GornaTabela(),
+                               setup_.documentsFolder};
+  if (RunCommand(*link_, *ui_, tag, context)) AfterCommand(tag);
 }
 
 // After a change of settings every view that shows them follows.

@@ -41,6 +41,7 @@ class UiServices;
 struct DecodedStatus;
 struct CommandButton;
 struct LinkEvent;
+struct MapTools;
 struct ListLine;
 
 // What the main window is started with; tests give their own folders and window services.
@@ -93,6 +94,11 @@ class TForm1 : public QMainWindow {
   // The Map tab's sub-view buttons (SpeedButton11..16, 21..26) and the bank row.
   QToolButton* mapButton(int button) const;
   QToolButton* bankButton(int tag) const { return bankButtons_[static_cast<size_t>(tag)]; }
+  // The tool panel: petrol/gas/deviation (tags 0..2) and the tools SpeedButton90..95.
+  QToolButton* viewButton(int tag) const { return viewButtons_[static_cast<size_t>(tag)]; }
+  QToolButton* toolButton(int button) const {
+    return toolButtons_[static_cast<size_t>(button - 90)];
+  }
   QWidget* settingsStrip() const { return strip_; }
   int PodWidokMapy() const { return podWidokMapy_; }
   void MapSubViewClicked(int button);
@@ -187,6 +193,16 @@ class TForm1 : public QMainWindow {
   void LayoutMapTools();
   void BankClicked(int tag);
   void ToggleBank();
+  QWidget* BuildViewRow();
+  QWidget* BuildBankRow();
+  QWidget* BuildToolsRow();
+  void LayoutViewRow(bool shown);
+  void LayoutToolsRow(const MapTools& tools);
+  void MapToolClicked(int tag);
+  // F8: petrol, gas, deviation in turn, while their row is shown.
+  void CycleMapView();
+  void PlaceScopeAboveMap(bool above);
+  void AfterCommand(int tag);
   void EnterKey();
   void ShowRecordingChart(int podZakladka);
   void ShowStrip(int height, int mode);
@@ -241,8 +257,14 @@ class TForm1 : public QMainWindow {
   std::array<QToolButton*, 12> mapButtons_{};
   QWidget* mapPage_ = nullptr;
   TGrafika* grafika_ = nullptr;
+  QWidget* mapScopeSlot_ = nullptr;  // the scope above the emulators' tables
+  QWidget* toolPanel_ = nullptr;
+  QWidget* viewRow_ = nullptr;
+  std::array<QToolButton*, 3> viewButtons_{};
   QWidget* bankPanel_ = nullptr;
   std::array<QToolButton*, 4> bankButtons_{};
+  QWidget* toolsRow_ = nullptr;
+  std::array<QToolButton*, 6> toolButtons_{};  // SpeedButton90 .. 95
   static constexpr int kFirstMapSubView = 11;
   int podWidokButton_ = kFirstMapSubView;  // the Map sub-view button last pressed
   int podWidokMapy_ = -1;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "app/MapSubViews.h"
 #include "tests/support/IdentifiedLinkTest.h"
@@ -47,24 +48,15 @@ TEST_F(MapSubViewsTest, RowsFollowFamilyFirmwareAndLevel) {
   EXPECT_EQ(MapRowsOf(link, 0, false).height, 0) << "an emulator has no map rows";
 }
 
-TEST_F(MapSubViewsTest, InjectionMapOffersItsDeletesAndTheEmulatorKindFollowsSettings) {
+TEST_F(MapSubViewsTest, KindAndStripFollowFamilyAndSettings) {
   Identify(2, 15);
   const MapSubView map = MapSubViewOf(link, 11);
   EXPECT_EQ(map.kind, 0);
   EXPECT_EQ(map.stripHeight, 96);
   EXPECT_EQ(map.stripMode, 20);
-  EXPECT_TRUE(map.drawn && map.help);
-  EXPECT_EQ(map.commands[0].tag, 311);
-  EXPECT_EQ(map.commands[1].tag, 312);
-  EXPECT_EQ(map.commands[2].tag, 313);
-  EXPECT_EQ(map.commands[2].colour, CommandButton::Colour::Purple);
-
-  // Sub-views the map view does not draw offer no commands.
-  const MapSubView curves = MapSubViewOf(link, 13);
-  EXPECT_EQ(curves.kind, 2);
-  EXPECT_FALSE(curves.drawn);
-  EXPECT_EQ(curves.commands[0].tag, 0);
-
+  EXPECT_TRUE(map.help);
+  EXPECT_EQ(MapSubViewOf(link, 13).kind, 2);
+  EXPECT_EQ(MapSubViewOf(link, 13).stripHeight, 0);
   EXPECT_EQ(MapSubViewOf(link, 16).kind, 5);
   EXPECT_EQ(MapSubViewOf(link, 22).kind, 11);
   Identify(255, 17);
@@ -72,8 +64,82 @@ TEST_F(MapSubViewsTest, InjectionMapOffersItsDeletesAndTheEmulatorKindFollowsSet
   S(138) = 2;
   const MapSubView characteristic = MapSubViewOf(link, 16);
   EXPECT_EQ(characteristic.kind, 7);
-  EXPECT_TRUE(characteristic.drawn && characteristic.scopeAbove);
+  EXPECT_TRUE(characteristic.scopeAbove);
   EXPECT_EQ(MapSubViewOf(link, 23).stripHeight, 118);
+}
+
+TEST_F(MapSubViewsTest, EverySubViewOffersItsCommands) {
+  struct Case {
+    int family, firmware, button, emulatorMode;
+    std::array<int, 4> tags;
+  };
+  const Case cases[] = {
+      {2, 15, 11, 0, {311, 312, 313, 0}},   {2, 15, 12, 0, {321, 322, 323, 0}},
+      {2, 15, 13, 0, {331, 0, 0, 0}},       {2, 15, 15, 0, {331, 0, 0, 0}},
+      {2, 15, 16, 0, {340, 342, 343, 0}},   {2, 15, 16, 3, {340, 342, 343, 344}},
+      {2, 15, 21, 0, {361, 0, 0, 0}},       {2, 15, 22, 0, {381, 0, 0, 0}},
+      {2, 12, 22, 0, {371, 0, 0, 0}},       {255, 17, 16, 0, {341, 342, 343, 0}},
+      {255, 17, 21, 0, {362, 0, 0, 0}},     {255, 17, 22, 0, {372, 373, 374, 375}},
+      {255, 17, 23, 0, {348, 0, 0, 0}},     {255, 17, 24, 0, {349, 0, 0, 0}},
+      {255, 17, 26, 0, {345, 346, 347, 0}}, {8, 10, 16, 0, {340, 342, 343, 344}},
+  };
+  for (const Case& c : cases) {
+    Identify(c.family, c.firmware);
+    S(15) = static_cast<uint8_t>(c.emulatorMode);
+    SCOPED_TRACE(testing::Message() << c.family << " v" << c.firmware << " button " << c.button);
+    const CommandRow row = MapSubViewOf(link, c.button).commands;
+    for (size_t i = 0; i < 4; ++i)
+      EXPECT_EQ(row[i].tag, c.tags[i]) << "Btn5" << i + 1;
+  }
+  Identify(255, 17);
+  S(138) = 2;
+  EXPECT_EQ(MapSubViewOf(link, 16).commands[0].tag, 0) << "the characteristic has no table";
+}
+
+TEST_F(MapSubViewsTest, EmulatorCaptionsSayWhatTheButtonDoes) {
+  Identify(2, 15);
+  S(15) = 3;
+  CommandRow row = MapSubViewOf(link, 16).commands;
+  EXPECT_EQ(row[0].caption, "   " + LangText(1258) + "   ");
+  EXPECT_EQ(row[3].caption, "  " + LangText(1201) + " " + LangText(1261) + "  ");
+  EXPECT_EQ(row[3].colour, CommandButton::Colour::Selected);
+  link.SetUczenieEmulacji(true);
+  row = MapSubViewOf(link, 16).commands;
+  EXPECT_EQ(row[3].caption, "  " + LangText(1201) + " " + LangText(1263) + "  ");
+  EXPECT_EQ(row[3].colour, CommandButton::Colour::Red);
+  S(15) = 1;
+  EXPECT_FALSE(EmulatorLearningOffered(link));
+}
+
+TEST_F(MapSubViewsTest, ToolsFollowTheTableAndItsAxis) {
+  struct Case {
+    int family, kind, upperTable, correctionAxis, emulatorAxis;
+    MapTools tools;
+  };
+  const Case cases[] = {
+      {2, 0, 0, 0, 0, {}},
+      {2, 4, 0, 0, 0, {}},
+      {2, 1, 0, 0, 0, {false, true, true, true, true, true}},
+      {2, 1, 1, 0, 0, {true, true, true, true, true, true}},
+      {2, 1, 0, 1, 0, {false, true, true, true, false, true}},  // no range for a time axis
+      {255, 1, 2, 1, 0, {true, false, true, true, true, true}},
+      {2, 5, 0, 0, 0, {false, false, false, false, false, true}},
+      {2, 5, 0, 0, 2, {false, false, false, false, true, true}},
+      {255, 15, 0, 0, 2, {false, false, false, false, true, true}},
+  };
+  for (const Case& c : cases) {
+    Identify(c.family, 17);
+    S(76) = static_cast<uint8_t>(c.correctionAxis);
+    S(48) = static_cast<uint8_t>(c.emulatorAxis);
+    SCOPED_TRACE(testing::Message() << c.family << " kind " << c.kind << " upper " << c.upperTable);
+    const MapTools t = MapToolsOf(link, c.kind, c.upperTable);
+    EXPECT_EQ(t.viewRow, c.tools.viewRow);
+    EXPECT_EQ(t.axis, c.tools.axis);
+    EXPECT_EQ(t.nearest, c.tools.nearest);
+    EXPECT_EQ(t.smooth, c.tools.smooth);
+    EXPECT_EQ(t.range, c.tools.range);
+    EXPECT_EQ(t.plusMinus, c.tools.plusMinus);
+  }
 }
 
 TEST_F(MapSubViewsTest, CaptionsShowWhatTheControllerUses) {
