@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "controller/CalibrationSettings.h"
 #include "controller/FamilyTraits.h"
@@ -20,6 +21,35 @@ namespace {
 constexpr uint8_t kIdentification = 0x81;
 constexpr uint8_t kFirmwareBlock = 0xFF;
 constexpr int kHeader = ramka::kHeaderSize;
+
+// A correction curve as a controller keeps it after an installer's tuning: its code, its nodes
+// (slot, position, value; slots 0 and 7 at the ends of the axis) and the values between them.
+struct CurveNode {
+  int slot, x, y;
+};
+
+void PutCurve(std::array<uint8_t, img::kSize>& memory, int area, uint8_t code,
+              std::initializer_list<CurveNode> nodes) {
+  uint8_t* record = &memory[static_cast<size_t>(area)];
+  std::fill_n(record, img::kAreaSize, 0);
+  record[0] = code;
+  for (const CurveNode& n : nodes) {
+    record[2 + 2 * n.slot] = static_cast<uint8_t>(n.x);
+    record[3 + 2 * n.slot] = static_cast<uint8_t>(n.y);
+  }
+  constexpr int kFirstValue = 50;
+  const CurveNode* previous = nodes.begin();
+  for (int x = kFirstValue; x < img::kAreaSize; ++x) {
+    while (previous + 1 != nodes.end() && (previous + 1)->x <= x)
+      ++previous;
+    const CurveNode* next = previous + 1 == nodes.end() ? previous : previous + 1;
+    const int span = next->x - previous->x;
+    const int y = span <= 0 || x < previous->x
+                      ? previous->y
+                      : previous->y + (x - previous->x) * (next->y - previous->y) / span;
+    record[x] = static_cast<uint8_t>(y);
+  }
+}
 
 }  // namespace
 
@@ -82,10 +112,18 @@ void SimController::FillDefaultMemory() {
       memory[img::KorOdObr1 + cell] = memory[img::KorOdObr2 + cell] = 100;
     }
   }
-  for (int i = 0; i < img::kAreaSize; ++i) {
+  for (int i = 0; i < img::kAreaSize; ++i)
     memory[img::Mnoznik1 + i] = memory[img::Mnoznik2 + i] = static_cast<uint8_t>(110 - i / 16);
-    memory[img::KorOdCis + i] = memory[img::KorOdTempRed + i] = memory[img::KorOdTempGazu + i] =
-        128;
+  // More gas with a cold reducer and cold gas, less at a high pressure.
+  PutCurve(memory, img::KorOdTempRed, 9, {{0, 98, 150}, {1, 148, 128}, {7, 228, 124}});
+  PutCurve(memory, img::KorOdTempGazu, 10, {{0, 98, 140}, {7, 228, 120}});
+  PutCurve(memory, img::KorOdCis, 8, {{0, 50, 128}, {1, 120, 128}, {7, 250, 116}});
+  if (FamilyIs(Family::Kavi)) {
+    // The KAVI's own tables as delivered: injections at 180 degrees, the petrol dose and the
+    // low-pressure emulator neutral.
+    std::fill_n(&memory[img::PrzesGaz], img::kAreaSize, 72);
+    std::fill_n(&memory[img::DawkaBen], img::kAreaSize, 50);
+    std::fill_n(&memory[img::EmulacjaLo], img::kAreaSize, 128);
   }
   const char description[] = "Workshop demo controller";
   std::memcpy(&memory[img::OpisSterownika], description, sizeof description);
