@@ -3,8 +3,6 @@
 #include "charts/CorrectionCurve.h"
 
 #include <algorithm>
-#include <cmath>
-#include <utility>
 
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
@@ -19,7 +17,6 @@ using curve::kLastValue;
 constexpr int kPressureSwitchSetting = 63;  // minimum gas pressure, 0.01 bar
 constexpr int kReducerSwitchSetting = 51;   // gas above this reducer temperature, °C + 128
 constexpr int kGasTemperatureSetting = 62;  // minimum gas temperature, °C + 128
-constexpr int kCelsiusZero = 128;           // a temperature's position at 0 °C
 
 // clang-format off
 const CurveKind kCurveKinds[] = {
@@ -96,7 +93,7 @@ std::string CurvePositionText(const CurveKind& kind, int x, char decimalSeparato
 }
 
 std::string CurveCorrectionText(int y) {
-  const int perCent = static_cast<int>(y * 0.78125 - 100);
+  const int perCent = static_cast<int>(y * curve::kPerCentPerUnit - 100);
   return (y > curve::kNeutral ? "+" : "") + std::to_string(perCent);
 }
 

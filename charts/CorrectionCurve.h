@@ -20,6 +20,7 @@ namespace chart {
 
 // What a curve's axis counts in: °C (position - 128) or bar (position x 0.01).
 enum class CurveUnit { Celsius, Bar };
+inline constexpr int kCelsiusZero = 128;  // a temperature's position at 0 °C
 
 struct CurveKind {
   int kind;

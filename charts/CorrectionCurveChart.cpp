@@ -59,7 +59,8 @@ void Marker(Picture& p, const TSterownik& link, const CurveKind& kind, const Plo
 }  // namespace
 
 Point CurveNodePixel(const CorrectionCurve& c, const PlotGeometry& plot, int node) {
-  const double up = plot.h * (c.Y(node) - curve::kLowestValue) / 128.0;
+  const double up =
+      plot.h * (c.Y(node) - curve::kLowestValue) / static_cast<double>(curve::kValueSpan);
   return {PositionColumn(*c.kind, plot, c.X(node)) + 1, static_cast<int>(plot.yb - up + 1)};
 }
 

@@ -113,7 +113,7 @@ Edit PressInPlot(CorrectionCurve& c, int& selected, const PlotGeometry& plot, in
     selected = free;
     return Stores(c, selected);
   }
-  const int y = (plot.yb - py) * 128 / plot.h + curve::kLowestValue;
+  const int y = (plot.yb - py) * curve::kValueSpan / plot.h + curve::kLowestValue;
   int nearest = -1;
   for (int i = 0; i <= kLastNode; ++i)
     if (c.Present(i) && (nearest < 0 || std::abs(c.X(i) - x) < std::abs(c.X(nearest) - x)))

@@ -11,8 +11,6 @@
 namespace chart {
 namespace {
 
-constexpr int kCelsiusZero = 128;
-constexpr double kPerCentPerUnit = 0.78125;
 constexpr double kMaxPerCent = 50;
 
 std::string RowError(size_t row, const std::string& what) {
@@ -35,7 +33,7 @@ std::optional<int> PositionOf(const CurveKind& kind, double value) {
 // The nearest value to a correction, limited to what a node may take.
 int ValueOf(double perCent) {
   const double limited = std::fmin(std::fmax(perCent, -kMaxPerCent), kMaxPerCent);
-  return static_cast<int>(std::lround(curve::kNeutral + limited / kPerCentPerUnit));
+  return static_cast<int>(std::lround(curve::kNeutral + limited / curve::kPerCentPerUnit));
 }
 
 // The node rows' positions, checked against the axis and each other.

@@ -18,9 +18,11 @@ inline constexpr int kLastNode = kNodes - 1;
 inline constexpr int kFirstValue = 50;
 inline constexpr int kLastValue = img::kAreaSize - 1;
 inline constexpr uint8_t kNeutral = 128;
+inline constexpr double kPerCentPerUnit = 0.78125;
 // A node's value keeps within -50 .. +50 %.
 inline constexpr int kLowestValue = 64;
 inline constexpr int kHighestValue = 192;
+inline constexpr int kValueSpan = kHighestValue - kLowestValue;  // what a chart's height shows
 
 // Node i's position and value; a value of 0 means the node is absent.
 constexpr int NodeX(int i) {
