@@ -2,6 +2,7 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartKinds.h"
+#include "charts/CorrectionCurveChart.h"
 #include "charts/InjectionMapChart.h"
 
 namespace chart {
@@ -22,6 +23,8 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
                           const TextWidth& width) {
   if (view.kind == kInjectionMapKind)
     return InjectionMapBackground(link, plot, colours, MapOptions(view));
+  if (const CurveKind* curve = CurveKindOf(view.kind))
+    return CorrectionCurveBackground(link, *curve, plot, colours);
   // The diagnostic charts draw their own window, frame and axes.
   if (IsDiagnosticKind(view.kind))
     return DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width);
@@ -35,6 +38,8 @@ Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const Char
                     const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width) {
   if (view.kind == kInjectionMapKind)
     return InjectionMapData(link, plot, colours, MapOptions(view), width);
+  if (const CurveKind* curve = CurveKindOf(view.kind))
+    return CorrectionCurveData(link, *curve, plot, colours, view.selectedPoint, view.focused);
   if (IsDiagnosticKind(view.kind))
     return DiagnosticData(view.kind, link, plot, colours, DiagnosticOf(view), diagnostic, width);
   return {};

@@ -19,6 +19,7 @@ struct ViewState {
   int adminFlags = 0;             // FlagiAdmin
   int selectedNode = -1;          // WybranyWezel
   bool focused = false;           // the keys go to the chart
+  int selectedPoint = -1;         // WybranyPunkt
 };
 
 // Kinds whose charts this program does not draw yet show the window and the plot's frame only.

@@ -10,6 +10,7 @@
 #include "charts/InjectionMapScale.h"
 #include "charts/MapCells.h"
 #include "charts/MapSettings.h"
+#include "charts/NodeMarks.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -209,12 +210,6 @@ void Deviation(Picture& p, const TSterownik& link, const PlotGeometry& plot,
              options.deviationPoints, width);
 }
 
-// A multiplier node on the chart.
-struct ShownNode {
-  int index;
-  Point at;
-};
-
 Point NodePixel(const MultiplierNodes& n, const PlotGeometry& plot, int i) {
   const int value = n.Shown(i);
   const double x = n.x[static_cast<size_t>(i)] * plot.w / static_cast<double>(n.range) + plot.x0;
@@ -232,14 +227,6 @@ void FlatnessWarning(Picture& p, const PlotGeometry& plot, const TextWidth& widt
   p.Add(Text{{x, y}, text, kBlack, 10});
 }
 
-void NodeLabel(Picture& p, const TSterownik& link, const MultiplierNodes& n, int node, Point at) {
-  const char separator = link.DecimalSeparator();
-  p.Add(Rect{at.x - 14, at.y + 10, at.x + 14, at.y + 36, kLabelBox, true, kBlack});
-  p.Add(Text{
-      {at.x - 12, at.y + 10}, NodePositionText(n.x[static_cast<size_t>(node)], separator), kBlack});
-  p.Add(Text{{at.x - 12, at.y + 22}, NodeValueText(n.Shown(node), separator), kBlack});
-}
-
 void Multiplier(Picture& p, const TSterownik& link, const PlotGeometry& plot,
                 const ChartColours& colours, const InjectionMapOptions& options,
                 const TextWidth& width) {
@@ -253,19 +240,14 @@ void Multiplier(Picture& p, const TSterownik& link, const PlotGeometry& plot,
     highest = std::max(highest, n.Shown(i));
     if (n.x[static_cast<size_t>(i)] <= n.range) shown.push_back({i, NodePixel(n, plot, i)});
   }
-  Polyline curve{{}, colours.curve, 3};
-  for (const ShownNode& node : shown)
-    curve.points.push_back(node.at);
-  p.Add(curve);
-  const bool anySelected = options.selectedNode == -1;
-  for (const ShownNode& node : shown) {
-    const bool marked = options.focused && (anySelected || node.index == options.selectedNode);
-    p.Add(Circle{node.at, 5, marked ? kSelectedNode : colours.curve, kBlack});
-  }
+  NodeLine(p, shown, colours, options.selectedNode, options.focused);
   if (highest - lowest > 9) FlatnessWarning(p, plot, width);
   if (!options.focused) return;
+  const char separator = link.DecimalSeparator();
   for (const ShownNode& node : shown)
-    if (node.index == options.selectedNode) NodeLabel(p, link, n, node.index, node.at);
+    if (node.index == options.selectedNode)
+      NodeLabel(p, node.at, NodePositionText(n.x[static_cast<size_t>(node.index)], separator),
+                NodeValueText(n.Shown(node.index), separator));
 }
 
 }  // namespace

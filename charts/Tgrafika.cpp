@@ -10,6 +10,7 @@
 
 #include "app/QtColours.h"
 #include "charts/ChartKinds.h"
+#include "charts/CorrectionCurve.h"
 #include "charts/InjectionMapChart.h"
 #include "charts/PicturePainter.h"
 #include "controller/DecodedStatus.h"
@@ -50,8 +51,10 @@ QWidget* TGrafika::KeySink() const {
 }
 
 chart::ViewState TGrafika::State() const {
-  return {rodzajWykresu_, punktyOdchylki_, pokazCisnienieGazu_,
-          flagiAdmin_,    wybranyWezel_,   keySink_->hasFocus()};
+  chart::ViewState state{rodzajWykresu_, punktyOdchylki_, pokazCisnienieGazu_,
+                         flagiAdmin_,    wybranyWezel_,   keySink_->hasFocus()};
+  state.selectedPoint = wybranyPunkt_;
+  return state;
 }
 
 void TGrafika::ParkujEdytor() {
@@ -60,7 +63,7 @@ void TGrafika::ParkujEdytor() {
 
 void TGrafika::UstawRodzaj(int kind) {
   rodzajWykresu_ = kind;
-  wybranyWezel_ = -1;
+  wybranyWezel_ = wybranyPunkt_ = -1;
   cursor_.reset();
   // Only a request: the table arrives later and the main window redraws the chart then.
   if (const uint32_t read = chart::ReadOnSelection(kind)) link_.CzytajZeSterownika(read);
@@ -83,6 +86,7 @@ void TGrafika::RysujTlo() {
 void TGrafika::Odswiez() {
   if (!isVisible() || painting_ || size().isEmpty()) return;
   painting_ = true;
+  RepairCurve();
   if (background_.size() != size()) RysujTlo();
   composite_ = background_;
   {
@@ -157,16 +161,23 @@ QRegion TGrafika::CursorRegion(const std::optional<chart::LiveCursor>& cursor) c
 }
 
 bool TGrafika::KlawiszWidoku(int key, bool, bool ctrl) {
-  if (!isVisible() || rodzajWykresu_ != chart::kInjectionMapKind || !keySink_->hasFocus())
+  const bool curve = chart::IsCurveKind(rodzajWykresu_);
+  if (!isVisible() || (rodzajWykresu_ != chart::kInjectionMapKind && !curve) ||
+      !keySink_->hasFocus())
     return false;
   const std::optional<chart::NodeKey> nodeKey = NodeKeyOf(key);
   if (!nodeKey) return false;
+  if (curve) {
+    KeyOnCurve(*nodeKey, ctrl);
+    return true;
+  }
   chart::MultiplierNodes nodes = chart::NodesInView(link_);
-  Apply(chart::KeyOnNodes(nodes, wybranyWezel_, *nodeKey, ctrl), nodes);
+  Apply(chart::KeyOnNodes(nodes, wybranyWezel_, *nodeKey, ctrl),
+        [&] { chart::StoreNodes(link_, nodes); });
   return true;
 }
 
-void TGrafika::Apply(chart::Edit edit, const chart::MultiplierNodes& nodes) {
+void TGrafika::Apply(chart::Edit edit, const std::function<void()>& store) {
   switch (edit) {
     case chart::Edit::None:
       return;
@@ -174,7 +185,7 @@ void TGrafika::Apply(chart::Edit edit, const chart::MultiplierNodes& nodes) {
       QApplication::beep();
       return;
     case chart::Edit::Store:
-      chart::StoreNodes(link_, nodes);
+      store();
       emit DataChanged();
       break;
     case chart::Edit::Redraw:
@@ -193,13 +204,15 @@ void TGrafika::PressOnMap(QPoint at, bool rightButton) {
     RysujTlo();
     Odswiez();
   }
-  Apply(press.edit, nodes);
+  Apply(press.edit, [&] { chart::StoreNodes(link_, nodes); });
 }
 
 void TGrafika::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (rodzajWykresu_ == chart::kInjectionMapKind) {
     PressOnMap(at, event->button() == Qt::RightButton);
+  } else if (chart::IsCurveKind(rodzajWykresu_)) {
+    PressOnCurve(at, event->button() == Qt::RightButton);
   } else if (chart::IsDiagnosticKind(rodzajWykresu_) &&
              chart::DiagnosticCheckHit(rodzajWykresu_, plot_, {pokazCisnienieGazu_, flagiAdmin_},
                                        at.x(), at.y())) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "charts/ChartColours.h"
@@ -57,6 +58,9 @@ class TGrafika : public QWidget {
   QWidget* KeySink() const;
   // The multiplier of the bank in view back to neutral (after the installer's Yes).
   void KasujMnoznikBanku();
+  // The correction curve shown back to a flat line without correction (after the installer's
+  // Yes); nothing for the other kinds.
+  void KasujKrzywa();
   // Focus to the keyboard sink of the plot kinds.
   void DajFokus();
 
@@ -64,11 +68,12 @@ class TGrafika : public QWidget {
   QImage Snapshot() const { return composite_; }
   chart::PlotGeometry Geometry() const { return plot_; }
   int WybranyWezel() const { return wybranyWezel_; }
+  int WybranyPunkt() const { return wybranyPunkt_; }
   // Where the live cursor is drawn over the picture, if anywhere.
   std::optional<chart::LiveCursor> LiveCursorShown() const { return cursor_; }
 
  signals:
-  // The installer changed data the other views show (a multiplier node).
+  // The installer changed data the other views show (a multiplier node, a correction curve).
   void DataChanged();
 
  protected:
@@ -83,7 +88,12 @@ class TGrafika : public QWidget {
   void ParkujEdytor();
   void PressOnMap(QPoint at, bool rightButton);
   // Carries out what a node edit asks: a store through the link, a repaint or a beep.
-  void Apply(chart::Edit edit, const chart::MultiplierNodes& nodes);
+  void Apply(chart::Edit edit, const std::function<void()>& store);
+  // The correction curves' keys, presses and the repair of a record that cannot be drawn
+  // (TgrafikaCurves.cpp).
+  void KeyOnCurve(chart::NodeKey key, bool ctrl);
+  void PressOnCurve(QPoint at, bool rightButton);
+  void RepairCurve();
   QRegion CursorRegion(const std::optional<chart::LiveCursor>& cursor) const;
 
   TSterownik& link_;
@@ -91,6 +101,7 @@ class TGrafika : public QWidget {
   int widok_ = 2;
   int gornaTabela_ = 0;
   int wybranyWezel_ = -1;
+  int wybranyPunkt_ = -1;
   int flagiAdmin_ = 0;
   bool punktyOdchylki_ = false;
   bool pokazCisnienieGazu_ = false;

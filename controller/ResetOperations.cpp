@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "controller/CorrectionCurves.h"
 #include "controller/Tsterownik.h"
 
 namespace {
@@ -42,22 +43,6 @@ constexpr multiplier::Bank kBanks[] = {multiplier::kBank1, multiplier::kBank2};
 constexpr uint8_t kUnchanged = 100;
 constexpr int kBreakpoints = multiplier::kLastNode;
 
-// A correction curve at rest: its number in byte 0, no correction anywhere, and a flat line
-// between its first and last point (x, value pairs at bytes 2 and 16).
-struct CurveReset {
-  int offset;
-  uint32_t write;
-  uint8_t number;
-  uint8_t firstPoint;
-  uint8_t lastPoint;
-};
-constexpr CurveReset kCurves[] = {
-    {img::KorOdCis, AreaBit::PressureCorrection, 8, 50, 250},
-    {img::KorOdTempRed, AreaBit::ReducerTempCorrection, 9, 98, 228},
-    {img::KorOdTempGazu, AreaBit::GasTempCorrection, 10, 98, 228},
-};
-constexpr int kCurveHeader = 50;
-
 // Setting 79, the blockade, goes with the petrol map it was set on.
 constexpr int kBlockade = 79;
 
@@ -76,6 +61,17 @@ void Reset(TSterownik& link, Image& image, std::initializer_list<AreaFill> fills
 }
 
 }  // namespace
+
+curve::Record curve::NeutralRecord(const Curve& c) {
+  Record record{};
+  std::fill(record.begin() + kFirstValue, record.end(), kNeutral);
+  record[0] = c.code;
+  record[NodeX(0)] = static_cast<uint8_t>(c.axisMin);
+  record[NodeY(0)] = kNeutral;
+  record[NodeX(kLastNode)] = static_cast<uint8_t>(c.axisMax);
+  record[NodeY(kLastNode)] = kNeutral;
+  return record;
+}
 
 // No breakpoints: the table is one value up to the multiplier's range.
 void TSterownik::ClearBreakpoints(int mask) {
@@ -102,17 +98,8 @@ void TSterownik::KasujKorOdObr(int mask) {
 }
 
 void TSterownik::KasujKorekty() {
-  for (const CurveReset& c : kCurves) {
-    uint8_t* curve = &obraz_[c.offset];
-    std::fill_n(curve, kCurveHeader, 0);
-    std::fill(curve + kCurveHeader, curve + img::kAreaSize, kNeutral);
-    curve[0] = c.number;
-    curve[2] = c.firstPoint;
-    curve[3] = kNeutral;
-    curve[16] = c.lastPoint;
-    curve[17] = kNeutral;
-    ZapiszDoSterownika(c.write);
-  }
+  for (const curve::Curve* c : curve::kCurves)
+    ZapiszObszar(c->area, curve::NeutralRecord(*c), c->write);
 }
 
 void TSterownik::KasujMapeEcuBen() {

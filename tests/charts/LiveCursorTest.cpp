@@ -82,6 +82,14 @@ TEST_F(LiveCursorTest, CurvesAndTheEmulationCharacteristic) {
   EXPECT_FALSE(Cursor(17, Frame({{19, 100}})));
 }
 
+// Readings beyond a curve's axis keep the cursor at the plot's edges.
+TEST_F(LiveCursorTest, CurveCursorsStopAtThePlotEdges) {
+  EXPECT_EQ(Cursor(2, Frame({{40, 250}}))->x, 960) << "150 °C";
+  EXPECT_EQ(Cursor(3, Frame({{42, 0}}))->x, 40) << "-128 °C";
+  EXPECT_EQ(Cursor(4, Frame({{48, 0x2C}, {49, 0x01}}))->x, 960) << "3.00 bar";
+  EXPECT_EQ(Cursor(4, Frame({{48, 20}, {49, 0}}))->x, 40) << "0.20 bar";
+}
+
 TEST_F(LiveCursorTest, CursorLinesCrossThePlot) {
   const chart::PlotGeometry plot = chart::PlotGeometryFor(1000, 500, 0);
   const chart::Picture p = chart::CursorLines({480, 244}, plot, 0xFFFF);
