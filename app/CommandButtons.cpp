@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "charts/CorrectionCurve.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
@@ -107,6 +108,14 @@ bool DeleteUpperMap(TSterownik& link, UiServices& ui, bool petrol, int upperTabl
   return true;
 }
 
+// "Delete corrections" of a correction curve: the curve on the screen back to no correction.
+bool DeleteCurveInView(TSterownik& link, UiServices& ui, int chartKind) {
+  const chart::CurveKind* curve = chart::CurveKindOf(chartKind);
+  if (!curve || !Confirmed(ui, 2104)) return false;
+  chart::KasujKrzywa(link, *curve);
+  return true;
+}
+
 bool RunLinkCommand(TSterownik& link, UiServices& ui, int tag) {
   switch (tag) {
     case FactorySettings:
@@ -150,6 +159,7 @@ bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext&
   if (const TableFileCommand* file = Find(kTableFiles, tag))
     return file->read ? link.CzytajZPliku(file->kind, context.documentsFolder)
                       : link.ZapiszDoPliku(file->kind, context.documentsFolder);
+  if (tag == DeleteCurve) return DeleteCurveInView(link, ui, context.chartKind);
   if (tag == DeleteUpperPetrolMap || tag == DeleteUpperGasMap)
     return DeleteUpperMap(link, ui, tag == DeleteUpperPetrolMap, context.upperTable);
   return RunLinkCommand(link, ui, tag);

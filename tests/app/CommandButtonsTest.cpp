@@ -86,6 +86,18 @@ TEST_F(CommandButtonsTest, UpperMapDeletesFollowWhatTheTableShows) {
   EXPECT_TRUE(ControllerHolds(img::MapaObdBen2));
 }
 
+TEST_F(CommandButtonsTest, DeleteCorrectionsResetsTheCurveOnTheScreenOnly) {
+  const auto before = m.link.ObrazSterownika();
+  EXPECT_FALSE(RunCommand(m.link, m.ui, command_tag::DeleteCurve, {0, 0, ""}))
+      << "no curve on the screen";
+  EXPECT_TRUE(RunCommand(m.link, m.ui, command_tag::DeleteCurve, {2, 0, ""}));
+  EXPECT_EQ(m.ui.messages.back().text, LangText(2104));
+  EXPECT_EQ(At(img::KorOdTempRed + 60), 128);
+  EXPECT_EQ(At(img::KorOdTempGazu + 60), before[img::KorOdTempGazu + 60]);
+  ASSERT_TRUE(Written());
+  EXPECT_TRUE(ControllerHolds(img::KorOdTempRed));
+}
+
 TEST_F(CommandButtonsTest, TableFilesGoThroughTheirDialogs) {
   TempFolder folder("command-table-files");
   Fill(img::MapaCis, 33);
