@@ -81,6 +81,8 @@ std::string UpperCellText(const TSterownik& link, UpperTable table, MapShown sho
                           int row);
 
 TableBytes TableOf(const TSterownik& link, const TableView& view);
+// The RPM corrections of both banks edited together.
+bool WritesBothBanks(const TableView& view);
 // Stores an edited table and asks for its write; with both banks edited together the same
 // bytes go to bank 2 too.
 void StoreTable(TSterownik& link, const TableView& view, const TableBytes& bytes);
