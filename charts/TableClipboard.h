@@ -44,7 +44,8 @@ TableSnapshot SnapshotOf(const TSterownik& link, const TableView& view);
 // The last edit's table as it was before, for one undo.
 class TableUndo {
  public:
-  // Keeps `before` when the edit changed the table (its result is Refill).
+  // Keeps `before` when the edit changed the table (its result is Refill). Take `before` in a
+  // statement of its own ahead of the edit: a call's arguments are evaluated in no fixed order.
   void Record(TableSnapshot before, TableEdit result);
   bool Available() const { return last_.has_value(); }
   // Puts the tables back and asks for their writes, so that the controller ends with them as
