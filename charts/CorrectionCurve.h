@@ -3,6 +3,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "charts/ChartKinds.h"
@@ -97,7 +98,8 @@ struct CurveRow {
   std::string position;
   std::string correction;
 };
-std::vector<CurveRow> CurveRows(const TSterownik& link, const CurveKind& kind);
+std::vector<CurveRow> CurveRows(const TSterownik& link, const CurveKind& kind,
+                                char decimalSeparator);
 
 // Nodes given as positions in the axis' unit and corrections in per cent: the first at the start
 // of the axis, the last at its end, 2 to 8 in all, in increasing order. Either the curve with
@@ -113,5 +115,15 @@ struct CurveFromRows {
 CurveFromRows CurveNodesFromRows(const CurveKind& kind, std::span<const CurvePoint> rows);
 // Nodes from rows recomputed into their curve and stored.
 void StoreCurveNodes(TSterownik& link, CorrectionCurve curve);
+
+// The curves by the names of their areas: KorOdCis, KorOdTempRed, KorOdTempGazu.
+const CurveKind* CurveNamed(std::string_view name);
+std::vector<std::string_view> CurveNames();
+// The nodes as CSV: a line of the columns' titles (the axis' unit, "%"), then one line per node
+// with "." decimals.
+std::string CurveCsv(const TSterownik& link, const CurveKind& kind);
+// Nodes read back from such a CSV (or one saved with ";" and decimal commas; the titles' line
+// may be left out): the curve, or what is wrong with the file, naming its line.
+CurveFromRows ReadCurveCsv(const CurveKind& kind, std::string_view text);
 
 }  // namespace chart

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "charts/CorrectionCurve.h"
+#include "charts/TableText.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 
@@ -12,6 +13,17 @@ namespace chart {
 namespace {
 
 constexpr double kMaxPerCent = 50;
+
+// The curves by the names of their areas.
+struct NamedCurve {
+  std::string_view name;
+  int kind;
+};
+constexpr NamedCurve kCurveNames[] = {
+    {"KorOdCis", kPressureCurveKind},
+    {"KorOdTempRed", kReducerTemperatureKind},
+    {"KorOdTempGazu", kGasTemperatureKind},
+};
 
 std::string RowError(size_t row, const std::string& what) {
   return "row " + std::to_string(row + 1) + ": " + what;
@@ -63,13 +75,14 @@ std::string CheckPositions(const CurveKind& kind, std::span<const CurvePoint> ro
 
 }  // namespace
 
-std::vector<CurveRow> CurveRows(const TSterownik& link, const CurveKind& kind) {
+std::vector<CurveRow> CurveRows(const TSterownik& link, const CurveKind& kind,
+                                char decimalSeparator) {
   const CorrectionCurve c = CurveInView(link, kind);
   std::vector<CurveRow> rows;
   for (int i = 0; i < curve::kNodes; ++i)
     if (c.Present(i))
-      rows.push_back({i, CurvePositionText(kind, c.X(i), link.DecimalSeparator()),
-                      CurveCorrectionText(c.Y(i))});
+      rows.push_back(
+          {i, CurvePositionText(kind, c.X(i), decimalSeparator), CurveCorrectionText(c.Y(i))});
   return rows;
 }
 
@@ -92,6 +105,52 @@ CurveFromRows CurveNodesFromRows(const CurveKind& kind, std::span<const CurvePoi
     c.Set(slot, positions[r], ValueOf(rows[r].perCent));
   }
   return {c, {}};
+}
+
+const CurveKind* CurveNamed(std::string_view name) {
+  for (const NamedCurve& c : kCurveNames)
+    if (c.name == name) return CurveKindOf(c.kind);
+  return nullptr;
+}
+
+std::vector<std::string_view> CurveNames() {
+  std::vector<std::string_view> names;
+  for (const NamedCurve& c : kCurveNames)
+    names.push_back(c.name);
+  return names;
+}
+
+std::string CurveCsv(const TSterownik& link, const CurveKind& kind) {
+  std::string csv = std::string(CurveUnitName(kind)) + ",%\n";
+  for (const CurveRow& row : CurveRows(link, kind, '.'))
+    csv += row.position + "," + row.correction + "\n";
+  return csv;
+}
+
+CurveFromRows ReadCurveCsv(const CurveKind& kind, std::string_view text) {
+  const bool semicolons = text.find(';') != std::string_view::npos;
+  TextRows lines = SplitRows(text, semicolons ? ';' : ',');
+  if (!lines.empty() && lines.back().size() == 1 && lines.back()[0].empty()) lines.pop_back();
+  // A first line that is not a node is the columns' titles.
+  const bool titled = !lines.empty() && !ReadNumber(lines[0][0], semicolons);
+  std::vector<CurvePoint> points;
+  for (size_t l = titled ? 1 : 0; l < lines.size(); ++l) {
+    const std::string line = "line " + std::to_string(l + 1);
+    if (lines[l].size() != 2)
+      return {std::nullopt, line + " has " + std::to_string(lines[l].size()) +
+                                " fields; a node is its position and its correction in per cent"};
+    const std::optional<double> position = ReadNumber(lines[l][0], semicolons);
+    const std::optional<double> perCent = ReadNumber(lines[l][1], semicolons);
+    if (!position || !perCent)
+      return {std::nullopt, line + ", column " + (position ? "2" : "1") + ": \"" +
+                                lines[l][position ? 1 : 0] + "\" is not a number"};
+    points.push_back({*position, *perCent});
+  }
+  CurveFromRows read = CurveNodesFromRows(kind, points);
+  // The rows counted from the first node, as the lines of the file count them.
+  if (!read.curve && titled && read.error.starts_with("row "))
+    read.error = "the node " + read.error + " (after the titles' line)";
+  return read;
 }
 
 }  // namespace chart

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "charts/CorrectionCurve.h"
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
 #include "cli/TablePrint.h"
@@ -27,6 +29,8 @@ int ReadTable(TSterownik& link, const std::string& name, const CommandTime& time
     std::string names;
     for (const chart::NamedTable& t : chart::TableNames())
       names += (names.empty() ? "" : ", ") + std::string(t.name);
+    for (std::string_view curve : chart::CurveNames())
+      names += ", " + std::string(curve);
     Fail("no table is called \"" + name + "\"; the tables are " + names);
     return kUsage;
   }
@@ -56,10 +60,58 @@ int Settle(TSterownik& link, uint32_t bits, bool reads, const CommandTime& time)
       time);
 }
 
+// Sends the areas the link was asked to write, reads them back and compares.
+int WriteAndReadBack(TSterownik& link, const std::string& name, uint32_t areas,
+                     const WriteCheck& written, const CommandTime& time) {
+  if (const int sent = Settle(link, areas, false, time); sent != kOk) {
+    Fail("not confirmed as written: " + AreaNames(areas));
+    return sent;
+  }
+  link.CzytajZeSterownika(areas);
+  if (const int read = Settle(link, areas, true, time); read != kOk) return read;
+  if (written.Differing(link) != 0) {
+    Fail("the controller did not keep what was written: " + AreaNames(areas));
+    return kNotKept;
+  }
+  std::printf("%s: written and read back\n", name.c_str());
+  return kOk;
+}
+
+// A correction curve: its nodes, as the chart shows them.
+int CurveFromController(TSterownik& link, const chart::CurveKind& kind, bool csv,
+                        const CommandTime& time) {
+  link.CzytajZeSterownika(kind.curve.write);
+  if (const int read = ReadOut(link, time); read != kOk) return read;
+  if (csv) {
+    std::fputs(chart::CurveCsv(link, kind).c_str(), stdout);
+    return kOk;
+  }
+  std::vector<TextRow> rows{{chart::CurveUnitName(kind), "%"}};
+  for (const chart::CurveRow& row : chart::CurveRows(link, kind, link.DecimalSeparator()))
+    rows.push_back({row.position, row.correction});
+  PrintTable(rows, false);
+  return kOk;
+}
+
+int LoadCurveCsv(TSterownik& link, const chart::CurveKind& kind, const std::string& name,
+                 std::string_view text, const std::string& path, const CommandTime& time) {
+  const chart::CurveFromRows read = chart::ReadCurveCsv(kind, text);
+  if (!read.curve) {
+    Fail(path + ": " + read.error + ". Nothing was written.");
+    return kFileError;
+  }
+  link.CzytajZeSterownika(kind.curve.write);
+  if (const int before = ReadOut(link, time); before != kOk) return before;
+  chart::StoreCurveNodes(link, *read.curve);
+  return WriteAndReadBack(link, name, kind.curve.write, WriteCheck(link, kind.curve.write), time);
+}
+
 }  // namespace
 
 int TableFromController(TSterownik& link, const std::string& name, bool csv,
                         const CommandTime& time) {
+  if (const chart::CurveKind* curve = chart::CurveNamed(name))
+    return CurveFromController(link, *curve, csv, time);
   chart::TableView view;
   if (const int read = ReadTable(link, name, time, view); read != kOk) return read;
   if (csv)
@@ -76,10 +128,12 @@ int LoadTableCsv(TSterownik& link, const std::string& name, const std::string& p
     Fail("cannot read " + read.error);
     return kFileError;
   }
+  const std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
+  if (const chart::CurveKind* curve = chart::CurveNamed(name))
+    return LoadCurveCsv(link, *curve, name, text, path, time);
   chart::TableView view;
   if (const int read = ReadTable(link, name, time, view); read != kOk) return read;
-  const chart::CsvLoad loaded = chart::ReadTableCsv(
-      link, view, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+  const chart::CsvLoad loaded = chart::ReadTableCsv(link, view, text);
   if (!loaded.ok) {
     Fail(path + ": " + loaded.message + " Nothing was written.");
     return kFileError;
@@ -91,17 +145,5 @@ int LoadTableCsv(TSterownik& link, const std::string& name, const std::string& p
   chart::StoreTable(link, view, loaded.bytes);
   for (const chart::GridCell& cell : loaded.clamped)
     std::printf("held to the table's range: %s\n", CellName(link, view, cell).c_str());
-  const WriteCheck written(link, view.write);
-  if (const int sent = Settle(link, view.write, false, time); sent != kOk) {
-    Fail("not confirmed as written: " + AreaNames(view.write));
-    return sent;
-  }
-  link.CzytajZeSterownika(view.write);
-  if (const int read = Settle(link, view.write, true, time); read != kOk) return read;
-  if (written.Differing(link) != 0) {
-    Fail("the controller did not keep what was written: " + AreaNames(view.write));
-    return kNotKept;
-  }
-  std::printf("%s: written and read back\n", name.c_str());
-  return kOk;
+  return WriteAndReadBack(link, name, view.write, WriteCheck(link, view.write), time);
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <string>
 #include <utility>
@@ -389,7 +391,7 @@ TEST_F(CurveLinkTest, RowsShowTheNodesAsTheViewDoes) {
   CorrectionCurve temperature =
       Bare(kReducerTemperatureKind, {{0, 98, 150}, {2, 148, 128}, {3, 150, 127}, {7, 228, 124}});
   Put(temperature);
-  const std::vector<CurveRow> rows = CurveRows(m.link, Kind(kReducerTemperatureKind));
+  const std::vector<CurveRow> rows = CurveRows(m.link, Kind(kReducerTemperatureKind), '.');
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[0].node, 0);
   EXPECT_EQ(rows[0].position, "-30");
@@ -402,7 +404,8 @@ TEST_F(CurveLinkTest, RowsShowTheNodesAsTheViewDoes) {
 
   m.link.SetDecimalSeparator(',');
   Put(Pressure({{133, 64}}));
-  const std::vector<CurveRow> pressure = CurveRows(m.link, Kind(kPressureCurveKind));
+  const std::vector<CurveRow> pressure =
+      CurveRows(m.link, Kind(kPressureCurveKind), m.link.DecimalSeparator());
   ASSERT_EQ(pressure.size(), 3u);
   EXPECT_EQ(pressure[1].position, "1,33");
   EXPECT_EQ(pressure[1].correction, "-50");
@@ -425,11 +428,44 @@ TEST_F(CurveLinkTest, NodesFromRowsAreRecomputedAndStored) {
   EXPECT_EQ(stored[113], 133);  // 154 -> 112 over 30 positions, half-way
   EXPECT_EQ(stored[255], 129);
   EXPECT_EQ(m.link.FlagiZapisu(), AreaBit::GasTempCorrection);
-  const std::vector<CurveRow> shown = CurveRows(m.link, Kind(kGasTemperatureKind));
+  const std::vector<CurveRow> shown = CurveRows(m.link, Kind(kGasTemperatureKind), '.');
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[1].position, "0");
   EXPECT_EQ(shown[1].correction, "-12");
   EXPECT_EQ(shown[2].correction, "+50");
+}
+
+// The nodes as a spreadsheet keeps them: the CSV the command line writes reads back to the same
+// record, with or without its titles, and with ";" and decimal commas; a malformed line is named.
+TEST_F(CurveLinkTest, CurveCsvRoundTripsAndNamesBadLines) {
+  const CurveKind& pressure = Kind(kPressureCurveKind);
+  Put(Pressure({{133, 64}, {180, 140}}));
+  const std::string csv = CurveCsv(m.link, pressure);
+  EXPECT_EQ(csv, "bar,%\n0.50,0\n1.33,-50\n1.80,+9\n2.50,0\n");
+  for (const std::string& text : {csv, csv.substr(csv.find('\n') + 1),
+                                  std::string("bar;%\r\n0,50;0\r\n1,33;-50\r\n1,80;9\r\n2,5;0")}) {
+    const CurveFromRows read = ReadCurveCsv(pressure, text);
+    ASSERT_TRUE(read.curve) << read.error;
+    const curve::Record shown = CurveInView(m.link, pressure).record;
+    EXPECT_TRUE(
+        std::equal(shown.begin(), shown.begin() + curve::kFirstValue, read.curve->record.begin()))
+        << "the same code and nodes from " << text;
+  }
+  struct Bad {
+    const char* text;
+    const char* names;
+  };
+  const Bad bad[] = {
+      {"bar,%\n0.5,0\n1.2\n2.5,0\n", "line 3 has 1 fields"},
+      {"bar,%\n0.5,0\n1.2,ten\n2.5,0\n", "line 3, column 2: \"ten\" is not a number"},
+      {"bar,%\n0.6,0\n2.5,0\n", "the node row 1"},
+      {"", "2 to 8 nodes"},
+  };
+  for (const Bad& b : bad) {
+    const CurveFromRows read = ReadCurveCsv(pressure, b.text);
+    EXPECT_FALSE(read.curve) << b.text;
+    EXPECT_NE(read.error.find(b.names), std::string::npos) << read.error;
+  }
 }
 
 struct BadRows {

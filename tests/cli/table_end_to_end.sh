@@ -47,6 +47,22 @@ grep -qF "Line 5 has 16 fields" <<<"$(table MapaCis --load "$WORK/short.csv" 2>&
   fail "the short line is not named"
 [ "$(table MapaCis --csv)" = "$after" ] || fail "a refused CSV changed the table"
 
+# A correction curve: its nodes, as CSV, a node moved and raised, written and read back; a
+# malformed line refused with nothing written.
+listed=$(table KorOdTempRed) || fail "listing the curve exited $?"
+grep -qE '^ *°C +%$' <<<"$listed" || fail "curve titles: $listed"
+table KorOdTempRed --csv >"$WORK/curve.csv" || fail "curve --csv exited $?"
+[ "$(cat "$WORK/curve.csv")" = $'°C,%\n-30,+17\n20,0\n100,-3' ] || fail "curve CSV: $(cat "$WORK/curve.csv")"
+sed 's/^20,0$/40,+10/' "$WORK/curve.csv" >"$WORK/moved.csv"
+out=$(table KorOdTempRed --load "$WORK/moved.csv") || fail "a changed curve exited $?"
+grep -qF "written and read back" <<<"$out" || fail "curve not read back: $out"
+[ "$(table KorOdTempRed --csv | sed -n 3p)" = "40,+10" ] || fail "the node did not move"
+sed 's/^40,+10$/40,+10,3/' "$WORK/moved.csv" >"$WORK/wide.csv"
+err=$(table KorOdTempRed --load "$WORK/wide.csv" 2>&1 >/dev/null)
+[ $? = 6 ] || fail "a line of three fields is not refused"
+grep -qF "line 3 has 3 fields" <<<"$err" || fail "the wide line is not named: $err"
+[ "$(table KorOdTempRed --csv | sed -n 3p)" = "40,+10" ] || fail "a refused curve changed it"
+
 table Boost 2>/dev/null; [ $? = 2 ] || fail "an unknown table is not usage"
 stop_sim
 

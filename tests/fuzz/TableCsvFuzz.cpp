@@ -1,11 +1,13 @@
-// Arbitrary text as the CSV of a table and as a spreadsheet's block pasted into it, for the
-// controller family the first byte picks and the table the second picks. Reading never changes
-// the link; a refused paste changes nothing; a table taken from a CSV reads back from its own
-// CSV unchanged.
+// Arbitrary text as the CSV of a table, as the CSV of a correction curve's nodes and as a
+// spreadsheet's block pasted into the table, for the controller family the first byte picks and
+// the table and curve the second picks. Reading never changes the link; a refused paste changes
+// nothing; a table or curve taken from a CSV reads back from its own CSV unchanged.
 
+#include <algorithm>
 #include <cstdlib>
 #include <string_view>
 
+#include "charts/CorrectionCurve.h"
 #include "charts/TableClipboard.h"
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
@@ -37,6 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     chart::StoreTable(link, *view, loaded.bytes);
     const chart::CsvLoad again = chart::ReadTableCsv(link, *view, chart::TableCsv(link, *view));
     Require(again.ok && again.bytes == loaded.bytes && again.clamped.empty());
+  }
+
+  const chart::CurveKind& curve = *chart::CurveNamed(chart::CurveNames()[data[1] % 3]);
+  const chart::CurveFromRows nodes = chart::ReadCurveCsv(curve, text);
+  Require(link.ObrazSterownika() == image);
+  Require(nodes.curve.has_value() == nodes.error.empty());
+  if (nodes.curve) {
+    chart::StoreCurveNodes(link, *nodes.curve);
+    const chart::CurveFromRows again = chart::ReadCurveCsv(curve, chart::CurveCsv(link, curve));
+    const curve::Record stored = chart::CurveInView(link, curve).record;
+    Require(again.curve && std::equal(stored.begin(), stored.begin() + curve::kFirstValue,
+                                      again.curve->record.begin()));
   }
 
   const chart::TableBytes before = chart::TableOf(link, *view);
