@@ -81,17 +81,26 @@ std::string CheckHeaders(const TSterownik& link, const TableView& view, const Te
 
 }  // namespace
 
-std::string TableCsv(const TSterownik& link, const TableView& view) {
+TextRows TableTexts(const TSterownik& link, const TableView& view, char decimalSeparator) {
   const RowAxis axis = RowAxisOf(link, view);
   const TableBytes table = TableOf(link, view);
-  std::string text = LangText(axis.cornerTextId);
+  TextRows rows{{LangText(axis.cornerTextId)}};
   for (int c = 0; c < kSize; ++c)
-    text += "," + ColumnHeaderText(link, c);
-  text += '\n';
+    rows[0].push_back(ColumnHeaderText(link, c));
   for (int r = kSize - 1; r >= 0; --r) {
-    text += FormatNumber(RowHeaderValue(link, axis, r), axis.decimals, '.');
+    std::vector<std::string>& line = rows.emplace_back(
+        1, FormatNumber(RowHeaderValue(link, axis, r), axis.decimals, decimalSeparator));
     for (int c = 0; c < kSize; ++c)
-      text += "," + CellText(view.cells, table[Index(c, r)], '.');
+      line.push_back(CellText(view.cells, table[Index(c, r)], decimalSeparator));
+  }
+  return rows;
+}
+
+std::string TableCsv(const TSterownik& link, const TableView& view) {
+  std::string text;
+  for (const std::vector<std::string>& line : TableTexts(link, view, '.')) {
+    for (size_t i = 0; i < line.size(); ++i)
+      text += (i > 0 ? "," : "") + line[i];
     text += '\n';
   }
   return text;

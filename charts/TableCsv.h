@@ -13,6 +13,9 @@ class TSterownik;
 // the highest load to the lowest, each row header followed by its 16 cells, numbers with ".".
 namespace chart {
 
+// The texts of the table as its grid shows them, line by line in that order.
+std::vector<std::vector<std::string>> TableTexts(const TSterownik& link, const TableView& view,
+                                                 char decimalSeparator);
 std::string TableCsv(const TSterownik& link, const TableView& view);
 
 struct CsvLoad {

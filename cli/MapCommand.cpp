@@ -7,34 +7,13 @@
 #include "charts/MapCells.h"
 #include "charts/MultiplierNodes.h"
 #include "cli/FileCommands.h"
+#include "cli/TablePrint.h"
 
 namespace {
 
 constexpr int kMapSize = 16;
 
-using Row = std::vector<std::string>;
-
-// Columns padded to their widest cell, right-aligned; or plain comma-separated values.
-void PrintTable(const std::vector<Row>& rows, bool csv) {
-  std::vector<size_t> widths;
-  for (const Row& row : rows)
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (widths.size() <= i) widths.push_back(0);
-      widths[i] = std::max(widths[i], row[i].size());
-    }
-  for (const Row& row : rows) {
-    std::string line;
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (csv) {
-        line += (i > 0 ? "," : "") + row[i];
-        continue;
-      }
-      line += (i > 0 ? "  " : "") + std::string(widths[i] - row[i].size(), ' ') + row[i];
-    }
-    if (!csv) line.erase(line.find_last_not_of(' ') + 1);  // cells without data at the end
-    std::printf("%s\n", line.c_str());
-  }
-}
+using Row = TextRow;
 
 // The highest load row first, as the grids show it.
 std::vector<Row> MapTable(const TSterownik& link, chart::MapShown shown) {

@@ -14,15 +14,19 @@
 //   malver-cli map (--port P | --file FILE.set) [--kind petrol|gas|deviation|multiplier] [--csv]
 //                  [--log] [--timeout MS]
 //   malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]
+//   malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
 // command. A controller that stops answering ends the command by the link's own rule. load
 // and calibrate answer their questions with No unless --yes is given. record's time bound
 // starts after its N seconds. --tick paces the link faster than its own 95 ms, for a simulated
-// controller; calibrate's time bound is 15 minutes unless --timeout says otherwise. map lists the learned petrol and gas maps (load rows from the top,
-// RPM columns, milliseconds), their deviation and the multiplier's nodes of the bank in view,
-// all of them unless --kind names one; --csv gives comma-separated values.
+// controller; calibrate's time bound is 15 minutes unless --timeout says otherwise. map lists the
+// learned petrol and gas maps (load rows from the top, RPM columns, milliseconds), their deviation
+// and the multiplier's nodes of the bank in view, all of them unless --kind names one; --csv gives
+// comma-separated values. table lists one 16 x 16 table by its area's name as the Map tab's grid
+// shows it, or loads a CSV of it (as
+// --csv prints it), writes it and reads it back.
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +42,7 @@
 #include "cli/ScopeCommands.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
+#include "cli/TableCommand.h"
 #include "controller/Clock.h"
 #include "controller/ImageFile.h"
 #include "lang/Langtext.h"
@@ -66,6 +71,7 @@ const char kUsageText[] =
     "                      [--kind petrol|gas|deviation|multiplier] [--csv] [--log]\n"
     "                      [--timeout MS]\n"
     "       malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]\n"
+    "       malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -87,6 +93,7 @@ struct Options {
   bool longRecords = false;
   bool csv = false;
   std::string kind;
+  std::string load;  // table: the CSV to load
   MapListing listing = MapListing::All;
   std::string decimalSeparator = ".";
 };
@@ -131,6 +138,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.kind = argv[++i];
     else if (arg == "--csv")
       o.csv = true;
+    else if (arg == "--load" && value)
+      o.load = argv[++i];
     else if (arg.rfind("--", 0) != 0 || IsNumber(arg.substr(1)))
       o.arguments.push_back(arg);  // a value may be negative
     else
@@ -141,7 +150,12 @@ bool Parse(int argc, char** argv, Options& o) {
       o.longRecords != (o.command == "record" && o.longRecords) || o.tickMs < 0)
     return false;
   const bool map = o.command == "map";
-  if ((o.csv || !o.kind.empty()) && !map) return false;
+  const bool table = o.command == "table";
+  if ((o.csv && !map && !table) || (!o.kind.empty() && !map) || (!o.load.empty() && !table))
+    return false;
+  if (table)
+    return !o.port.empty() && o.file.empty() && o.image.empty() && o.arguments.size() == 1 &&
+           !(o.csv && !o.load.empty());
   if (map)
     return o.port.empty() != o.file.empty() && o.image.empty() && o.arguments.empty() &&
            (o.kind.empty() || ParseMapListing(o.kind, o.listing));
@@ -221,6 +235,9 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   if (o.command == "set")
     return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
   if (o.command == "map") return MapFromController(link, o.listing, o.csv, time);
+  if (o.command == "table")
+    return o.load.empty() ? TableFromController(link, o.arguments[0], o.csv, time)
+                          : LoadTableCsv(link, o.arguments[0], o.load, time);
   if (const int read = ReadOut(link, time); read != kOk) return read;
   if (o.command == "read")
     return Saved(SaveImageFile(link, o.out), link.ObrazSterownika().size(), o.out);

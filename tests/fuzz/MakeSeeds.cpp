@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "charts/TableCsv.h"
+#include "charts/TableNames.h"
 #include "controller/Ramka.h"
 #include "controller/SettingsFile.h"
 #include "controller/TableBlock.h"
@@ -18,6 +20,7 @@
 #include "resources/EmbeddedResources.h"
 #include "scope/ScopeFile.h"
 #include "sim/SimController.h"
+#include "tests/fuzz/FuzzLink.h"
 #include "tests/support/OfflineLink.h"
 
 namespace {
@@ -141,6 +144,27 @@ void FamilySeeds(const fs::path& root, int selector, int family) {
   Write(root / "error_list", name, reply);
 }
 
+// The CSV of every table the family shows, as the table command prints it, for the link the
+// table_csv target builds.
+void CsvSeeds(const fs::path& root, int selector, int family) {
+  FuzzLink connected(static_cast<uint8_t>(selector));
+  const auto names = chart::TableNames();
+  for (size_t t = 0; t < names.size(); ++t) {
+    const std::optional<chart::TableView> view = chart::TableViewOf(connected.link, names[t].area);
+    if (!view) continue;
+    const std::string csv = chart::TableCsv(connected.link, *view);
+    Bytes seed = {static_cast<uint8_t>(selector), static_cast<uint8_t>(t)};
+    seed.insert(seed.end(), csv.begin(), csv.end());
+    Write(root / "table_csv", "family" + std::to_string(family) + "-" + std::string(names[t].name),
+          seed);
+  }
+  // A spreadsheet's block with a decimal comma, an empty cell and a number out of range.
+  const std::string block = "1\t2,5\t-3\n\t4\t1e9\r\n";
+  Bytes seed = {static_cast<uint8_t>(selector), 0x57};
+  seed.insert(seed.end(), block.begin(), block.end());
+  Write(root / "table_csv", "family" + std::to_string(family) + "-paste", seed);
+}
+
 void TextSeeds(const fs::path& root) {
   const std::string configuration =
       "[1]\r\nComm=305\r\nLang=1\r\nComp=9\r\nWWidth=5000\r\nWLeft=-30\r\n[2]\r\nColor1400="
@@ -166,8 +190,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path root(argv[1]);
-  for (size_t i = 0; i < std::size(kFamilies); ++i)
+  for (size_t i = 0; i < std::size(kFamilies); ++i) {
     FamilySeeds(root, static_cast<int>(i), kFamilies[i]);
+    CsvSeeds(root, static_cast<int>(i), kFamilies[i]);
+  }
   TextSeeds(root);
   return 0;
 }

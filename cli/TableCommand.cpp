@@ -1,0 +1,107 @@
+#include "cli/TableCommand.h"
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "charts/TableCsv.h"
+#include "charts/TableNames.h"
+#include "cli/TablePrint.h"
+#include "controller/AreaNames.h"
+#include "controller/NumberText.h"
+#include "controller/WriteCheck.h"
+#include "files/FileIo.h"
+
+namespace {
+
+constexpr size_t kLargestCsv = 64 * 1024;
+
+// Reads the named table and the settings its axes need; the view as the controller's settings
+// now have it.
+int ReadTable(TSterownik& link, const std::string& name, const CommandTime& time,
+              chart::TableView& view) {
+  const chart::NamedTable* named = chart::TableNamed(name);
+  const std::optional<chart::TableView> before =
+      named ? chart::TableViewOf(link, named->area) : std::nullopt;
+  if (!before) {
+    std::string names;
+    for (const chart::NamedTable& t : chart::TableNames())
+      names += (names.empty() ? "" : ", ") + std::string(t.name);
+    Fail("no table is called \"" + name + "\"; the tables are " + names);
+    return kUsage;
+  }
+  link.CzytajZeSterownika(before->write | AreaBit::Settings);
+  if (const int read = ReadOut(link, time); read != kOk) return read;
+  view = *chart::TableViewOf(link, named->area);
+  return kOk;
+}
+
+// Where a cell of the table stands, by its headers.
+std::string CellName(const TSterownik& link, const chart::TableView& view, chart::GridCell cell) {
+  const auto texts = chart::TableTexts(link, view, '.');
+  const size_t line = static_cast<size_t>(16 - cell.row);
+  const size_t field = static_cast<size_t>(cell.column) + 1;
+  return "row " + texts[line][0] + ", column " + texts[0][field] + ": " + texts[line][field];
+}
+
+// Runs the link until none of the bits is waiting in the given flag words.
+int Settle(TSterownik& link, uint32_t bits, bool reads, const CommandTime& time) {
+  return RunUntil(
+      link,
+      [&] {
+        const uint32_t waiting =
+            reads ? link.FlagiCzytania() : link.FlagiZapisu() | link.FlagiZapisuWToku();
+        return (waiting & bits) == 0;
+      },
+      time);
+}
+
+}  // namespace
+
+int TableFromController(TSterownik& link, const std::string& name, bool csv,
+                        const CommandTime& time) {
+  chart::TableView view;
+  if (const int read = ReadTable(link, name, time, view); read != kOk) return read;
+  if (csv)
+    std::fputs(chart::TableCsv(link, view).c_str(), stdout);
+  else
+    PrintTable(chart::TableTexts(link, view, link.DecimalSeparator()), false);
+  return kOk;
+}
+
+int LoadTableCsv(TSterownik& link, const std::string& name, const std::string& path,
+                 const CommandTime& time) {
+  std::vector<uint8_t> file;
+  if (const FileResult read = ReadWholeFile(path, file, kLargestCsv); !read.ok) {
+    Fail("cannot read " + read.error);
+    return kFileError;
+  }
+  chart::TableView view;
+  if (const int read = ReadTable(link, name, time, view); read != kOk) return read;
+  const chart::CsvLoad loaded = chart::ReadTableCsv(
+      link, view, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+  if (!loaded.ok) {
+    Fail(path + ": " + loaded.message + " Nothing was written.");
+    return kFileError;
+  }
+  if (loaded.bytes == chart::TableOf(link, view)) {
+    std::printf("%s: the controller holds this table already\n", name.c_str());
+    return kOk;
+  }
+  chart::StoreTable(link, view, loaded.bytes);
+  for (const chart::GridCell& cell : loaded.clamped)
+    std::printf("held to the table's range: %s\n", CellName(link, view, cell).c_str());
+  const WriteCheck written(link, view.write);
+  if (const int sent = Settle(link, view.write, false, time); sent != kOk) {
+    Fail("not confirmed as written: " + AreaNames(view.write));
+    return sent;
+  }
+  link.CzytajZeSterownika(view.write);
+  if (const int read = Settle(link, view.write, true, time); read != kOk) return read;
+  if (written.Differing(link) != 0) {
+    Fail("the controller did not keep what was written: " + AreaNames(view.write));
+    return kNotKept;
+  }
+  std::printf("%s: written and read back\n", name.c_str());
+  return kOk;
+}

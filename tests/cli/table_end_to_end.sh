@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# A 16 x 16 table through malver-cli against malver-sim: listed, as CSV, its CSV loaded back
+# unchanged, a changed CSV written and read back, and bad CSVs refused with nothing written.
+set -uo pipefail
+CLI=$1
+SIM=$2
+source "$(dirname "$0")/common.sh"
+
+table() { "$CLI" table --port "$PORT" --tick 5 "$@"; }
+
+start_sim --family 2
+listed=$(table KorOdObr1) || fail "listing exited $?"
+grep -qE '^bar\\rpm +600 +900 +1200 .* 6000$' <<<"$listed" || fail "RPM header: $listed"
+[ "$(sed -n 2p <<<"$listed" | awk '{print $1}')" = "1.00" ] || fail "highest load first: $listed"
+[ "$(wc -l <<<"$listed")" = 17 ] || fail "17 lines: $listed"
+
+table MapaCis --csv >"$WORK/before.csv" || fail "--csv exited $?"
+[ "$(wc -l <"$WORK/before.csv")" = 17 ] || fail "17 lines of CSV"
+[ "$(awk -F, '{print NF}' "$WORK/before.csv" | sort -u)" = 17 ] || fail "17 fields a line"
+
+out=$(table MapaCis --load "$WORK/before.csv") || fail "its own CSV exited $?"
+grep -qF "holds this table already" <<<"$out" || fail "its own CSV changed something: $out"
+
+# The lowest load and RPM cell to 42, the highest to 250 (held to 100), with ";" and "," as a
+# spreadsheet of a decimal-comma country saves it.
+sed -e '17s/^\([^,]*\),[^,]*,/\1,42,/' -e '2s/,[^,]*$/,250/' -e 's/,/;/g' -e 's/\./,/g' \
+  "$WORK/before.csv" >"$WORK/changed.csv"
+out=$(table MapaCis --load "$WORK/changed.csv") || fail "a changed CSV exited $?"
+grep -qF "held to the table's range: row 1.00, column 6000: 100" <<<"$out" ||
+  fail "the held cell is not named: $out"
+grep -qF "written and read back" <<<"$out" || fail "not read back: $out"
+after=$(table MapaCis --csv) || fail "listing after the load exited $?"
+[ "$(sed -n 17p <<<"$after" | cut -d, -f2)" = 42 ] || fail "the cell did not change: $after"
+[ "$(sed -n 2p <<<"$after" | cut -d, -f17)" = 100 ] || fail "the held cell: $after"
+
+# A line short of a field, a word among the numbers, a header the controller does not have:
+# refused, and the controller keeps what it had.
+sed '5s/,[^,]*$//' "$WORK/before.csv" >"$WORK/short.csv"
+sed '9s/,[^,]*,/,ten,/' "$WORK/before.csv" >"$WORK/word.csv"
+sed '1s/,600,/,650,/' "$WORK/before.csv" >"$WORK/header.csv"
+for bad in short word header; do
+  err=$(table MapaCis --load "$WORK/$bad.csv" 2>&1 >/dev/null)
+  [ $? = 6 ] || fail "$bad.csv is not refused as a file"
+  grep -qF "Nothing was written." <<<"$err" || fail "$bad.csv: $err"
+done
+grep -qF "Line 5 has 16 fields" <<<"$(table MapaCis --load "$WORK/short.csv" 2>&1)" ||
+  fail "the short line is not named"
+[ "$(table MapaCis --csv)" = "$after" ] || fail "a refused CSV changed the table"
+
+table Boost 2>/dev/null; [ $? = 2 ] || fail "an unknown table is not usage"
+stop_sim
+
+"$CLI" table --port 1 MapaCis --csv --load x.csv 2>/dev/null; [ $? = 2 ] || fail "--csv and --load"
+"$CLI" table --port 1 2>/dev/null; [ $? = 2 ] || fail "no name"
+
+[ "$failures" = 0 ] && echo "all passed"
+exit "$failures"
