@@ -4,6 +4,7 @@
 #include "charts/ChartKinds.h"
 #include "charts/CorrectionCurveChart.h"
 #include "charts/InjectionMapChart.h"
+#include "charts/TablePicture.h"
 
 namespace chart {
 namespace {
@@ -14,6 +15,11 @@ InjectionMapOptions MapOptions(const ViewState& view) {
 
 DiagnosticOptions DiagnosticOf(const ViewState& view) {
   return {view.gasPressureShown, view.adminFlags};
+}
+
+TableOptions TableOptionsOf(const TSterownik& link, const ViewState& view) {
+  return {ShownUpperTable(link, view.upperTable), static_cast<MapShown>(view.widok), view.focused,
+          view.selection};
 }
 
 }  // namespace
@@ -28,20 +34,25 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
   // The diagnostic charts draw their own window, frame and axes.
   if (IsDiagnosticKind(view.kind))
     return DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width);
+  if (IsGridKind(view.kind))
+    return TableBackground(link, view.kind, plot, colours, TableOptionsOf(link, view), width);
   Picture p = WindowBackground(plot, colours);
-  if (!IsPlotKind(view.kind) && !IsGridKind(view.kind)) return p;
+  if (!IsPlotKind(view.kind)) return p;
   p.Append(PlotFrame(plot, colours));
   return p;
 }
 
 Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,
-                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width) {
+                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width,
+                    const TextHeight& height) {
   if (view.kind == kInjectionMapKind)
     return InjectionMapData(link, plot, colours, MapOptions(view), width);
   if (const CurveKind* curve = CurveKindOf(view.kind))
     return CorrectionCurveData(link, *curve, plot, colours, view.selectedPoint, view.focused);
   if (IsDiagnosticKind(view.kind))
     return DiagnosticData(view.kind, link, plot, colours, DiagnosticOf(view), diagnostic, width);
+  if (IsGridKind(view.kind))
+    return TableData(link, view.kind, plot, colours, TableOptionsOf(link, view), width, height);
   return {};
 }
 

@@ -4,6 +4,8 @@
 #include "charts/DiagnosticCharts.h"
 #include "charts/Picture.h"
 #include "charts/PlotGeometry.h"
+#include "charts/TableKinds.h"
+#include "charts/TableLayout.h"
 
 class TSterownik;
 
@@ -20,6 +22,9 @@ struct ViewState {
   int selectedNode = -1;          // WybranyWezel
   bool focused = false;           // the keys go to the chart
   int selectedPoint = -1;         // WybranyPunkt
+  int upperTable = 0;             // GornaTabela
+  int widok = 2;                  // petrol, gas or their deviation
+  Block selection;                // the selected block of a grid kind's table
 };
 
 // Kinds whose charts this program does not draw yet show the window and the plot's frame only.
@@ -27,6 +32,7 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
                           const ChartColours& colours, const ViewState& view,
                           const TextWidth& width);
 Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,
-                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width);
+                    const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width,
+                    const TextHeight& height = TextHeightEstimate);
 
 }  // namespace chart

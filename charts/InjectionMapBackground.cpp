@@ -8,6 +8,7 @@
 #include "charts/CheckMark.h"
 #include "charts/InjectionMapChart.h"
 #include "charts/InjectionMapScale.h"
+#include "charts/MapCells.h"
 #include "charts/MapSettings.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
@@ -93,24 +94,12 @@ void DeviationScale(Picture& p, const PlotGeometry& plot) {
   p.Add(Line{{plot.x0, zero}, {plot.Right(), zero}, kDeviation, 1, Pen::Dotted});
 }
 
-// The cylinders of a bank: bank 1 those not in bank 2, each unless it stays on petrol.
-std::string Cylinders(const TSterownik& link, int bank) {
-  const uint8_t* s = link.Nastawy();
-  std::string list;
-  for (int n = 1; n <= link.IleWtryskiwaczy(); ++n) {
-    const int bit = 1 << (n - 1);
-    const bool inBank2 = s[setting::kBankCylinders] & bit;
-    if (inBank2 == (bank == 2) && !(s[setting::kPetrolOnly] & bit)) list += std::to_string(n) + " ";
-  }
-  return list;
-}
-
 void BankCaption(Picture& p, const TSterownik& link, const PlotGeometry& plot,
                  const ChartColours& colours) {
   const int bank = Bank(link);
   if ((bank != 1 && bank != 2) || link.Czy_DI_MPI()) return;
   const std::string cylinders =
-      link.Czy_KAVI() ? (bank == 1 ? "1 2 3 " : "4 5 6 ") : Cylinders(link, bank);
+      link.Czy_KAVI() ? (bank == 1 ? "1 2 3 " : "4 5 6 ") : BankCylinders(link, bank);
   p.Add(Text{{plot.x0, 2}, ShownBank(bank) + " ( " + cylinders + ")", colours.text});
 }
 

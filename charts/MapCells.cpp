@@ -49,6 +49,18 @@ std::string LoadAxisCorner(const TSterownik& link) {
   return LangText(link.Nastawy()[setting::kLoadSignal] == setting::kMafVoltage ? 962 : 961);
 }
 
+// Bank 1 holds the cylinders not in bank 2.
+std::string BankCylinders(const TSterownik& link, int bank) {
+  const uint8_t* s = link.Nastawy();
+  std::string list;
+  for (int n = 1; n <= link.IleWtryskiwaczy(); ++n) {
+    const int bit = 1 << (n - 1);
+    const bool inBank2 = s[setting::kBankCylinders] & bit;
+    if (inBank2 == (bank == 2) && !(s[setting::kPetrolOnly] & bit)) list += std::to_string(n) + " ";
+  }
+  return list;
+}
+
 std::string NodePositionText(int position, char decimalSeparator) {
   return FormatNumber(position * 0.1, 1, decimalSeparator);
 }

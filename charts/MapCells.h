@@ -23,6 +23,9 @@ std::string RpmBreakpointText(const TSterownik& link, int column);
 // The corner over both axes: "bar\rpm", or "V\rpm" for a MAF signal.
 std::string LoadAxisCorner(const TSterownik& link);
 
+// The cylinders of bank 1 or 2 that run on gas, each followed by a blank: "1 3 ".
+std::string BankCylinders(const TSterownik& link, int bank);
+
 // A node's position in milliseconds and its value as a factor.
 std::string NodePositionText(int position, char decimalSeparator);
 std::string NodeValueText(int value, char decimalSeparator);

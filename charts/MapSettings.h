@@ -25,6 +25,17 @@ inline constexpr int kDoseAxis = 295;            // 1: by a voltage, 2: by the p
 inline constexpr int kDoseByVoltage = 1;
 inline constexpr int kDoseByPetrolDose = 2;
 
+// What the tables' cells are measured against.
+inline constexpr int kShortestDose = 7;          // 0.1 ms: shorter petrol doses show red
+inline constexpr int kAdmixtureUnused = 2;       // setting 12: the admixture table is not used
+inline constexpr int kAdaptationToSetValue = 3;  // setting 81: OBD corrections aim at setting 108
+inline constexpr int kAdaptationSetValue = 108;  // raw OBD correction, 128 = none
+inline constexpr int kPetrolAdditionMode = 156;  // below 2: the petrol addition table is not used
+inline constexpr int kDoseMode = 257;            // above 1: the petrol dose table is used
+inline constexpr int kAdvanceMode = 261;         // kAdvanceByTable: the gas advance table is used
+inline constexpr int kAdvanceByTable = 2;
+inline constexpr int kAdvanceAngle = 262;  // the injection window: 0, 1 or more
+
 // The learned maps and every other table: 16 x 16 cells.
 inline constexpr int kMapSize = 16;
 

@@ -76,6 +76,7 @@ struct Text {
   bool vertical = false;
   bool hasBackground = false;
   uint32_t background = 0;
+  bool bold = false;
 };
 
 using Shape = std::variant<Line, Polyline, Pixels, Rect, Circle, Polygon, Text>;

@@ -90,7 +90,7 @@ struct Painter {
   }
   void operator()(const Text& t) const {
     const QString text = TextOf(t.text);
-    p.setFont(ChartFont(t.points));
+    p.setFont(ChartFont(t.points, t.bold));
     const QFontMetrics metrics = p.fontMetrics();
     const int width = metrics.horizontalAdvance(text);
     int left = t.at.x;
@@ -136,13 +136,18 @@ QRegion LineBounds(const Picture& picture) {
 
 // Condensed, so that the axes' labels keep clear of their titles as they do in the narrow
 // faces the charts' layout was made for.
-QFont ChartFont(int points) {
+QFont ChartFont(int points, bool bold) {
   QFont font = QApplication::font();
   font.setPointSize(points);
   font.setStretch(QFont::Condensed);
+  font.setBold(bold);
   return font;
 }
 
 int ChartTextWidth(std::string_view text, int points) {
   return QFontMetrics(ChartFont(points)).horizontalAdvance(TextOf(text));
+}
+
+int ChartTextHeight(int points) {
+  return QFontMetrics(ChartFont(points)).height();
 }

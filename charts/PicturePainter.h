@@ -14,6 +14,7 @@ class QPainter;
 void PaintPicture(QPainter& painter, const chart::Picture& picture);
 // The pixels the picture's lines cover: what a moved live cursor repaints.
 QRegion LineBounds(const chart::Picture& picture);
-// The charts' font at a size, and a text's width in it.
-QFont ChartFont(int points);
+// The charts' font at a size, a text's width in it, and its line height.
+QFont ChartFont(int points, bool bold = false);
 int ChartTextWidth(std::string_view text, int points);
+int ChartTextHeight(int points);

@@ -54,17 +54,18 @@ chart::ViewState TGrafika::State() const {
   chart::ViewState state{rodzajWykresu_, punktyOdchylki_, pokazCisnienieGazu_,
                          flagiAdmin_,    wybranyWezel_,   keySink_->hasFocus()};
   state.selectedPoint = wybranyPunkt_;
+  state.upperTable = gornaTabela_;
+  state.widok = widok_;
+  state.selection = Selection();
   return state;
-}
-
-void TGrafika::ParkujEdytor() {
-  keySink_->setGeometry(-2, -2, 1, keySink_->sizeHint().height());
 }
 
 void TGrafika::UstawRodzaj(int kind) {
   rodzajWykresu_ = kind;
   wybranyWezel_ = wybranyPunkt_ = -1;
   cursor_.reset();
+  liveCell_.reset();
+  upperLiveCell_.reset();
   // Only a request: the table arrives later and the main window redraws the chart then.
   if (const uint32_t read = chart::ReadOnSelection(kind)) link_.CzytajZeSterownika(read);
   RysujTlo();
@@ -91,8 +92,8 @@ void TGrafika::Odswiez() {
   composite_ = background_;
   {
     QPainter p(&composite_);
-    PaintPicture(
-        p, chart::DataPicture(link_, plot_, colours_, State(), diagnosticState_, ChartTextWidth));
+    PaintPicture(p, chart::DataPicture(link_, plot_, colours_, State(), diagnosticState_,
+                                       ChartTextWidth, ChartTextHeight));
   }
   update();
   painting_ = false;
@@ -147,6 +148,10 @@ void TGrafika::DajFokus() {
 
 void TGrafika::PokazBiezace(const DecodedStatus& status) {
   if (!isVisible() || composite_.isNull()) return;
+  if (chart::IsGridKind(rodzajWykresu_)) {
+    ShowLiveCells(status);
+    return;
+  }
   const std::optional<chart::LiveCursor> cursor =
       chart::LiveCursorOf(rodzajWykresu_, link_, status, plot_);
   if (cursor == cursor_) return;
@@ -161,6 +166,7 @@ QRegion TGrafika::CursorRegion(const std::optional<chart::LiveCursor>& cursor) c
 }
 
 bool TGrafika::KlawiszWidoku(int key, bool, bool ctrl) {
+  if (GridKindShown()) return LiveCellKey(key);
   const bool curve = chart::IsCurveKind(rodzajWykresu_);
   if (!isVisible() || (rodzajWykresu_ != chart::kInjectionMapKind && !curve) ||
       !keySink_->hasFocus())
@@ -218,6 +224,8 @@ void TGrafika::mousePressEvent(QMouseEvent* event) {
                                        at.x(), at.y())) {
     pokazCisnienieGazu_ = !pokazCisnienieGazu_;
     Przerysuj();
+  } else if (GridKindShown()) {
+    PressOnTables(at, event->modifiers() & Qt::ShiftModifier);
   }
   QWidget::mousePressEvent(event);
 }
@@ -227,6 +235,7 @@ bool TGrafika::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers held = key->modifiers();
+    if (GridKindShown()) return edited_ ? EditorKey(key->key()) : TableKey(key->key(), held);
     if (KlawiszWidoku(key->key(), held & Qt::ShiftModifier, held & Qt::ControlModifier))
       return true;
   } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
@@ -242,6 +251,7 @@ void TGrafika::paintEvent(QPaintEvent* event) {
     return;
   }
   p.drawImage(event->rect(), composite_, event->rect());
+  PaintLiveCells(p);
   if (!cursor_) return;
   // Drawn over the picture, never into it: moving it repaints the strips it leaves and enters.
   p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);

@@ -12,8 +12,12 @@
 #include "charts/LiveCursor.h"
 #include "charts/MultiplierNodes.h"
 #include "charts/PlotGeometry.h"
+#include "charts/TableClipboard.h"
+#include "charts/TableEdits.h"
+#include "charts/TableLayout.h"
 
 class QLineEdit;
+class QPainter;
 class TSterownik;
 struct DecodedStatus;
 
@@ -49,6 +53,21 @@ class TGrafika : public QWidget {
   int GornaTabela() const { return gornaTabela_; }
   void SetGornaTabela(int table) { gornaTabela_ = table; }
 
+  // The tables (TgrafikaTables.cpp). The block edit of the "+" (151) and "-" (152) buttons.
+  void ZmienZaznaczone(int code);
+  void WygladzKorekty();
+  void AutomatycznyZakres();
+  // The RPM corrections' rows by load or by injection time, and the button's text id.
+  void ZmienOsKorekt();
+  int TekstOsiKorekt() const;
+  void UstawZmianeSasiednich(bool on) { zmianaSasiednich_ = on; }
+  void KasujKorektyObrotowBanku();
+  // The cell editor back to its one-pixel place outside the view; no cell is edited.
+  void ParkujEdytor();
+  // For window tests: the grids as laid out now, and the selected block.
+  chart::TableGrids Grids() const;
+  chart::Block Selection() const;
+
   // The live cursor from every status frame.
   void PokazBiezace(const DecodedStatus& status);
   // Keys the main window forwards; true when the view took the key. The plot kinds take keys
@@ -73,19 +92,23 @@ class TGrafika : public QWidget {
   std::optional<chart::LiveCursor> LiveCursorShown() const { return cursor_; }
 
  signals:
-  // The installer changed data the other views show (a multiplier node, a correction curve).
+  // The installer changed data the other views show (a multiplier node, a curve, a table).
   void DataChanged();
+  // The installer switched the table above the RPM corrections: the tool panel follows.
+  void ToolsChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   chart::ViewState State() const;
-  void ParkujEdytor();
   void PressOnMap(QPoint at, bool rightButton);
   // Carries out what a node edit asks: a store through the link, a repaint or a beep.
   void Apply(chart::Edit edit, const std::function<void()>& store);
@@ -95,6 +118,34 @@ class TGrafika : public QWidget {
   void PressOnCurve(QPoint at, bool rightButton);
   void RepairCurve();
   QRegion CursorRegion(const std::optional<chart::LiveCursor>& cursor) const;
+
+  // The tables (TgrafikaTables.cpp).
+  enum class Grid { Main, Upper };
+  struct GridCellAt {
+    Grid grid;
+    chart::GridPosition cell;
+  };
+  std::optional<GridCellAt> TableCellAt(QPoint at) const;
+  void PressOnTables(QPoint at, bool shift);
+  void DoubleClickOnTables(QPoint at);
+  void DragOverTables(QPoint at);
+  bool TableKey(int key, Qt::KeyboardModifiers held);
+  bool EditorKey(int key);
+  bool LiveCellKey(int key);
+  void MoveSelection(int key, bool extend);
+  void BlockEdit(chart::BlockKey key);
+  void OpenCellEditor(GridCellAt at);
+  void CommitCellEditor();
+  void CopySelection();
+  void PasteAtSelection();
+  void ApplyTableEdit(chart::TableEdit edit);
+  // Records the table's bytes before an edit for the undo, then applies what the edit asks.
+  void EditTable(const chart::TableView& view, const std::function<chart::TableEdit()>& edit);
+  void ShowLiveCells(const DecodedStatus& status);
+  void PaintLiveCells(QPainter& painter) const;
+  QRegion LiveCellRegion(Grid grid, const std::optional<chart::GridCell>& cell) const;
+  chart::TableView TableInEditor(Grid grid) const;
+  bool GridKindShown() const;
 
   TSterownik& link_;
   int rodzajWykresu_ = 1;
@@ -113,4 +164,15 @@ class TGrafika : public QWidget {
   QLineEdit* keySink_ = nullptr;
   bool painting_ = false;
   std::optional<chart::LiveCursor> cursor_;
+  // The tables' selection (grid columns and rows 1..16), the last pressed cell and the cell
+  // open in the editor, the live cells, the press counters and the last edit for the undo.
+  chart::GridPosition selectionAnchor_{1, 1};
+  chart::GridPosition selectionEnd_{1, 1};
+  chart::GridPosition lastPressed_;
+  std::optional<GridCellAt> edited_;
+  std::optional<chart::GridCell> liveCell_;
+  std::optional<chart::GridCell> upperLiveCell_;
+  chart::PressCounters presses_;
+  bool zmianaSasiednich_ = false;
+  chart::TableUndo undo_;
 };

@@ -1,12 +1,14 @@
 // The map view's injection-time map on a full-HD window: a whole redraw (background and the data
 // composed over it) with both maps learned in every cell, the pictures alone, and the live cursor
-// moved by a status frame and painted.
+// moved by a status frame and painted. The same for the RPM corrections with the learned maps
+// above them: a whole redraw and the live cells moved by a status frame.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <memory>
 
+#include "charts/ChartKinds.h"
 #include "charts/InjectionMapChart.h"
 #include "charts/Tgrafika.h"
 #include "lang/Langtext.h"
@@ -87,6 +89,47 @@ void BM_MapLiveCursor(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MapLiveCursor)->Unit(benchmark::kMicrosecond);
+
+// The RPM corrections under the deviation of both learned maps, every cell holding data.
+struct FilledTables {
+  FilledTables() {
+    auto& image = LinkTestAccess::ObrazSterownika(map.m.link);
+    for (int i = 0; i < 256; ++i)
+      image[static_cast<size_t>(img::KorOdObr1 + i)] = static_cast<uint8_t>(90 + i % 21);
+    map.view->SetGornaTabela(1);
+    map.view->UstawRodzaj(chart::kRpmCorrectionKind);
+    map.view->UstawWidok(2);
+    QCoreApplication::processEvents();
+  }
+  DecodedStatus Status(int column) {
+    DecodedStatus status = map.Status(60);
+    status.bytes[15] = static_cast<uint8_t>(column);
+    status.bytes[16] = 5;
+    return status;
+  }
+  FilledMap map;
+};
+
+void BM_TablesFullRedraw(benchmark::State& state) {
+  FilledTables tables;
+  for (auto _ : state) {
+    tables.map.view->RysujTlo();
+    tables.map.view->Odswiez();
+  }
+}
+BENCHMARK(BM_TablesFullRedraw)->Unit(benchmark::kMillisecond);
+
+// A status frame that moves the live cells of both grids: the four cells repainted.
+void BM_TablesLiveCell(benchmark::State& state) {
+  FilledTables tables;
+  const DecodedStatus frames[] = {tables.Status(6), tables.Status(7)};
+  int n = 0;
+  for (auto _ : state) {
+    tables.map.view->PokazBiezace(frames[n++ % 2]);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_TablesLiveCell)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -225,5 +225,8 @@ class CurveViewTest : public QObject {
   }
 };
 
-QTEST_MAIN(CurveViewTest)
+int RunCurveViewTests(int argc, char** argv) {
+  CurveViewTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "CurveViewTest.moc"
