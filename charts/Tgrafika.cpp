@@ -51,13 +51,16 @@ QWidget* TGrafika::KeySink() const {
 }
 
 chart::ViewState TGrafika::State() const {
-  chart::ViewState state{rodzajWykresu_, punktyOdchylki_, pokazCisnienieGazu_,
-                         flagiAdmin_,    wybranyWezel_,   keySink_->hasFocus()};
-  state.selectedPoint = wybranyPunkt_;
-  state.upperTable = gornaTabela_;
-  state.widok = widok_;
-  state.selection = Selection();
-  return state;
+  return {.kind = rodzajWykresu_,
+          .deviationPoints = punktyOdchylki_,
+          .gasPressureShown = pokazCisnienieGazu_,
+          .adminFlags = flagiAdmin_,
+          .selectedNode = wybranyWezel_,
+          .focused = keySink_->hasFocus(),
+          .selectedPoint = wybranyPunkt_,
+          .upperTable = gornaTabela_,
+          .widok = widok_,
+          .selection = Selection()};
 }
 
 void TGrafika::UstawRodzaj(int kind) {

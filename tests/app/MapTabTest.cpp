@@ -3,10 +3,12 @@
 #include <QtTest>
 #include <algorithm>
 
+#include "app/MapSubViews.h"
 #include "app/Unitmain.h"
 #include "charts/Tgrafika.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
+#include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/WindowSim.h"
@@ -68,9 +70,79 @@ class MapTabTest : public QObject {
     QCOMPARE(w.Command(2)->text(), Q(LangText(1271)));
     QVERIFY(!w.Command(3)->isVisible());
     QVERIFY(w.window().mapButton(11)->isChecked());
-    // Sub-views the map view does not draw yet offer nothing.
-    QVERIFY(!w.window().mapButton(12)->isEnabled());
-    QVERIFY(!w.window().mapButton(14)->isEnabled());
+  }
+
+  // Every sub-view button of the family shows its chart with the table read from the
+  // controller, and offers its own command buttons.
+  void everySubViewShowsItsChart_data() {
+    QTest::addColumn<int>("family");
+    QTest::newRow("RUMO") << 2;
+    QTest::newRow("FORTIX") << 5;
+    QTest::newRow("KAVI") << 255;
+  }
+  void everySubViewShowsItsChart() {
+    QFETCH(int, family);
+    MapWindow w(family);
+    QVERIFY(w.connected);
+    w.window().SelectTab(kMapTab);
+    for (int button : kMapButtons) {
+      QToolButton* b = w.window().mapButton(button);
+      if (!b->isVisible()) continue;
+      b->click();
+      const MapSubView view = MapSubViewOf(w.s.link(), button);
+      QCOMPARE(w.window().PodWidokMapy(), view.kind);
+      QVERIFY(w.window().mapView().isVisible());
+      QCOMPARE(w.window().mapView().RodzajWykresu(), view.kind);
+      for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.Command(i)->isVisible(), view.commands[static_cast<size_t>(i)].tag != 0);
+      QVERIFY(w.s.TickUntil([&] { return w.s.link().FlagiCzytania() == 0; }));
+      QCOMPARE(w.window().settingsStrip()->isVisible(), view.stripHeight > 0);
+    }
+  }
+
+  // The tool panel beside the RPM corrections: the petrol/gas/deviation row only with the maps
+  // above the table, F8 stepping through them; the tools act on the table.
+  void toolPanelOfTheRpmCorrections() {
+    MapWindow w(2);
+    QVERIFY(w.connected);
+    w.window().SelectTab(kMapTab);
+    w.window().mapButton(12)->click();
+    TGrafika& view = w.window().mapView();
+    view.SetGornaTabela(0);
+    w.window().MapSubViewClicked(12);
+    QVERIFY(!w.window().viewButton(0)->isVisible());
+    QVERIFY(w.window().toolButton(92)->isVisible());
+    view.SetGornaTabela(1);
+    w.window().MapSubViewClicked(12);
+    QVERIFY(w.window().viewButton(2)->isVisible());
+    const int before = view.Widok();
+    QTest::keyClick(&w.window(), Qt::Key_F8);
+    QCOMPARE(view.Widok(), (before + 1) % 3);
+    QVERIFY(w.window().viewButton(view.Widok())->isChecked());
+    w.window().viewButton(0)->click();
+    QCOMPARE(view.Widok(), 0);
+    w.window().mapButton(13)->click();
+    QVERIFY(!w.window().toolButton(92)->isVisible());
+  }
+
+  // The emulator's learning is offered only in its learning mode; leaving that mode stops it.
+  void emulatorLearningStartsAndStops() {
+    MapWindow w(2);
+    QVERIFY(w.connected);
+    LinkTestAccess::Nastawy(w.s.link())[15] = 3;
+    w.window().SelectTab(kMapTab);
+    w.window().mapButton(16)->click();
+    QVERIFY(w.window().scopeView().isVisible());
+    QVERIFY(w.Command(3)->isVisible());
+    w.Command(3)->click();
+    QVERIFY(w.s.link().UczenieEmulacji());
+    QVERIFY(w.Command(3)->text().contains(Q(LangText(1263))));
+    LinkTestAccess::Nastawy(w.s.link())[15] = 1;
+    w.window().mapButton(16)->click();
+    QVERIFY(!w.s.link().UczenieEmulacji());
+    QVERIFY(!w.Command(3)->isVisible());
+    w.window().mapButton(12)->click();
+    QVERIFY(!w.window().scopeView().isVisible());
   }
 
   void deletesAskFirst() {
