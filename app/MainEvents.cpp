@@ -283,6 +283,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       lastKey_ = key;
       lastKeyWidget_ = widget;
       FormKeyDown(key->key());
+      // The map view's key sink hands its keys to the view itself.
+      if (widget != grafika_->KeySink())
+        grafika_->KlawiszWidoku(key->key(), key->modifiers() & Qt::ShiftModifier,
+                                key->modifiers() & Qt::ControlModifier);
     }
   }
   return QMainWindow::eventFilter(watched, event);

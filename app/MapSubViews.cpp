@@ -4,6 +4,7 @@
 
 #include "charts/ChartKinds.h"
 #include "charts/MapSettings.h"
+#include "charts/TableNames.h"
 #include "controller/Protocol.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -32,34 +33,39 @@ bool KaviPressureEmulation(const TSterownik& link) {
   return link.WersjaProgramu() > 13 && link.Nastawy()[138] == 2;
 }
 
-// Chart kind, strip height and strip mode of each button, by family where they differ.
+// Chart kind, strip height and strip mode of each button, by family where they differ; the
+// tables' kinds are those the core shows each table in.
 MapSubView Layout(const TSterownik& link, int button) {
   const bool kavi = link.Czy_KAVI();
   const int firmware = link.WersjaProgramu();
+  const auto table = [&link](int area) { return chart::GridKindShowing(link, area); };
   switch (button) {
     case 11:
-      return {0, 96, 20};
+      return {chart::kInjectionMapKind, 96, 20};
     case 12:
-      return {1, 30, 27};
+      return {chart::kRpmCorrectionKind, 30, 27};
     case 13:
-      return {2};
+      return {chart::kReducerTemperatureKind};
     case 14:
-      return {3};
+      return {chart::kGasTemperatureKind};
     case 15:
-      return {4};
+      return {chart::kPressureCurveKind};
     case 16:
-      return {kavi ? (KaviPressureEmulation(link) ? 7 : 6) : 5, 96, 21};
+      return {KaviPressureEmulation(link) ? chart::kEmulationCharacteristicKind
+                                          : table(img::EmulacjaHi),
+              96, 21};
     case 21:
-      return kavi ? MapSubView{9, 96, 22} : MapSubView{8};
+      return kavi ? MapSubView{table(img::Domieszka), 96, 22} : MapSubView{table(img::Domieszka)};
     case 22:
-      if (kavi) return {12, 96, 23};
-      return firmware > 12 ? MapSubView{11, 52, 28} : MapSubView{10};
+      if (kavi) return {table(img::MapaCis), 96, 23};
+      return firmware > 12 ? MapSubView{table(img::MapaCis), 52, 28}
+                           : MapSubView{table(img::MapaCis)};
     case 23:
-      return {13, kavi ? 118 : 74, 24};
+      return {table(img::PrzesGaz), kavi ? 118 : 74, 24};
     case 24:
-      return {14, kavi ? 96 : 74, 25};
+      return {table(img::DawkaBen), kavi ? 96 : 74, 25};
     case 26:
-      return {link.Nastawy()[17] == 2 ? 16 : 15, 74, 26};
+      return {table(img::EmulacjaLo), 74, 26};
     default:
       return {};
   }

@@ -36,10 +36,7 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
     return DiagnosticBackground(view.kind, link, plot, colours, DiagnosticOf(view), width);
   if (IsGridKind(view.kind))
     return TableBackground(link, view.kind, plot, colours, TableOptionsOf(link, view), width);
-  Picture p = WindowBackground(plot, colours);
-  if (!IsPlotKind(view.kind)) return p;
-  p.Append(PlotFrame(plot, colours));
-  return p;
+  return WindowBackground(plot, colours);
 }
 
 Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,

@@ -27,7 +27,7 @@ struct ViewState {
   Block selection;                // the selected block of a grid kind's table
 };
 
-// Kinds whose charts this program does not draw yet show the window and the plot's frame only.
+// No chart (kind -1) shows the window's background alone.
 Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
                           const ChartColours& colours, const ViewState& view,
                           const TextWidth& width);

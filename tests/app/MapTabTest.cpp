@@ -121,6 +121,15 @@ class MapTabTest : public QObject {
     QVERIFY(w.window().viewButton(view.Widok())->isChecked());
     w.window().viewButton(0)->click();
     QCOMPARE(view.Widok(), 0);
+    // "+" anywhere in the window raises the cell the engine runs in, and writes the table.
+    const auto image = w.s.link().ObrazSterownika();
+    for (int i = 0; i < 5; ++i)
+      w.s.Tick();
+    QTest::keyClick(&w.window(), Qt::Key_Plus);
+    const auto& after = w.s.link().ObrazSterownika();
+    QVERIFY(!std::equal(after.begin() + img::KorOdObr1, after.begin() + img::KorOdObr1 + 256,
+                        image.begin() + img::KorOdObr1));
+    QVERIFY(w.s.link().FlagiZapisu() & (AreaBit::RpmCorrection1 | AreaBit::RpmCorrection2));
     w.window().mapButton(13)->click();
     QVERIFY(!w.window().toolButton(92)->isVisible());
   }
@@ -217,6 +226,14 @@ class MapTabTest : public QObject {
     w.window().mapView().Przerysuj();
     w.s.Tick();
     w.Screenshot("map-tab-injection-map.png");
+    w.window().mapView().SetGornaTabela(1);
+    w.window().mapButton(12)->click();
+    w.s.Tick();
+    w.Screenshot("map-tab-rpm-corrections.png");
+    w.window().mapButton(13)->click();
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().FlagiCzytania() == 0; }));
+    w.window().mapView().Przerysuj();
+    w.Screenshot("map-tab-reducer-curve.png");
     for (int i = 0; i < 600; ++i)
       w.s.Tick();  // a recording of the idle to chart
     w.window().SelectTab(kScopeTab);
