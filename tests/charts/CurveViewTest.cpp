@@ -17,6 +17,7 @@
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/MemoryLink.h"
+#include "tests/support/ShownWidget.h"
 
 namespace {
 
@@ -79,10 +80,7 @@ struct CurveView {
     return g.X(x, kind.curve.axisMin, kind.curve.axisMax);
   }
   QColor PixelAt(QPoint p) const { return view->Snapshot().pixelColor(p); }
-  bool Activate() {
-    view->activateWindow();
-    return QTest::qWaitForWindowActive(view.get());
-  }
+  bool Activate() { return ::Activate(*view); }
 
   MemoryLink m;
   const chart::CurveKind& kind;
@@ -113,7 +111,7 @@ class CurveViewTest : public QObject {
     QCOMPARE(w.PixelAt(w.NodeAt(1)), ToQColor(colours.curve));
     QCOMPARE(w.PixelAt(w.NodeAt(2) + QPoint(12, 30)), ToQColor(chart::kLabelBox));
     QCOMPARE(w.m.link.FlagiZapisu(), 0u);  // a selection changes nothing
-    QVERIFY(w.view->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/curve_kind4.png")));
+    QVERIFY(SaveScreenshot(*w.view, "curve_kind4.png"));
   }
 
   // A right click adds a node where it is pressed, on the curve: the line stays where it was;

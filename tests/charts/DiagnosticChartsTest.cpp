@@ -17,6 +17,7 @@
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/OfflineLink.h"
+#include "tests/support/PictureShapes.h"
 
 namespace chart {
 namespace {
@@ -44,14 +45,6 @@ Frame InjectionRecord(int rpmTens, int pressure, int petrol, int gas) {
 
 Frame FlowRecord(int rpmTens, int absolute, int gasPressure, int gasTime) {
   return Frame{}.Word(17, rpmTens).Word(46, absolute).Word(48, gasPressure).Word(62, gasTime);
-}
-
-template <typename T>
-std::vector<T> All(const Picture& picture) {
-  std::vector<T> found;
-  for (const Shape& shape : picture.shapes)
-    if (const T* s = std::get_if<T>(&shape)) found.push_back(*s);
-  return found;
 }
 
 std::vector<Point> PixelsOf(const Picture& picture, uint32_t colour) {

@@ -12,6 +12,7 @@
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/MemoryLink.h"
+#include "tests/support/PictureShapes.h"
 
 namespace {
 
@@ -20,14 +21,6 @@ using namespace chart;
 // 1000 x 500 pixels: the plot runs from x 40 to 920 (880 wide) and from y 25 to 462 (437 high).
 const PlotGeometry kPlot = PlotGeometryFor(1000, 500, kInjectionMapKind);
 const ChartColours kColours;
-
-template <typename T>
-std::vector<T> All(const Picture& p) {
-  std::vector<T> found;
-  for (const Shape& s : p.shapes)
-    if (const T* t = std::get_if<T>(&s)) found.push_back(*t);
-  return found;
-}
 
 std::vector<Polyline> InColour(const Picture& p, uint32_t colour) {
   std::vector<Polyline> lines = All<Polyline>(p);

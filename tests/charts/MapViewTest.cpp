@@ -16,6 +16,7 @@
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/MemoryLink.h"
+#include "tests/support/ShownWidget.h"
 
 namespace {
 
@@ -109,13 +110,8 @@ struct MapView {
   }
   QPoint AtTime(int t, int y) const { return {Plot().x0 + t * Plot().w / 200, y}; }
   QColor PixelAt(QPoint p) const { return view->Snapshot().pixelColor(p); }
-  bool Activate() {
-    view->activateWindow();
-    return QTest::qWaitForWindowActive(view.get());
-  }
-  void Screenshot(const char* name) {
-    QVERIFY(view->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/") + name));
-  }
+  bool Activate() { return ::Activate(*view); }
+  void Screenshot(const char* name) { QVERIFY(SaveScreenshot(*view, name)); }
   // A status frame of the controller with the petrol time and load given.
   DecodedStatus Status(int petrolTime, int load) {
     m.TickUntil([&] { return m.link.LastStatus().length > 0; });

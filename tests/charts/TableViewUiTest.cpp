@@ -20,6 +20,7 @@
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/MemoryLink.h"
+#include "tests/support/ShownWidget.h"
 
 namespace {
 
@@ -82,13 +83,8 @@ struct TableView {
     return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   }
   QColor PixelAt(QPoint p) const { return view->Snapshot().pixelColor(p); }
-  bool Activate() {
-    view->activateWindow();
-    return QTest::qWaitForWindowActive(view.get());
-  }
-  void Screenshot(const char* name) {
-    QVERIFY(view->grab().save(QStringLiteral(SCREENSHOT_FOLDER "/") + name));
-  }
+  bool Activate() { return ::Activate(*view); }
+  void Screenshot(const char* name) { QVERIFY(SaveScreenshot(*view, name)); }
   DecodedStatus Status(int column, int row) {
     m.TickUntil([&] { return m.link.LastStatus().length > 0; });
     DecodedStatus status = m.link.LastStatus();
