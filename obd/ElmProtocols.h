@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The vehicle protocols as the adapter numbers them ("ATDPN", "ATTPn").
+struct ProbaProtokolu {
+  const char* wiersz;  // status row 3 while trying
+  const char* log;
+  const char* rozkaz;
+};
+
+// The attempts of the protocol search, in order: CAN at 500 kbaud is tried again after the
+// slow K-line protocols, which can leave a CAN bus unanswered while they initialise.
+const std::vector<ProbaProtokolu>& ProbyProtokolow();
+
+struct NazwaProtokolu {
+  std::string wiersz;  // status row 3; "?" for a number the adapter should not report
+  std::string log;
+  bool znany;
+};
+NazwaProtokolu NazwijProtokol(int numer);
+
+// The header forms the reply parsers know.
+enum class GrupaProtokolu { Brak, IsoJ1850, Kwp, Can11, Can29 };
+GrupaProtokolu Grupa(int protokol);

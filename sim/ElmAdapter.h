@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A simulated ELM327 adapter with a car behind it: answers AT commands and mode 01 requests
+// in text, as the adapter does (echo, headers, spaces, the prompt ">"), and can be told to
+// misbehave.
+namespace sim {
+
+struct ElmEcu {
+  int address;  // header byte (ISO, KWP, 29-bit CAN) or 11-bit CAN identifier
+  // Supported-PID bitmaps answering 0100, 0120, 0140 and 0160, first byte most significant.
+  std::array<uint32_t, 4> bitmaps;
+};
+
+class ElmAdapter {
+ public:
+  static constexpr const char* kBanner = "ELM327 v1.5";
+
+  // The car speaks `protocol` (1-9 as "ATDPN" numbers them; 0 = no car on the plug).
+  explicit ElmAdapter(int protocol = 6);
+
+  // Bytes from the program; each command ending in CR is answered at once (into the output).
+  void Receive(const uint8_t* bytes, size_t count);
+  std::vector<uint8_t> TakeOutput();
+
+  int protocol;
+  std::vector<ElmEcu> ecus;
+  uint32_t monitorStatus = 0x83076504;  // answer to 0101: 3 stored codes, lamp on
+  bool silent = false;                  // answers nothing at all
+  bool garbage = false;                 // answers noise (before its prompt)
+  std::vector<std::string> commands;    // every command received, without its CR
+
+ private:
+  void Answer(const std::string& command);
+  std::string AtCommand(const std::string& command);
+  std::string Request(const std::string& command);
+  std::string Line(const ElmEcu& ecu, const std::vector<int>& data) const;
+  bool CarAnswers() const;
+
+  std::string input_;
+  std::string output_;
+  bool echo_ = true;
+  bool headers_ = false;
+  bool spaces_ = true;
+  int tried_ = 0;  // the protocol set by ATTP / ATSP
+};
+
+}  // namespace sim
