@@ -6,13 +6,13 @@
 
 #include "serial/ComPorts.h"
 
-namespace {
-
 int PortNumberOf(const std::string& port) {
   if (!port.empty() && port.find_first_not_of("0123456789") == std::string::npos)
     return std::atoi(port.c_str());
   return ComPortNumber(port);
 }
+
+namespace {
 
 // Why an identification reply that came was refused, or empty when none came.
 std::string Refusal(const TSterownik& link) {

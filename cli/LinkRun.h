@@ -16,7 +16,8 @@ enum Exit {
   kRefused = 5,
   kFileError = 6,
   kRefusedByRules = 7,
-  kNotKept = 8,  // acknowledged, but read back different
+  kNotKept = 8,    // acknowledged, but read back different
+  kNoVehicle = 9,  // the OBD adapter answers, but no vehicle protocol was found
 };
 
 using Deadline = std::chrono::steady_clock::time_point;
@@ -34,6 +35,9 @@ enum class Run { kDone, kLost, kTimedOut };
 Run RunTicks(TSterownik& link, const std::function<bool()>& done, const CommandTime& time);
 
 void Fail(const std::string& message);
+
+// A port number, or the number of a serial device's path.
+int PortNumberOf(const std::string& port);
 
 // Opens the port and waits for the controller's identification: kOk, or the exit code with
 // its message already given.

@@ -15,6 +15,7 @@
 //                  [--log] [--timeout MS]
 //   malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]
 //   malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]
+//   malver-cli obd --port P info [--log] [--timeout MS] [--tick MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -39,6 +40,7 @@
 #include "cli/FileCommands.h"
 #include "cli/LinkRun.h"
 #include "cli/MapCommand.h"
+#include "cli/ObdCommand.h"
 #include "cli/ScopeCommands.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
@@ -72,6 +74,7 @@ const char kUsageText[] =
     "                      [--timeout MS]\n"
     "       malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]\n"
     "       malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]\n"
+    "       malver-cli obd --port P info [--log] [--timeout MS] [--tick MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -252,6 +255,11 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string(argv[1]) == "chart") {
     const int result = Chart({argv + 2, static_cast<size_t>(argc - 2)});
+    if (result == kUsage) std::fputs(kUsageText, stderr);
+    return result;
+  }
+  if (argc >= 2 && std::string(argv[1]) == "obd") {
+    const int result = Obd({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);
     return result;
   }

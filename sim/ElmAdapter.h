@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "sim/ByteDevice.h"
+
 // A simulated ELM327 adapter with a car behind it: answers AT commands and mode 01 requests
 // in text, as the adapter does (echo, headers, spaces, the prompt ">"), and can be told to
 // misbehave.
@@ -16,7 +18,7 @@ struct ElmEcu {
   std::array<uint32_t, 4> bitmaps;
 };
 
-class ElmAdapter {
+class ElmAdapter : public ByteDevice {
  public:
   static constexpr const char* kBanner = "ELM327 v1.5";
 
@@ -24,8 +26,8 @@ class ElmAdapter {
   explicit ElmAdapter(int protocol = 6);
 
   // Bytes from the program; each command ending in CR is answered at once (into the output).
-  void Receive(const uint8_t* bytes, size_t count);
-  std::vector<uint8_t> TakeOutput();
+  void Receive(const uint8_t* bytes, size_t count) override;
+  std::vector<uint8_t> TakeOutput() override;
 
   int protocol;
   std::vector<ElmEcu> ecus;

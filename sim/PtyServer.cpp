@@ -9,7 +9,7 @@
 #include <chrono>
 #include <vector>
 
-#include "sim/SimController.h"
+#include "sim/ByteDevice.h"
 
 namespace sim {
 
@@ -29,7 +29,7 @@ bool WaitReadable(int fd, int timeoutMs) {
 
 }  // namespace
 
-PtyServer::PtyServer(SimController& controller) : controller_(controller) {
+PtyServer::PtyServer(ByteDevice& device) : device_(device) {
   master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
   path_ = ptsname(master_);
@@ -54,14 +54,14 @@ size_t PtyServer::Deliver(size_t count, int timeoutMs) {
     if (left < 0 || !WaitReadable(master_, static_cast<int>(left))) break;
     const ssize_t n = ::read(master_, buffer.data(), std::min(buffer.size(), count - total));
     if (n <= 0) break;
-    controller_.Receive(buffer.data(), static_cast<size_t>(n));
+    device_.Receive(buffer.data(), static_cast<size_t>(n));
     total += static_cast<size_t>(n);
   }
   return total;
 }
 
 size_t PtyServer::Flush() {
-  return Send(controller_.TakeOutput());
+  return Send(device_.TakeOutput());
 }
 
 size_t PtyServer::Send(const std::vector<uint8_t>& out) {

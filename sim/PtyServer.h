@@ -7,14 +7,14 @@
 
 namespace sim {
 
-class SimController;
+class ByteDevice;
 
 // Serves a simulated device on a pseudo-terminal: the program opens path() like any serial
 // port. The server keeps the terminal's far side open itself, so the program may close and
 // reopen its port at will.
 class PtyServer {
  public:
-  explicit PtyServer(SimController& controller);
+  explicit PtyServer(ByteDevice& device);
   ~PtyServer();
   PtyServer(const PtyServer&) = delete;
   PtyServer& operator=(const PtyServer&) = delete;
@@ -33,7 +33,7 @@ class PtyServer {
   void Serve(int timeoutMs);
 
  private:
-  SimController& controller_;
+  ByteDevice& device_;
   int master_ = -1;
   int slave_ = -1;
   std::string path_;

@@ -9,6 +9,7 @@
 
 #include "controller/ImageLayout.h"
 #include "controller/Protocol.h"
+#include "sim/ByteDevice.h"
 #include "sim/IdleEngine.h"
 
 // A simulated gas controller: answers the link's frames as a controller of the chosen family
@@ -35,15 +36,15 @@ Identity DefaultIdentity(int family);
 
 enum class State { kNormal = 0, kBootloader = 1, kPasswordLocked = 2 };
 
-class SimController {
+class SimController : public ByteDevice {
  public:
   explicit SimController(const Identity& identity);
 
   // Bytes from the program. Complete request frames are answered at once (into the output).
-  void Receive(const uint8_t* bytes, size_t count);
+  void Receive(const uint8_t* bytes, size_t count) override;
   // Reply bytes ready for the program. While replies are split, a frame goes out in two
   // halves on two calls; while delayed, a reply waits the given number of calls.
-  std::vector<uint8_t> TakeOutput();
+  std::vector<uint8_t> TakeOutput() override;
 
   // Misbehaviour.
   bool silent = false;            // answer nothing at all

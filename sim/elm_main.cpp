@@ -1,0 +1,54 @@
+// malver-elm-sim: a simulated ELM327 adapter with a car behind it on a pseudo-terminal, for
+// trying the OBD page and `malver-cli obd` without a car. Prints the terminal's path and its
+// COM number.
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "serial/ComPorts.h"
+#include "sim/ElmAdapter.h"
+#include "sim/PtyServer.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+  stopRequested = 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  sim::ElmAdapter adapter;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--protocol" && i + 1 < argc) {
+      adapter = sim::ElmAdapter(std::atoi(argv[++i]));
+    } else if (arg == "--no-car") {
+      adapter.protocol = 0;
+    } else if (arg == "--silent") {
+      adapter.silent = true;
+    } else if (arg == "--garbage") {
+      adapter.garbage = true;
+    } else {
+      std::fprintf(stderr,
+                   "usage: malver-elm-sim [--protocol 1-9] [--no-car] [--silent] [--garbage]\n");
+      return 2;
+    }
+  }
+  sim::PtyServer server(adapter);
+  if (!server.ok()) {
+    std::fprintf(stderr, "malver-elm-sim: cannot create a pseudo-terminal\n");
+    return 1;
+  }
+  std::printf("%s COM%d\n", server.path().c_str(), ComPortNumber(server.path()));
+  std::fflush(stdout);
+  std::signal(SIGINT, RequestStop);
+  std::signal(SIGTERM, RequestStop);
+  while (!stopRequested)
+    server.Serve(20);
+  return 0;
+}

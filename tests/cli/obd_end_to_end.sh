@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# malver-cli obd info against malver-elm-sim: the protocol found on each kind of bus, and the
+# exit codes of an adapter with no car behind it, of a silent adapter and of no port at all.
+set -uo pipefail
+CLI=$1
+SIM=$2
+source "$(dirname "$0")/common.sh"
+
+for case in "6:ISO 15765-4 CAN (11 bit ID, 500 Kbaud):7E8h" "4:ISO 14230-4 KWP (5 baud init, 10.4 Kbaud):10h" \
+  "9:ISO 15765-4 CAN (29 bit ID, 250 Kbaud):10h"; do
+  IFS=: read -r number name ecu <<<"$case"
+  start_sim --protocol "$number"
+  info=$("$CLI" obd --port "$PORT" info --tick 5) || fail "protocol $number exited $?"
+  grep -qxF "adapter:  ELM327 v1.5" <<<"$info" || fail "adapter: $info"
+  grep -qxF "protocol: $number $name" <<<"$info" || fail "protocol $number: $info"
+  grep -qxF "ECUs:     $ecu (engine $ecu)" <<<"$info" || fail "ECUs of $number: $info"
+  grep -qE "^PIDs: +01 03 04 05 06 07 .* 20 21 40 41$" <<<"$info" || fail "PIDs of $number: $info"
+  stop_sim
+done
+
+start_sim --no-car
+"$CLI" obd --port "$PORT" info --tick 5 >/dev/null 2>&1
+[ $? -eq 9 ] || fail "no car: not exit 9"
+stop_sim
+
+start_sim --silent
+"$CLI" obd --port "$PORT" info --tick 5 --timeout 2000 >/dev/null 2>&1
+[ $? -eq 4 ] || fail "silent adapter: not exit 4"
+stop_sim
+
+"$CLI" obd --port "$WORK/none" info >/dev/null 2>&1
+[ $? -eq 3 ] || fail "no port: not exit 3"
+
+"$CLI" obd info >/dev/null 2>&1
+[ $? -eq 2 ] || fail "no --port: not exit 2"
+
+exit $((failures > 0))
