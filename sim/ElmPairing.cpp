@@ -5,7 +5,7 @@
 
 namespace sim {
 
-ElmPairing::ElmPairing(TObd& link, ElmAdapter& adapter) : link_(link), adapter_(adapter) {
+ElmPairing::ElmPairing(TObd& link, ByteDevice& adapter) : link_(link), adapter_(adapter) {
   auto line = std::make_unique<MemoryPort>();
   line_ = line.get();
   link_.PortAttach(std::move(line));

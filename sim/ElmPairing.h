@@ -4,7 +4,7 @@
 
 #include "obd/Telmobd.h"
 #include "serial/MemoryPort.h"
-#include "sim/ElmAdapter.h"
+#include "sim/ByteDevice.h"
 
 namespace sim {
 
@@ -14,7 +14,7 @@ namespace sim {
 class ElmPairing {
  public:
   // The link's port becomes the memory line.
-  ElmPairing(TObd& link, ElmAdapter& adapter);
+  ElmPairing(TObd& link, ByteDevice& adapter);
 
   void Tick();
   // Ticks until done() holds; false when it still does not after maxTicks.
@@ -23,7 +23,7 @@ class ElmPairing {
 
  private:
   TObd& link_;
-  ElmAdapter& adapter_;
+  ByteDevice& adapter_;
   MemoryPort* line_;
 };
 

@@ -201,6 +201,49 @@ TEST_F(ObdLink, ShowsTheAdapterTheVoltageTheEcuAndTheTroubleCodeStatus) {
             (std::vector<std::string>{"ATZ", "ATE1", "ATL0", "ATCAF1", "ATH1", "ATM0", "ATRV"}));
 }
 
+// The simulated adapter, except that one command gets the reply given.
+class OneReplyReplaced : public sim::ByteDevice {
+ public:
+  OneReplyReplaced(sim::ElmAdapter& adapter, std::string command, std::string reply)
+      : adapter_(adapter), command_(std::move(command)), reply_(std::move(reply)) {}
+  void Receive(const uint8_t* bytes, size_t count) override {
+    if (std::string(bytes, bytes + count) == command_)
+      replaced_ = true;
+    else
+      adapter_.Receive(bytes, count);
+  }
+  std::vector<uint8_t> TakeOutput() override {
+    if (!replaced_) return adapter_.TakeOutput();
+    replaced_ = false;
+    return std::vector<uint8_t>(reply_.begin(), reply_.end());
+  }
+
+ private:
+  sim::ElmAdapter& adapter_;
+  std::string command_, reply_;
+  bool replaced_ = false;
+};
+
+TEST(ObdProtocolNumber, ReadFromTheAdaptersDescriptionOfTheProtocol) {
+  const std::vector<std::tuple<std::string, int, std::string>> cases = {
+      {"ATDPN\r6\r\r>", 6, "CAN (11 bit ID, 500 kb)"},
+      {"ATDPN\rA7\r\r>", 7, "CAN (29 bit ID, 500 kb)"},
+      {"ATDPN\rA\r\r>", 0, "?"},  // SAE J1939: no number the parsers know
+      {"ATDPN\r12\r\r>", 12, "USER2"},
+      {"ATDPN\r?\r\r>", 0, "?"},
+  };
+  for (const auto& [reply, number, row] : cases) {
+    TObd obd;
+    sim::ElmAdapter car(6);
+    OneReplyReplaced adapter(car, "ATDPN\r", reply);
+    sim::ElmPairing line(obd, adapter);
+    ASSERT_TRUE(line.TickUntil([&] { return obd.Zadanie() == 302; }, 500)) << reply;
+    EXPECT_EQ(obd.Protokol(), number) << reply;
+    EXPECT_EQ(obd.StanObd(), number) << reply;
+    EXPECT_EQ(obd.Status().Wartosc(ElmStatusGrid::kObd), row) << reply;
+  }
+}
+
 TEST_F(ObdLink, TheEngineEcuIsTheOneWithFuelTrims) {
   adapter.ecus = {{0x7E9, {0x80000000, 0, 0, 0}}, {0x7E8, {0xBE3FA813, 0, 0, 0}}};
   Connect();
