@@ -6,6 +6,7 @@
 #include <tuple>
 #include <vector>
 
+#include "obd/EcuSearch.h"
 #include "obd/ElmReply.h"
 #include "obd/Telmobd.h"
 #include "sim/ElmAdapter.h"
@@ -101,6 +102,32 @@ TEST(ElmReplyErrors, TheAdaptersRefusalsAndSilenceAreErrors) {
   while (!silent.Tick(100)) {
   }
   EXPECT_TRUE(silent.CzyBlad());
+}
+
+struct EcuCase {
+  int protocol;
+  std::string reply;
+  std::vector<int> addresses;
+};
+
+TEST(EcuSearch, FindsTheAnsweringEcusInEveryHeaderForm) {
+  const std::vector<EcuCase> cases = {
+      {6, "7E8 06 41 00 BE 3F A8 13\r7E9 06 41 00 80 00 00 00\r\r>", {0x7E8, 0x7E9}},
+      {9, "18 DA F1 10 06 41 00 BE 3F A8 13\r\r>", {0x10}},
+      {7, "18DAF117 06 41 00 BE 3F A8 13\r\r>", {0x17}},  // header without spaces
+      {3, "48 6B 10 41 00 BE 3F A8 13 AA\r48 6B 1A 41 00 80 00 00 00 AA\r\r>", {0x10, 0x1A}},
+      {5, "86 F1 11 41 00 BE 3F A8 13 CS\r\r>", {0x11}},
+      // A line of another form ends the walk, as does a line cut before its bitmap.
+      {4, "86 F1 11 41 00 BE 3F A8 13 CS\rBUS BUSY\r86 F1 12 41 00 BE 3F A8 13 CS\r\r>", {0x11}},
+      {6, "7E8 06 41 00 BE 3F\r\r>", {}},
+      {0, "7E8 06 41 00 BE 3F A8 13\r\r>", {}},  // no parser for an unknown protocol
+  };
+  for (const EcuCase& c : cases) {
+    std::vector<int> found;
+    for (const Ecu& e : ZnajdzEcu(c.reply, c.protocol))
+      found.push_back(e.adres);
+    EXPECT_EQ(found, c.addresses) << c.reply;
+  }
 }
 
 // The link against the simulated adapter, with everything it reports recorded.
