@@ -68,9 +68,10 @@ std::optional<PidReading> ReadPidReply(std::string_view reply, int protocol, int
     const int high = HexDigit(reply[at]);
     const int low = HexDigit(reply[at + 1]);
     if (high < 0 || low < 0) return std::nullopt;
-    const bool last = i + 1 == reading.count;
-    const bool separated = at + 2 == reply.size() || HexDigit(reply[at + 2]) < 0;
-    if (last ? !separated : at + 2 >= reply.size() || reply[at + 2] != ' ') return std::nullopt;
+    // Bytes are apart by one space; the last one ends at anything but another digit.
+    const bool spaced = at + 2 < reply.size() && reply[at + 2] == ' ';
+    const bool ends = at + 2 == reply.size() || HexDigit(reply[at + 2]) < 0;
+    if (i + 1 < reading.count ? !spaced : !ends) return std::nullopt;
     reading.bytes[i] = static_cast<uint8_t>(high * 16 + low);
     reading.V = reading.V << 8 | reading.bytes[i];
   }
