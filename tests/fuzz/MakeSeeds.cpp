@@ -1,7 +1,7 @@
 // Writes the fuzz targets' seed inputs: what the simulated controllers of every family send,
-// their images, settings files, tables and scope recordings, a configuration file and a piece of
-// the text table. Run once into tests/fuzz/corpus when a target or the simulator changes; the files
-// are checked in.
+// their images, settings files, tables and scope recordings, a configuration file, a piece of the
+// text table and the OBD adapter's answers to PID requests. Run once into tests/fuzz/corpus when a
+// target or the simulator changes; the files are checked in.
 //
 //   fuzz_make_seeds tests/fuzz/corpus
 
@@ -182,6 +182,34 @@ void TextSeeds(const fs::path& root) {
   Write(root / "text_table", "head", Bytes(head.begin(), head.end()));
 }
 
+// Adapter answers to PID requests in each protocol's header form, for the pid_reply target.
+void PidSeeds(const fs::path& root) {
+  struct Seed {
+    const char* name;
+    int protocol;
+    int pid;
+    int ecu;
+    const char* reply;
+  };
+  const Seed seeds[] = {
+      {"can11_rpm", 6, 0x0C, 0x7E8, "7E8 04 41 0C 1A F8 AA AA AA \r\r>"},
+      {"can11_two_ecus", 8, 0x00, 0x7E8,
+       "7E9 06 41 00 98 18 80 11 AA \r7E8 06 41 00 BE 1F A8 13 AA \r\r>"},
+      {"can29_bitmap", 9, 0x20, 0x10, "18 DA F1 10 06 41 20 80 01 80 01 AA \r\r>"},
+      {"kwp_trims", 5, 0x06, 0x10, "83 F1 10 41 06 7E 5D \r\r>"},
+      {"iso_lambda", 3, 0x24, 0x10, "48 6B 10 41 24 80 00 12 34 4E \r\r>"},
+      {"j1850_standard", 1, 0x1C, 0x10, "41 6B 10 41 1C 06 8F \r\r>"},
+      {"no_data", 6, 0x0D, 0x7E8, "NO DATA\r\r>"},
+  };
+  for (const Seed& seed : seeds) {
+    const std::string reply = seed.reply;
+    Bytes bytes = {static_cast<uint8_t>(seed.protocol), static_cast<uint8_t>(seed.pid),
+                   static_cast<uint8_t>(seed.ecu >> 8), static_cast<uint8_t>(seed.ecu)};
+    bytes.insert(bytes.end(), reply.begin(), reply.end());
+    Write(root / "pid_reply", seed.name, bytes);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,5 +223,6 @@ int main(int argc, char** argv) {
     CsvSeeds(root, static_cast<int>(i), kFamilies[i]);
   }
   TextSeeds(root);
+  PidSeeds(root);
   return 0;
 }
