@@ -210,6 +210,30 @@ void PidSeeds(const fs::path& root) {
   }
 }
 
+// Adapter transcripts of trouble-code reads: protocol, ECU form, read, then the text.
+void TroubleCodeSeeds(const fs::path& root) {
+  const struct {
+    const char* name;
+    Bytes head;
+    std::string text;
+  } seeds[] = {
+      {"can_single", {6, 1, 0}, "7E8 06 43 02 01 33 02 34 \r\r>"},
+      {"can_multi", {6, 1, 0}, "7E8 10 0A 43 04 01 33 02 34 \r7E8 21 03 45 04 56 00 00 00 \r\r>"},
+      {"can29_multi",
+       {7, 0, 0},
+       "18 DA F1 10 10 08 43 03 C1 55 C1 01 \r18 DA F1 10 21 C1 21 00 00 "
+       "00 00 00 \r\r>"},
+      {"kwp", {5, 0x80, 1}, "86 F1 10 47 01 33 00 00 00 00 \r86 F1 10 47 C1 23 41 23 81 23 \r>"},
+      {"iso", {3, 0, 2}, "48 6B 10 4A 01 71 01 72 00 00 9E \r\r>"},
+      {"no_data", {6, 1, 0}, "NO DATA\r\r>"},
+  };
+  for (const auto& seed : seeds) {
+    Bytes bytes = seed.head;
+    bytes.insert(bytes.end(), seed.text.begin(), seed.text.end());
+    Write(root / "trouble_codes", seed.name, bytes);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,5 +248,6 @@ int main(int argc, char** argv) {
   }
   TextSeeds(root);
   PidSeeds(root);
+  TroubleCodeSeeds(root);
   return 0;
 }

@@ -1,0 +1,211 @@
+#include "obd/TroubleCodes.h"
+
+#include <cstdio>
+
+#include "resources/EmbeddedResources.h"
+
+namespace obd {
+
+namespace {
+
+constexpr size_t kByteWidth = 3;  // "43 ": the adapter prints every byte followed by a space
+constexpr size_t kCodeWidth = 2 * kByteWidth;
+constexpr int kCodesPerIsoMessage = 3;
+
+std::string Hex(int value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
+  return text;
+}
+
+bool Is29Bit(int protocol) {
+  return protocol == elm_protocol::kCan29Bit500 || protocol == elm_protocol::kCan29Bit250;
+}
+
+bool IsCan(int protocol) {
+  return protocol >= elm_protocol::kCan11Bit500 && protocol <= elm_protocol::kCan29Bit250;
+}
+
+bool IsIsoOrKwp(int protocol) {
+  return protocol >= elm_protocol::kJ1850Pwm && protocol <= elm_protocol::kKwpFast;
+}
+
+// The CAN identifier as the adapter prints it with headers on.
+std::string CanIdentifier(int protocol, int adresEcu) {
+  return Is29Bit(protocol) ? "18 DA F1 " + Hex(adresEcu, 2) : Hex(adresEcu, 3);
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The byte printed at `at`, or nothing when the text holds no two hex digits there.
+std::optional<uint8_t> ByteAt(std::string_view text, size_t at) {
+  if (at + 2 > text.size()) return std::nullopt;
+  const int high = HexDigit(text[at]), low = HexDigit(text[at + 1]);
+  if (high < 0 || low < 0) return std::nullopt;
+  return static_cast<uint8_t>(high * 16 + low);
+}
+
+std::optional<uint16_t> CodeAt(std::string_view text) {
+  const std::optional<uint8_t> high = ByteAt(text, 0), low = ByteAt(text, kByteWidth);
+  if (!high || !low) return std::nullopt;
+  return static_cast<uint16_t>(*high << 8 | *low);
+}
+
+std::string_view Drop(std::string_view text, size_t count) {
+  return text.substr(std::min(count, text.size()));
+}
+
+// Text found after `pattern` and the space that follows it.
+std::optional<std::string> After(std::string_view text, const std::string& pattern) {
+  const size_t at = text.find(pattern);
+  if (at == std::string_view::npos) return std::nullopt;
+  return std::string(Drop(text, at + pattern.size() + 1));
+}
+
+bool ModeAt(std::string_view text, size_t at, uint8_t mode) {
+  return text.substr(std::min(at, text.size()), 2) == Hex(mode, 2);
+}
+
+// Prints codes from the start of the text until `count` are read, a zero fills the place or the
+// text runs out; returns the text after the last code read.
+std::string_view PrintCodes(std::string_view text, int count, bool polish, ColouredLines& box) {
+  for (int k = 0; k < count && text.size() >= kCodeWidth - 1; ++k) {
+    const std::optional<uint16_t> code = CodeAt(text);
+    if (!code || *code == 0) break;
+    KodyBledowCyfra(&box, *code, polish);
+    text = Drop(text, kCodeWidth);
+  }
+  return text;
+}
+
+// The count of codes a CAN answer announces, and how much of the text precedes the first code.
+struct CanCount {
+  int codes = 0;
+  size_t codesStart = 0;
+};
+
+CanCount CountCanCodes(std::string_view text, uint8_t mode) {
+  const std::string m = Hex(mode, 2);
+  for (int n = 0; n <= 2; ++n)
+    if (text.starts_with(Hex(2 + 2 * n, 2) + " " + m + " " + Hex(n, 2))) return {n, 9};
+  if (text.starts_with("10") && ModeAt(text, 6, mode))
+    if (const std::optional<uint8_t> n = ByteAt(text, 9)) return {*n, 12};
+  return {};
+}
+
+// Joins the consecutive frames of a first frame announcing `codes` codes, so that the code
+// bytes of every frame run on separated by single spaces.
+std::string JoinConsecutiveFrames(std::string text, int codes, const CodeReply& reply,
+                                  ColouredLines& log) {
+  const std::string identifier =
+      Is29Bit(reply.protocol) ? Hex(reply.adresEcu, 2) : Hex(reply.adresEcu, 3);
+  const size_t prefix = Is29Bit(reply.protocol) ? std::string_view("18 DA F1 ").size() : 0;
+  for (int k = 0; k < (codes - 2) * 2 / 7.0; ++k) {
+    const std::string header = identifier + " 2" + Hex((k + 1) & 0xF, 1);
+    const size_t at = text.find(header);
+    log.push_back(
+        {header + " " + std::to_string(at == std::string::npos ? -1 : int(at)), LineColour::Green});
+    if (at == std::string::npos) continue;
+    const size_t start = at >= prefix + 1 ? at - prefix - 1 : 0;
+    text.erase(start, at + header.size() + 1 - start);
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string TroubleCodeText(uint16_t code) {
+  static constexpr char kLetters[] = {'P', 'C', 'B', 'U'};
+  return kLetters[code >> 14] + Hex(code & 0x3FFF, 4);
+}
+
+std::string_view Heading(uint8_t mode) {
+  switch (mode) {
+    case kStoredCodes:
+      return "\tStored Trouble Codes  /  Błędy zarejestrowane :";
+    case kPendingCodes:
+      return "\tPending Trouble Codes  /  Błędy oczekujące :";
+    case kPermanentCodes:
+      return "\tPermanent Trouble Codes  /  Błędy permanentne :";
+    default:
+      return {};
+  }
+}
+
+std::optional<std::string> SzukajEcuMode(std::string_view text, int protocol, int adresEcu,
+                                         uint8_t mode) {
+  const std::string ecu = Hex(adresEcu, 2), m = Hex(mode, 2);
+  if (protocol >= elm_protocol::kJ1850Pwm && protocol <= elm_protocol::kIso9141)
+    return After(text, "6B " + ecu + " " + m);
+  if (protocol == elm_protocol::kKwpSlow || protocol == elm_protocol::kKwpFast)
+    return After(text, "F1 " + ecu + " " + m);
+  if (!IsCan(protocol)) return std::nullopt;
+  std::optional<std::string> rest = After(text, CanIdentifier(protocol, adresEcu));
+  if (rest && (ModeAt(*rest, 3, mode) || ModeAt(*rest, 6, mode))) return rest;
+  return std::nullopt;
+}
+
+void KodyBledow(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log) {
+  if (IsIsoOrKwp(reply.protocol)) KodyBledowISO(reply, mode, box);
+  if (IsCan(reply.protocol)) KodyBledowCAN(reply, mode, box, log);
+}
+
+void KodyBledowISO(const CodeReply& reply, uint8_t mode, ColouredLines& box) {
+  std::optional<std::string> message =
+      SzukajEcuMode(reply.odpowiedz, reply.protocol, reply.adresEcu, mode);
+  if (message) box.push_back({std::string(Heading(mode)), LineColour::DarkGreen});
+  while (message) {
+    const std::string_view rest =
+        PrintCodes(*message, kCodesPerIsoMessage, reply.polishDescriptions, box);
+    if (rest.size() < kCodeWidth + 1) return;
+    message = SzukajEcuMode(rest, reply.protocol, reply.adresEcu, mode);
+  }
+}
+
+void KodyBledowCAN(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log) {
+  const std::optional<std::string> answer =
+      SzukajEcuMode(reply.odpowiedz, reply.protocol, reply.adresEcu, mode);
+  if (!answer) return;
+  box.push_back({std::string(Heading(mode)), LineColour::DarkGreen});
+  const CanCount count = CountCanCodes(*answer, mode);
+  if (count.codes == 0) return;
+  std::string codes(Drop(*answer, count.codesStart));
+  if (count.codes > 2) codes = JoinConsecutiveFrames(std::move(codes), count.codes, reply, log);
+  log.push_back({std::to_string(count.codes) + " " + codes, LineColour::Magenta});
+  PrintCodes(codes, count.codes, reply.polishDescriptions, box);
+}
+
+void KodyBledowCyfra(ColouredLines* box, uint16_t code, bool polishDescriptions) {
+  if (!box) return;
+  const std::string text = TroubleCodeText(code);
+  box->push_back({text, LineColour::Red});
+  KodyBledowOpis(*box, text, DescriptionTable::English);
+  if (text[0] == 'P' && polishDescriptions) KodyBledowOpis(*box, text, DescriptionTable::Polish);
+}
+
+std::optional<std::string_view> Description(std::string_view codeText, DescriptionTable table) {
+  const std::string_view data =
+      table == DescriptionTable::English ? DtcDescriptionsEnglish() : DtcDescriptionsPolish();
+  // Only at a line's start: a description may name another code.
+  for (size_t line = 0; line < data.size();) {
+    const size_t end = std::min(data.find('\n', line), data.size());
+    std::string_view text = data.substr(line, end - line);
+    if (text.ends_with('\r')) text.remove_suffix(1);
+    if (text.starts_with(codeText) && text.size() > codeText.size() && text[codeText.size()] == ' ')
+      return text.substr(codeText.size());
+    line = end + 1;
+  }
+  return std::nullopt;
+}
+
+void KodyBledowOpis(ColouredLines& box, std::string_view codeText, DescriptionTable table) {
+  if (const std::optional<std::string_view> text = Description(codeText, table))
+    box.push_back({std::string(*text)});
+}
+
+}  // namespace obd
