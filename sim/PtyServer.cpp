@@ -7,8 +7,11 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <vector>
 
+#include "serial/ComPorts.h"
 #include "sim/ByteDevice.h"
 
 namespace sim {
@@ -77,6 +80,31 @@ size_t PtyServer::Send(const std::vector<uint8_t>& out) {
 void PtyServer::Serve(int timeoutMs) {
   if (WaitReadable(master_, timeoutMs)) Deliver(65536, 0);
   Flush();
+}
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+  stopRequested = 1;
+}
+
+}  // namespace
+
+int ServeUntilStopped(ByteDevice& device, const char* program) {
+  PtyServer server(device);
+  if (!server.ok()) {
+    std::fprintf(stderr, "%s: cannot create a pseudo-terminal\n", program);
+    return 1;
+  }
+  std::printf("%s COM%d\n", server.path().c_str(), ComPortNumber(server.path()));
+  std::fflush(stdout);
+  std::signal(SIGINT, RequestStop);
+  std::signal(SIGTERM, RequestStop);
+  while (!stopRequested)
+    server.Serve(20);
+  return 0;
 }
 
 }  // namespace sim

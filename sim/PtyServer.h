@@ -39,4 +39,8 @@ class PtyServer {
   std::string path_;
 };
 
+// A simulator program's life: the device served on a new pseudo-terminal, whose path and COM
+// number are printed first, until SIGINT or SIGTERM. Returns the program's exit status.
+int ServeUntilStopped(ByteDevice& device, const char* program);
+
 }  // namespace sim

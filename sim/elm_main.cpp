@@ -2,24 +2,12 @@
 // trying the OBD page and `malver-cli obd` without a car. Prints the terminal's path and its
 // COM number.
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "serial/ComPorts.h"
 #include "sim/ElmAdapter.h"
 #include "sim/PtyServer.h"
-
-namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-
-void RequestStop(int) {
-  stopRequested = 1;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   sim::ElmAdapter adapter;
@@ -39,16 +27,5 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  sim::PtyServer server(adapter);
-  if (!server.ok()) {
-    std::fprintf(stderr, "malver-elm-sim: cannot create a pseudo-terminal\n");
-    return 1;
-  }
-  std::printf("%s COM%d\n", server.path().c_str(), ComPortNumber(server.path()));
-  std::fflush(stdout);
-  std::signal(SIGINT, RequestStop);
-  std::signal(SIGTERM, RequestStop);
-  while (!stopRequested)
-    server.Serve(20);
-  return 0;
+  return sim::ServeUntilStopped(adapter, "malver-elm-sim");
 }

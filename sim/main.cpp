@@ -1,22 +1,14 @@
 // malver-sim: a simulated gas controller on a pseudo-terminal, for demonstrations and for
 // trying the program without a car. Prints the terminal's path and its COM number.
 
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "serial/ComPorts.h"
 #include "sim/PtyServer.h"
 #include "sim/SimController.h"
 
 namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-
-void RequestStop(int) {
-  stopRequested = 1;
-}
 
 void Usage() {
   std::fprintf(
@@ -74,16 +66,5 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  sim::PtyServer server(controller);
-  if (!server.ok()) {
-    std::fprintf(stderr, "malver-sim: cannot create a pseudo-terminal\n");
-    return 1;
-  }
-  std::printf("%s COM%d\n", server.path().c_str(), ComPortNumber(server.path()));
-  std::fflush(stdout);
-  std::signal(SIGINT, RequestStop);
-  std::signal(SIGTERM, RequestStop);
-  while (!stopRequested)
-    server.Serve(20);
-  return 0;
+  return sim::ServeUntilStopped(controller, "malver-sim");
 }
