@@ -40,19 +40,20 @@ NazwaProtokolu NazwijProtokol(int numer) {
 }
 
 GrupaProtokolu Grupa(int protokol) {
+  using namespace elm_protocol;
   switch (protokol) {
-    case 1:
-    case 2:
-    case 3:
+    case kJ1850Pwm:
+    case kJ1850Vpw:
+    case kIso9141:
       return GrupaProtokolu::IsoJ1850;
-    case 4:
-    case 5:
+    case kKwpSlow:
+    case kKwpFast:
       return GrupaProtokolu::Kwp;
-    case 6:
-    case 8:
+    case kCan11Bit500:
+    case kCan11Bit250:
       return GrupaProtokolu::Can11;
-    case 7:
-    case 9:
+    case kCan29Bit500:
+    case kCan29Bit250:
       return GrupaProtokolu::Can29;
     default:
       return GrupaProtokolu::Brak;

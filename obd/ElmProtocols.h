@@ -4,6 +4,18 @@
 #include <vector>
 
 // The vehicle protocols as the adapter numbers them ("ATDPN", "ATTPn").
+namespace elm_protocol {
+inline constexpr int kJ1850Pwm = 1;
+inline constexpr int kJ1850Vpw = 2;
+inline constexpr int kIso9141 = 3;
+inline constexpr int kKwpSlow = 4;
+inline constexpr int kKwpFast = 5;
+inline constexpr int kCan11Bit500 = 6;
+inline constexpr int kCan29Bit500 = 7;
+inline constexpr int kCan11Bit250 = 8;
+inline constexpr int kCan29Bit250 = 9;
+}  // namespace elm_protocol
+
 struct ProbaProtokolu {
   const char* wiersz;  // status row 3 while trying
   const char* log;

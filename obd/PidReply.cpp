@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "obd/ElmProtocols.h"
+
 namespace {
 
 int HexDigit(char c) {
@@ -19,25 +21,20 @@ std::string AnswerStart(int protocol, int ecuAddress, int pid) {
   const int dataBytes = Pidy()[pid].IleBajtow;
   char text[48];
   int length = 0;
-  switch (protocol) {
-    case 1:
-    case 2:
-    case 3:
+  switch (Grupa(protocol)) {
+    case GrupaProtokolu::IsoJ1850:
       length = std::snprintf(text, sizeof text, "6B %02X 41 %02X", ecuAddress, pid);
       break;
-    case 4:
-    case 5:
+    case GrupaProtokolu::Kwp:
       length = std::snprintf(text, sizeof text, "F1 %02X 41 %02X", ecuAddress, pid);
       break;
-    case 6:
-    case 8:
+    case GrupaProtokolu::Can11:
       length = std::snprintf(text, sizeof text, "%03X 0%d 41 %02X", ecuAddress, dataBytes + 2, pid);
       break;
-    case 7:
-    case 9:
+    case GrupaProtokolu::Can29:
       length = std::snprintf(text, sizeof text, "%02X 0%d 41 %02X", ecuAddress, dataBytes + 2, pid);
       break;
-    default:
+    case GrupaProtokolu::Brak:
       break;
   }
   return std::string(text, length > 0 ? length : 0);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "obd/ElmProtocols.h"
 #include "resources/EmbeddedResources.h"
 
 namespace obd {
@@ -19,15 +20,15 @@ std::string Hex(int value, int digits) {
 }
 
 bool Is29Bit(int protocol) {
-  return protocol == elm_protocol::kCan29Bit500 || protocol == elm_protocol::kCan29Bit250;
+  return Grupa(protocol) == GrupaProtokolu::Can29;
 }
 
 bool IsCan(int protocol) {
-  return protocol >= elm_protocol::kCan11Bit500 && protocol <= elm_protocol::kCan29Bit250;
+  return Grupa(protocol) == GrupaProtokolu::Can11 || Is29Bit(protocol);
 }
 
 bool IsIsoOrKwp(int protocol) {
-  return protocol >= elm_protocol::kJ1850Pwm && protocol <= elm_protocol::kKwpFast;
+  return Grupa(protocol) == GrupaProtokolu::IsoJ1850 || Grupa(protocol) == GrupaProtokolu::Kwp;
 }
 
 // The CAN identifier as the adapter prints it with headers on.
@@ -140,10 +141,8 @@ std::string_view Heading(uint8_t mode) {
 std::optional<std::string> SzukajEcuMode(std::string_view text, int protocol, int adresEcu,
                                          uint8_t mode) {
   const std::string ecu = Hex(adresEcu, 2), m = Hex(mode, 2);
-  if (protocol >= elm_protocol::kJ1850Pwm && protocol <= elm_protocol::kIso9141)
-    return After(text, "6B " + ecu + " " + m);
-  if (protocol == elm_protocol::kKwpSlow || protocol == elm_protocol::kKwpFast)
-    return After(text, "F1 " + ecu + " " + m);
+  if (Grupa(protocol) == GrupaProtokolu::IsoJ1850) return After(text, "6B " + ecu + " " + m);
+  if (Grupa(protocol) == GrupaProtokolu::Kwp) return After(text, "F1 " + ecu + " " + m);
   if (!IsCan(protocol)) return std::nullopt;
   std::optional<std::string> rest = After(text, CanIdentifier(protocol, adresEcu));
   if (rest && (ModeAt(*rest, 3, mode) || ModeAt(*rest, 6, mode))) return rest;

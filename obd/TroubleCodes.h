@@ -13,18 +13,6 @@
 
 namespace obd {
 
-// The adapter's protocol numbers (ATDP numbering) the listing tells apart.
-namespace elm_protocol {
-inline constexpr int kJ1850Pwm = 1;
-inline constexpr int kIso9141 = 3;
-inline constexpr int kKwpSlow = 4;
-inline constexpr int kKwpFast = 5;
-inline constexpr int kCan11Bit500 = 6;
-inline constexpr int kCan29Bit500 = 7;
-inline constexpr int kCan11Bit250 = 8;
-inline constexpr int kCan29Bit250 = 9;
-}  // namespace elm_protocol
-
 // The mode reply bytes of the three reads.
 inline constexpr uint8_t kStoredCodes = 0x43;
 inline constexpr uint8_t kPendingCodes = 0x47;

@@ -6,12 +6,13 @@
 #include <set>
 #include <sstream>
 
+#include "obd/ElmProtocols.h"
 #include "resources/EmbeddedResources.h"
 
 namespace obd {
 namespace {
 
-namespace ep = elm_protocol;
+namespace ep = ::elm_protocol;
 
 // The red code lines of a listing, in order.
 std::vector<std::string> CodesListed(const ColouredLines& box) {
