@@ -4,33 +4,15 @@
 #include <sstream>
 
 #include "obd/ElmProtocols.h"
+#include "obd/HexText.h"
 
 namespace {
-
-std::optional<int> Hex(const std::string& text, size_t at, size_t digits) {
-  if (digits == 0 || digits > 7 || at + digits > text.size()) return std::nullopt;
-  int value = 0;
-  for (size_t i = at; i < at + digits; ++i) {
-    const char c = text[i];
-    int d;
-    if (c >= '0' && c <= '9')
-      d = c - '0';
-    else if (c >= 'A' && c <= 'F')
-      d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-      d = c - 'a' + 10;
-    else
-      return std::nullopt;
-    value = value * 16 + d;
-  }
-  return value;
-}
 
 // Four spaced hex bytes from `at` on.
 std::optional<uint32_t> Bajty(const std::string& text, size_t at) {
   uint32_t value = 0;
   for (int i = 0; i < 4; ++i) {
-    const auto b = Hex(text, at + 3 * static_cast<size_t>(i), 2);
+    const auto b = obd::HexAt(text, at + 3 * static_cast<size_t>(i), 2);
     if (!b) return std::nullopt;
     value = value << 8 | static_cast<uint32_t>(*b);
   }
@@ -52,21 +34,21 @@ std::optional<Ecu> EcuZLinii(const std::string& linia, GrupaProtokolu grupa) {
       const bool naglowek = grupa == GrupaProtokolu::Kwp ? linia.rfind("86 F1 ", 0) == 0
                                                          : linia.compare(3, 2, "6B") == 0;
       if (!naglowek || linia.compare(8, 7, " 41 00 ") != 0) return std::nullopt;
-      adres = Hex(linia, 6, 2);
+      adres = obd::HexAt(linia, 6, 2);
       mapa = 15;
       break;
     }
     case GrupaProtokolu::Can11: {
       const size_t at = linia.find(kWzorzecCan);
       if (at == std::string::npos) return std::nullopt;
-      adres = Hex(linia, 0, at);
+      adres = obd::HexAt(linia, 0, at);
       mapa = at + 10;
       break;
     }
     case GrupaProtokolu::Can29: {
       const size_t at = linia.find(kWzorzecCan);
       if (at == std::string::npos) return std::nullopt;
-      adres = Hex(linia, at == 11 ? 9 : 6, 2);
+      adres = obd::HexAt(linia, at == 11 ? 9 : 6, 2);
       mapa = at + 10;
       break;
     }

@@ -1,9 +1,11 @@
 // The task states that set the found protocol up, find the engine ECU and read what it supports.
+
 #include <cstdio>
 #include <cstdlib>
 
 #include "obd/EcuSearch.h"
 #include "obd/ElmProtocols.h"
+#include "obd/HexText.h"
 #include "obd/Telmobd.h"
 
 namespace {
@@ -14,12 +16,6 @@ struct OdczytMapy {
   int pid;
 };
 constexpr OdczytMapy kMapy[] = {{310, 0x20}, {311, 0x40}, {312, 0x60}};
-
-std::string Hex(uint32_t value) {
-  char tekst[16];
-  std::snprintf(tekst, sizeof tekst, "%X", value);
-  return tekst;
-}
 
 }  // namespace
 
@@ -111,7 +107,7 @@ void TObd::PokazEcu() {
   const std::string lista = ListaEcu(ecu);
   status_.Pisz(ElmStatusGrid::kEcu, lista);
   Loguj("ECU: " + lista, log_colour::kGreen);
-  Loguj("ECU: " + Hex(static_cast<uint32_t>(adresEcu_)) + "h", log_colour::kGreen);
+  Loguj("ECU: " + obd::HexText(static_cast<uint32_t>(adresEcu_)) + "h", log_colour::kGreen);
 }
 
 void TObd::CzytajMape(int pid) {
@@ -128,5 +124,5 @@ void TObd::PokazStatusBledow() {
   }
   status_.Pisz(ElmStatusGrid::kDtc, std::to_string(*status >> 24 & 0x7F));
   status_.Pisz(ElmStatusGrid::kMil, (*status & 0x80000000u) ? "on" : "off");
-  Loguj("status 0x" + Hex(*status), log_colour::kGreen);
+  Loguj("status 0x" + obd::HexText(*status), log_colour::kGreen);
 }

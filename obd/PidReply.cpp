@@ -4,15 +4,9 @@
 #include <string>
 
 #include "obd/ElmProtocols.h"
+#include "obd/HexText.h"
 
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 // The header and mode bytes that open the engine ECU's answer to pid, as the adapter prints it
 // for each protocol; empty for a protocol without a known header form. On CAN the length byte is
@@ -61,15 +55,13 @@ std::optional<PidReading> ReadPidReply(std::string_view reply, int protocol, int
   reading.count = Pidy()[pid].IleBajtow;
   size_t at = *data;
   for (int i = 0; i < reading.count; ++i, at += 3) {
-    if (at + 2 > reply.size()) return std::nullopt;
-    const int high = HexDigit(reply[at]);
-    const int low = HexDigit(reply[at + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
+    const std::optional<int> byte = obd::HexAt(reply, at, 2);
+    if (!byte) return std::nullopt;
     // Bytes are apart by one space; the last one ends at anything but another digit.
     const bool spaced = at + 2 < reply.size() && reply[at + 2] == ' ';
-    const bool ends = at + 2 == reply.size() || HexDigit(reply[at + 2]) < 0;
+    const bool ends = !obd::HexAt(reply, at + 2, 1);
     if (i + 1 < reading.count ? !spaced : !ends) return std::nullopt;
-    reading.bytes[i] = static_cast<uint8_t>(high * 16 + low);
+    reading.bytes[i] = static_cast<uint8_t>(*byte);
     reading.V = reading.V << 8 | reading.bytes[i];
   }
   return reading;

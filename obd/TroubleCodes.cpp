@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "obd/ElmProtocols.h"
+#include "obd/HexText.h"
 #include "resources/EmbeddedResources.h"
 
 namespace obd {
@@ -14,9 +15,7 @@ constexpr size_t kCodeWidth = 2 * kByteWidth;
 constexpr int kCodesPerIsoMessage = 3;
 
 std::string Hex(int value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(value));
-  return text;
+  return HexText(static_cast<unsigned>(value), digits);
 }
 
 bool Is29Bit(int protocol) {
@@ -36,19 +35,11 @@ std::string CanIdentifier(int protocol, int adresEcu) {
   return Is29Bit(protocol) ? "18 DA F1 " + Hex(adresEcu, 2) : Hex(adresEcu, 3);
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // The byte printed at `at`, or nothing when the text holds no two hex digits there.
 std::optional<uint8_t> ByteAt(std::string_view text, size_t at) {
-  if (at + 2 > text.size()) return std::nullopt;
-  const int high = HexDigit(text[at]), low = HexDigit(text[at + 1]);
-  if (high < 0 || low < 0) return std::nullopt;
-  return static_cast<uint8_t>(high * 16 + low);
+  const std::optional<int> byte = HexAt(text, at, 2);
+  if (!byte) return std::nullopt;
+  return static_cast<uint8_t>(*byte);
 }
 
 std::optional<uint16_t> CodeAt(std::string_view text) {
