@@ -15,7 +15,8 @@
 //                  [--log] [--timeout MS]
 //   malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]
 //   malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]
-//   malver-cli obd --port P info [--log] [--timeout MS] [--tick MS]
+//   malver-cli obd --port P (info | pids [--count N] [PID ...] | dtc | clear --yes)
+//                  [--log] [--timeout MS] [--tick MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -74,14 +75,19 @@ const char kUsageText[] =
     "                      [--timeout MS]\n"
     "       malver-cli chart --scope FILE.osc --kind injection|pressure|emulation [--csv]\n"
     "       malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]\n"
-    "       malver-cli obd --port P info [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli obd --port P (info | pids [--count N] [PID ...] | dtc | clear --yes)\n"
+    "                      [--log] [--timeout MS] [--tick MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
     "the gas map, the OBD gas maps) are answered Yes with --yes, else No. It succeeds when the\n"
     "run finished and the settings and multipliers were written and read back equal; an\n"
     "aborted run puts back the values from before it and fails (7 the engine, 4 no answer).\n"
-    "--tick MS paces the link (simulated controllers; default the link's own 95 ms).\n";
+    "--tick MS paces the link (simulated controllers; default the link's own 95 ms).\n"
+    "obd talks to an ELM327 adapter: info shows the vehicle's protocol, ECUs and PIDs; pids\n"
+    "polls the PIDs named in hexadecimal (or those polled by default) N times; dtc lists the\n"
+    "stored, pending and permanent trouble codes; clear --yes clears them. Exit 9: the adapter\n"
+    "answers but no vehicle protocol was found.\n";
 
 struct Options {
   std::string command, port, out, image, file;

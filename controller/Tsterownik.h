@@ -250,6 +250,8 @@ class TSterownik : public TSerial {
   const RekordObd& OstatniRekordObd() const { return ostatniRekordObd_; }
   // The OBD link's own readings (record 0 or 1), substituted into the frames the views see.
   void SetExternalObdRecord(int which, const RekordObd& record);
+  // Fresh fuel trims in record 0: the next poll hands them to the controller.
+  void SendObdData() { obraz_[img::DaneObdDoWyslania] = 1; }
 
   // Injectors switched on gas (bit per channel) and the switch-off boxes.
   uint8_t ZalaczoneWtryskiwacze() const { return zalaczoneWtryskiwacze_; }
@@ -581,4 +583,5 @@ inline constexpr uint32_t kGreen = 32768;
 inline constexpr uint32_t kGrey = 8421504;
 inline constexpr uint32_t kSilver = 12632256;
 inline constexpr uint32_t kBlue = 16711680;
+inline constexpr uint32_t kMagenta = 16711935;
 }  // namespace log_colour

@@ -16,6 +16,8 @@ class ElmReply {
   void Start(const std::string& command);
   // Takes received bytes; true when they completed the reply.
   bool Take(const unsigned char* bytes, size_t count);
+  // Nothing was asked this time: no reply stands, so none can be read twice.
+  void Forget() { odpowiedz_.clear(); }
   // One tick of waiting; true when the time for the reply has run out (the wait then ends).
   bool Tick(int intervalMs);
 

@@ -6,6 +6,7 @@
 #include "obd/EcuSearch.h"
 #include "obd/ElmProtocols.h"
 #include "obd/HexText.h"
+#include "obd/PidReply.h"
 #include "obd/Telmobd.h"
 
 namespace {
@@ -101,17 +102,17 @@ void TObd::PokazEcu() {
   const std::vector<Ecu> ecu = ZnajdzEcu(odpowiedz_.Odpowiedz(), protokol_);
   ileEcu_ = static_cast<int>(ecu.size());
   adresEcu_ = AdresSilnika(ecu);
-  mapy_ = {};
-  for (const Ecu& e : ecu)
-    if (e.adres == adresEcu_) mapy_[0] = e.mapa;
   const std::string lista = ListaEcu(ecu);
   status_.Pisz(ElmStatusGrid::kEcu, lista);
   Loguj("ECU: " + lista, log_colour::kGreen);
   Loguj("ECU: " + obd::HexText(static_cast<uint32_t>(adresEcu_)) + "h", log_colour::kGreen);
+  CzytajMape(0);
 }
 
 void TObd::CzytajMape(int pid) {
-  mapy_[static_cast<size_t>(pid / 0x20)] = CzteryBajty(odpowiedz_.Odpowiedz(), pid).value_or(0);
+  const std::optional<uint32_t> mapa =
+      PIDsupported(pidy_, pid, odpowiedz_.Odpowiedz(), protokol_, adresEcu_);
+  if (mapa) Loguj("PIDs supported 0x" + obd::HexText(*mapa, 4), log_colour::kGreen);
 }
 
 void TObd::PokazStatusBledow() {

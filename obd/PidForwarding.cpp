@@ -21,3 +21,12 @@ void CopyToObdRecord(int pid, const PidReading& reading, std::span<uint8_t> reco
     if (place.pid == pid && place.recordByte < record.size() && place.dataByte < reading.count)
       record[place.recordByte] = reading.bytes[place.dataByte];
 }
+
+void CopyTranscriptToObdRecord(std::string_view transcript, std::span<uint8_t> record) {
+  constexpr size_t kLength = 11;
+  constexpr size_t kFirst = 12;
+  if (record.size() <= kLength) return;
+  record[kLength] = static_cast<uint8_t>(transcript.size() & 0xFF);
+  for (size_t i = kFirst; i < record.size(); ++i)
+    record[i] = i < transcript.size() ? static_cast<uint8_t>(transcript[i]) : 0;
+}

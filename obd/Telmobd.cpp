@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-constexpr uint32_t kMagenta = 0xFF00FF;  // the log's colour of text sent
-}  // namespace
-
 TObd::TObd(const std::string& ftdiLibraryName) : TSerial(ftdiLibraryName) {
   PortNumber = 1;
   BaudRate = 38400;
@@ -27,14 +23,35 @@ void TObd::Timer1OnTimer() {
 }
 
 void TObd::WcisnietoPrzycisk(int rozkaz) {
-  // The trouble-code reads (3000) and clearing (4000) start from the polling states.
   if (rozkaz == kPrzyciskRestart) zadanie_ = 100;
+  // The codes are read or cleared between two polls; until the car answers, a request to the
+  // ECU would only break into the adapter's set-up.
+  if (zadanie_ < 1000) return;
+  if (rozkaz == kPrzyciskCzytajBledy) zadanie_ = 3000;
+  if (rozkaz == kPrzyciskKasujBledy) zadanie_ = 4000;
 }
 
-bool TObd::Obslugiwany(int pid) const {
-  if (pid < 1 || pid > 0x80) return false;
-  const int bit = (pid - 1) % 32;
-  return (mapy_[static_cast<size_t>((pid - 1) / 32)] >> (31 - bit) & 1) != 0;
+void TObd::PrzelaczPid(int pid, bool podwojneKlikniecie) {
+  pidy_.Toggle(pid);
+  OpiszPid();
+  if (!podwojneKlikniecie) return;
+  std::fill(rekord_.begin() + 3, rekord_.begin() + 12, 0);
+  Publikuj();
+}
+
+void TObd::WybierzTylko(std::span<const int> pids) {
+  pidy_.Wybrany.reset();
+  for (int pid : pids)
+    if (pid >= 0 && pid < kPidCount) pidy_.Wybrany.set(static_cast<size_t>(pid));
+  OpiszPid();
+}
+
+// The grid is rebuilt: the values shown so far are no longer current.
+void TObd::OpiszPid() {
+  for (std::string& wartosc : wartosci_)
+    wartosc.clear();
+  for (std::string& jednostka : jednostki_)
+    jednostka.clear();
 }
 
 void TObd::Wyslij(const std::string& rozkaz) {
@@ -42,7 +59,7 @@ void TObd::Wyslij(const std::string& rozkaz) {
   PortPurgeRx();
   PortWrite(reinterpret_cast<const unsigned char*>(rozkaz.data()), static_cast<int>(rozkaz.size()));
   odpowiedz_.Start(rozkaz);
-  Loguj(Printable(rozkaz), kMagenta);
+  Loguj(Printable(rozkaz), log_colour::kMagenta);
 }
 
 void TObd::Odbierz() {
@@ -73,8 +90,10 @@ void TObd::PetlaZadan() {
     ZadanieProtokolu();
   else if (zadanie_ < 400)
     ZadanieKonfiguracji();
-  // 400-406 (first readings and the default selection), 1000-1001 (polling), 3000-3005 (trouble
-  // codes read) and 4000-4001 (cleared) come with the PID catalogue and the code lister.
+  else if (zadanie_ < 3000)
+    ZadanieOdczytow();
+  else
+    ZadanieKodow();
 }
 
 void TObd::Zdarz(int code, int aux, int length) {

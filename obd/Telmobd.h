@@ -3,11 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 #include "controller/Tsterownik.h"
 #include "obd/ElmReply.h"
 #include "obd/ElmStatusGrid.h"
+#include "obd/PidReply.h"
+#include "obd/PidSelection.h"
+#include "obd/TroubleCodes.h"
 #include "serial/Tserial.h"
 
 // The OBD-II reader: drives an ELM327-type adapter on its own port through one task loop that
@@ -43,7 +47,26 @@ class TObd : public TSerial {
   const std::string& Zapis() const { return odpowiedz_.Zapis(); }
   const TSterownik::RekordObd& RekordObd() const { return rekord_; }
   // From the supported-PID bitmaps the ECU answered.
-  bool Obslugiwany(int pid) const;
+  bool Obslugiwany(int pid) const { return pid >= 0 && pid < kPidCount && pidy_.Obslugiwany[pid]; }
+  const PidSelection& Pidy() const { return pidy_; }
+  int PodajIlePidWybranych() const { return pidy_.PodajIlePidWybranych(); }
+  // The PID grid's value and unit of pid (columns 4 and 5); empty until the PID is decoded.
+  const std::string& WartoscPid(int pid) const { return wartosci_[static_cast<size_t>(pid)]; }
+  const std::string& JednostkaPid(int pid) const { return jednostki_[static_cast<size_t>(pid)]; }
+  int BiezacyPid() const { return biezacyPid_; }
+  int NrWCyklu() const { return nrWCyklu_; }
+  // The trouble-code box: the codes of the last read.
+  const obd::ColouredLines& Kody() const { return kody_; }
+
+  // The user's selection in the PID grid; a double click also withdraws the readings the
+  // controller was given, since the PIDs behind them may no longer be polled.
+  void PrzelaczPid(int pid, bool podwojneKlikniecie);
+  // Polls exactly these PIDs (those supported among them) from now on.
+  void WybierzTylko(std::span<const int> pids);
+  // 1 (Polish) adds the Polish trouble-code descriptions.
+  void SetJezykOpisow(int languageIndex) { jezykOpisow_ = languageIndex; }
+  // The decimal separator of the values in the PID grid.
+  void SetSeparatorDziesietny(char separator) { separator_ = separator; }
 
   Zdarzenie OnZdarzenie;
   Tekst OnTekst;
@@ -65,6 +88,8 @@ class TObd : public TSerial {
   void ZadanieAdaptera();
   void ZadanieProtokolu();
   void ZadanieKonfiguracji();
+  void ZadanieOdczytow();
+  void ZadanieKodow();
 
   void PokazNapiecie();
   void PokazProtokol();
@@ -72,12 +97,27 @@ class TObd : public TSerial {
   void PokazStatusBledow();
   void CzytajMape(int pid);
   void UstawProbe(size_t proba);
+  void WybierzGdyOdpowiada(int pid);
+  void WyslijPid(int pid);
+  void WyslijNastepnyPid();
+  bool WyswietlPid();
+  void PrzekazDoSterownika(const PidReading& odczyt);
+  void OpiszPid();
+  void WypiszKody(uint8_t tryb);
 
   TSterownik* sterownik_ = nullptr;
   ElmReply odpowiedz_;
   ElmStatusGrid status_;
   TSterownik::RekordObd rekord_{};
-  std::array<uint32_t, 4> mapy_{};  // PIDs 01-20, 21-40, 41-60, 61-80
+  PidSelection pidy_;
+  std::array<std::string, kPidCount> wartosci_;
+  std::array<std::string, kPidCount> jednostki_;
+  obd::ColouredLines kody_;
+  int biezacyPid_ = 0;
+  int nrWCyklu_ = 0;
+  int licznikNieudanych_ = 0;
+  int jezykOpisow_ = 0;
+  char separator_ = '.';
   int zadanie_ = 0;
   int opoznienie_ = 0;
   int protokol_ = -1;

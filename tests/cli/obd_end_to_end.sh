@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# malver-cli obd info against malver-elm-sim: the protocol found on each kind of bus, and the
-# exit codes of an adapter with no car behind it, of a silent adapter and of no port at all.
+# malver-cli obd against malver-elm-sim: the protocol found on each kind of bus, live PIDs, the
+# trouble codes read and cleared, and the exit codes of an adapter with no car behind it, of a
+# silent adapter and of no port at all.
 set -uo pipefail
 CLI=$1
 SIM=$2
@@ -17,6 +18,29 @@ for case in "6:ISO 15765-4 CAN (11 bit ID, 500 Kbaud):7E8h" "4:ISO 14230-4 KWP (
   grep -qE "^PIDs: +01 03 04 05 06 07 .* 20 21 40 41$" <<<"$info" || fail "PIDs of $number: $info"
   stop_sim
 done
+
+start_sim --protocol 6
+pids=$("$CLI" obd --port "$PORT" pids --count 2 --tick 5) || fail "pids exited $?"
+[ "$(grep -c . <<<"$pids")" -eq 6 ] || fail "two cycles of the three default PIDs: $pids"
+grep -qxF "03 Fuel sys   CL" <<<"$pids" || fail "fuel system: $pids"
+grep -qE "^06 SHRT FT1   -?[0-9]+\.[0-9] \[%\]$" <<<"$pids" || fail "short trim: $pids"
+named=$("$CLI" obd --port "$PORT" pids 0C 05 --tick 5) || fail "named pids exited $?"
+grep -qE "^0C RPM +[0-9.]+ \[rpm\]$" <<<"$named" || fail "rpm: $named"
+grep -qE "^05 ETC +[0-9]+ \[°C\]$" <<<"$named" || fail "coolant: $named"
+"$CLI" obd --port "$PORT" pids 02 --tick 5 >/dev/null 2>&1
+[ $? -eq 2 ] || fail "an unsupported PID: not exit 2"
+
+codes=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc exited $?"
+grep -qxF "P0133" <<<"$codes" || fail "stored P0133: $codes"
+grep -qxF " O2 Sensor Circuit Slow Response (Bank 1 Sensor 1)" <<<"$codes" || fail "description: $codes"
+grep -qxF "P0300" <<<"$codes" || fail "pending P0300: $codes"
+"$CLI" obd --port "$PORT" clear --tick 5 >/dev/null 2>&1
+[ $? -eq 2 ] || fail "clear without --yes: not exit 2"
+"$CLI" obd --port "$PORT" clear --yes --tick 5 | grep -qxF "trouble codes cleared" || fail "clear"
+after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exited $?"
+# The permanent code stays until the ECU has seen the repair work.
+[ "$(grep -c "^P" <<<"$after")" -eq 1 ] || fail "after clearing: $after"
+stop_sim
 
 start_sim --no-car
 "$CLI" obd --port "$PORT" info --tick 5 >/dev/null 2>&1
