@@ -6,6 +6,7 @@
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
+#include "obd/Telmobd.h"
 
 namespace {
 
@@ -54,6 +55,17 @@ CommandRow CommandsOfTab(int tab) {
     default:
       return {};
   }
+}
+
+CommandRow CommandsOfObdSubTab(int podZakladkaObd) {
+  if (podZakladkaObd == 0)
+    return {{{ReadElmCodes, 1273}, {ClearElmCodes, 1274}, {}, {ConnectElm, 1118}}};
+  if (podZakladkaObd == 2)
+    return {{{ReadModuleCodes, 1273},
+             {ClearModuleCodes, 1274, Colour::Text, LangText(1274) + " [home]"},
+             {},
+             {}}};
+  return {};
 }
 
 namespace {
@@ -116,8 +128,30 @@ bool DeleteCurveInView(TSterownik& link, UiServices& ui, int chartKind) {
   return true;
 }
 
+bool RunElmCommand(TObd& obd, UiServices& ui, int tag) {
+  switch (tag) {
+    case ConnectElm:
+      return obd.PortOpen(-1);
+    case ReadElmCodes:
+      obd.WcisnietoPrzycisk(TObd::kPrzyciskCzytajBledy);
+      return true;
+    case ClearElmCodes:
+      if (!Confirmed(ui, 2108)) return false;
+      obd.WcisnietoPrzycisk(TObd::kPrzyciskKasujBledy);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool RunLinkCommand(TSterownik& link, UiServices& ui, int tag) {
   switch (tag) {
+    case ReadModuleCodes:
+      link.CzytajBledyObd();
+      return true;
+    case ClearModuleCodes:
+      link.KasujBledyObd();
+      return true;
     case FactorySettings:
       return RestoreFactorySettings(link, ui);
     case kCalibrationCommand:
@@ -162,5 +196,6 @@ bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext&
   if (tag == DeleteCurve) return DeleteCurveInView(link, ui, context.chartKind);
   if (tag == DeleteUpperPetrolMap || tag == DeleteUpperGasMap)
     return DeleteUpperMap(link, ui, tag == DeleteUpperPetrolMap, context.upperTable);
+  if (context.obd && RunElmCommand(*context.obd, ui, tag)) return true;
   return RunLinkCommand(link, ui, tag);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+class TObd;
 class TSterownik;
 class UiServices;
 
@@ -36,6 +37,11 @@ enum : int {
   ReadPressureMap = 374,
   SavePressureMap = 375,
   EraseExtraInjections = 381,
+  ConnectElm = 390,
+  ReadElmCodes = 391,
+  ClearElmCodes = 392,
+  ReadModuleCodes = 395,  // through the gas controller's own OBD module
+  ClearModuleCodes = 396,
   DeleteErrors = 401,
   SpeakerTest = 402,
   LeakTest = 403,
@@ -60,6 +66,9 @@ inline constexpr int kCalibrationCommand = command_tag::Calibration;
 // come with its sub-view (MapSubViews.h).
 CommandRow CommandsOfTab(int tab);
 
+// The OBD tab's buttons: the ELM adapter's (sub-tab 0) or the controller module's (sub-tab 2).
+CommandRow CommandsOfObdSubTab(int podZakladkaObd);
+
 // The factory settings after the installer's Yes (the command button and the File menu).
 bool RestoreFactorySettings(TSterownik& link, UiServices& ui);
 
@@ -68,6 +77,7 @@ struct CommandContext {
   int chartKind = -1;           // the map view's kind: which correction curve is shown
   int upperTable = 0;           // GornaTabela: what the maps over the RPM corrections show
   std::string documentsFolder;  // where the table files' dialogs open
+  TObd* obd = nullptr;          // the ELM adapter's link, for the OBD tab's commands
 };
 
 // Runs a command with its confirmation; true when it ran.

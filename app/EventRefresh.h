@@ -15,6 +15,7 @@ struct Refresh {
   bool fileLoaded = false;
   bool recordingFile = false;  // a scope recording file was started or closed
   bool chart = false;          // the map view's data changed: draw it again
+  bool obdModule = false;      // the controller's OBD module reported codes or values
 };
 
 Refresh RefreshFor(const LinkEvent& event);

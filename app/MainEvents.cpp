@@ -64,6 +64,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     setWindowTitle(Q(IdentifiedTitle(baseTitle_.toStdString(), *link_, adminMenu)));
   }
   if (r.connected) ShowConnected();
+  if (r.obdModule) ObdModuleEvent(event);
   if (r.calibration) CalibrationEvent(static_cast<CalibrationState>(event.code), event.aux);
   if (r.baseTitle) setWindowTitle(baseTitle_);
   if (r.fileLoaded) {
@@ -144,6 +145,7 @@ void TForm1::AdaptToController() {
   viewMenu_->menuAction()->setVisible(!l.diagnosticsOnly && (l.viewMenu || !l.tabRow));
   tabRow_->setVisible(l.tabRow || l.diagnosticsOnly);
   tabButtons_[5]->setVisible(l.obdTab);
+  elmMenu_->menuAction()->setVisible(l.elmMenu);
   for (int t = 0; t < 6; ++t)
     tabButtons_[static_cast<size_t>(t)]->setEnabled(!l.diagnosticsOnly || t == kDiagnosticsTab);
   if (l.unknownDevice)
@@ -168,6 +170,7 @@ void TForm1::SelectTab(int tab) {
   ShowCommands(tab);
   EditorToCentre();
   mapRows_->hide();
+  HideObdPage();
   grafika_->Ukryj();
   if (link_->Rodzina() == Family::Unknown) {
     centre_->setCurrentWidget(emptyPage_);
@@ -185,6 +188,7 @@ void TForm1::SelectTab(int tab) {
   }
   if (tab == kMapTab) ShowMapTab();
   if (tab == kScopeTab) ShowScopeTab(pressedAgain);
+  if (tab == kObdTab) ShowObdTab();
   FollowDetachedScope(tab);
   if (tab == kDiagnosticsTab) link_->RozkazDoSterownika(CommandBit::ReadErrors);
 }

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/MapSubViews.h"
+#include "app/ObdPage.h"
 #include "app/QtColours.h"
 #include "app/ScopeToolPanel.h"
 #include "app/Unit6.h"
@@ -346,6 +347,7 @@ void TForm1::BankClicked(int tag) {
 // After a command the views that show what it changed follow; the emulator's learning button
 // says whether the learning now runs.
 void TForm1::AfterCommand(int tag) {
+  if (tag == command_tag::ReadModuleCodes) obdPage_->ClearBox();
   SettingChanged();
   grafika_->Przerysuj();
   if (scope_->isVisible()) scope_->Redraw();

@@ -22,6 +22,7 @@
 #include "lang/Langtext.h"
 #include "lang/LanguageExport.h"
 #include "lang/UiServices.h"
+#include "obd/Telmobd.h"
 #include "settings/Tnastawy.h"
 
 namespace {
@@ -61,6 +62,7 @@ void TForm1::BuildMenus() {
   BuildScopeMenu();
   connectionMenu_ = menuBar()->addMenu(QString());
   connect(connectionMenu_, &QMenu::aboutToShow, this, &TForm1::RebuildConnectionMenu);
+  BuildElmMenu();
   languageMenu_ = menuBar()->addMenu(QString());
   AddRadioItems(languageMenu_, languageActions_, this, [this](int i) { SetLanguage(i); });
   viewMenu_ = menuBar()->addMenu(QString());
@@ -117,12 +119,17 @@ void TForm1::BuildAdminMenu() {
   connect(logAction_, &QAction::toggled, this, [this](bool on) {
     if (on) {
       admin_->show();
-      link_->OnTekst = [this](const TSerial*, const std::string& text, uint32_t colour) {
+      auto addLine = [this](const std::string& text, uint32_t colour) {
         if (admin_->isVisible()) admin_->AddLine(Q(text), ToQColor(colour));
       };
+      link_->OnTekst = [addLine](const TSerial*, const std::string& text, uint32_t colour) {
+        addLine(text, colour);
+      };
+      obd_->OnTekst = addLine;
     } else {
       admin_->hide();
       link_->OnTekst = nullptr;
+      obd_->OnTekst = nullptr;
     }
   });
   QAction* live = adminMenu_->addAction(QStringLiteral("    Param. bieżące"));

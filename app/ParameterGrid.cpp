@@ -45,7 +45,27 @@ const Wykres& ParameterGrid::DefinitionOf(int row) const {
 }
 
 QString ParameterGrid::NameText(int row) const {
+  if (row >= ParameterRows()) return obdRows_[static_cast<size_t>(row - ParameterRows())].name;
   return Q(LangText(DefinitionOf(row).nazwa));
+}
+
+QString ParameterGrid::ValueText(int row) const {
+  if (row >= ParameterRows()) return obdRows_[static_cast<size_t>(row - ParameterRows())].value;
+  return values_[static_cast<size_t>(row)];
+}
+
+void ParameterGrid::SetObdRowCount(int count) {
+  if (count == static_cast<int>(obdRows_.size())) return;
+  obdRows_.resize(static_cast<size_t>(std::max(count, 0)));
+  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
+  update();
+  emit RowsChanged();
+}
+
+void ParameterGrid::SetObdRow(int index, const QString& name, const QString& value) {
+  if (index < 0 || index >= static_cast<int>(obdRows_.size())) return;
+  obdRows_[static_cast<size_t>(index)] = {name, value};
+  update();
 }
 
 void ParameterGrid::Rebuild() {
@@ -64,7 +84,7 @@ bool ParameterGrid::UpdateValues() {
     emit RowsChanged();
   }
   bool changed = false;
-  for (int row = 0; row < RowCount(); ++row) {
+  for (int row = 0; row < ParameterRows(); ++row) {
     const std::string text = link_.StrParamBiez(ChartPlace::Readings, row);
     if (text.empty()) continue;
     values_[static_cast<size_t>(row)] = Q(text);
@@ -101,7 +121,7 @@ void ParameterGrid::FitFonts() {
   QString widest;
   int widestPixels = -1;
   const QFontMetrics metrics(nameFont_);
-  for (int row = 0; row < RowCount(); ++row) {
+  for (int row = 0; row < ParameterRows(); ++row) {
     const Wykres& w = DefinitionOf(row);
     const QString text = Q(LangText(w.nazwa) + LangText(w.jednostka));
     if (metrics.horizontalAdvance(text) > widestPixels) {
@@ -121,33 +141,41 @@ void ParameterGrid::paintEvent(QPaintEvent*) {
   const int nameWidth = width() * 65 / 100;
   const int valueWidth = width() - nameWidth - 1;
   for (int row = 0; row < RowCount(); ++row) {
-    const Wykres& w = DefinitionOf(row);
     const int top = row * (rowHeight_ + 1);
     const QRect name(0, top, nameWidth, rowHeight_);
     const QRect value(nameWidth + 1, top, valueWidth, rowHeight_);
     p.fillRect(name, colours_.light);
-    if ((variant_ & 2) && w.maksimum > w.minimum) {
-      const double v = std::clamp(w.ostatnia, w.minimum, w.maksimum);
-      const double f = (v - w.minimum) / (w.maksimum - w.minimum);
-      QPainterPath bar;
-      bar.addRoundedRect(QRectF(name.left() + 1, name.bottom() - 6, f * (name.width() - 2), 6), 3,
-                         3);
-      p.fillPath(bar, ToQColor(w.kolor));
-    }
     p.setFont(nameFont_);
-    p.setPen((variant_ & 1) ? ToQColor(w.kolor) : colours_.text);
-    p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Q(LangText(w.nazwa)));
-    p.drawText(name.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
-               Q(LangText(w.jednostka)));
+    if (row < ParameterRows()) {
+      PaintParameter(p, row, name, value);
+    } else {
+      p.setPen(colours_.text);
+      p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, NameText(row));
+    }
     p.fillRect(value, colours_.valueBackground);
     p.setFont(valueFont_);
     p.setPen(colours_.secondaryText);
-    p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter,
-               values_[static_cast<size_t>(row)]);
+    p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, ValueText(row));
   }
+}
+
+// A live parameter's name and unit, with its bar in the bar variant.
+void ParameterGrid::PaintParameter(QPainter& p, int row, const QRect& name, const QRect&) {
+  const Wykres& w = DefinitionOf(row);
+  if ((variant_ & 2) && w.maksimum > w.minimum) {
+    const double v = std::clamp(w.ostatnia, w.minimum, w.maksimum);
+    const double f = (v - w.minimum) / (w.maksimum - w.minimum);
+    QPainterPath bar;
+    bar.addRoundedRect(QRectF(name.left() + 1, name.bottom() - 6, f * (name.width() - 2), 6), 3, 3);
+    p.fillPath(bar, ToQColor(w.kolor));
+  }
+  p.setPen((variant_ & 1) ? ToQColor(w.kolor) : colours_.text);
+  p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Q(LangText(w.nazwa)));
+  p.drawText(name.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+             Q(LangText(w.jednostka)));
 }
 
 void ParameterGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   const int row = static_cast<int>(event->position().y()) / (rowHeight_ + 1);
-  if (row >= 0 && row < RowCount()) emit RowDoubleClicked(row);
+  if (row >= 0 && row < ParameterRows()) emit RowDoubleClicked(row);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+
+class QPainter;
 #include <vector>
 
 #include "app/PanelColours.h"
@@ -24,8 +26,12 @@ class ParameterGrid : public QWidget {
   void SetColours(const PanelColours& colours);
   void SetVariant(int variant);
   void SetRowHeight(int height);
-  int RowCount() const { return static_cast<int>(definitions_.size()); }
-  QString ValueText(int row) const { return values_[static_cast<size_t>(row)]; }
+  int RowCount() const { return static_cast<int>(definitions_.size() + obdRows_.size()); }
+  QString ValueText(int row) const;
+  // The PIDs the OBD link polls follow the live parameters, one row each; a changed count
+  // reports RowsChanged.
+  void SetObdRowCount(int count);
+  void SetObdRow(int index, const QString& name, const QString& value);
   QString NameText(int row) const;
 
  signals:
@@ -41,10 +47,16 @@ class ParameterGrid : public QWidget {
   void FitFonts();
   std::vector<int> ShownDefinitions() const;
   const Wykres& DefinitionOf(int row) const;
+  int ParameterRows() const { return static_cast<int>(definitions_.size()); }
+  void PaintParameter(QPainter& p, int row, const QRect& name, const QRect& value);
 
   TSterownik& link_;
   std::vector<int> definitions_;  // the definition of each row
   std::vector<QString> values_;
+  struct ObdRow {
+    QString name, value;
+  };
+  std::vector<ObdRow> obdRows_;
   PanelColours colours_{};
   int variant_ = 0;
   int rowHeight_ = 20;

@@ -223,10 +223,17 @@ void RightPanel::UpdateObd(const DecodedStatus& status) {
   if (changed) DrawObdPicture();
 }
 
+void RightPanel::SetElmState(int stanObd, bool shownOnElmPage) {
+  if (stanObd == stanObd_ && shownOnElmPage == elmPageShown_) return;
+  stanObd_ = stanObd;
+  elmPageShown_ = shownOnElmPage;
+  DrawObdPicture();
+}
+
 void RightPanel::DrawObdPicture() {
   const bool shown = pictureRow_->width() > 100 && link_.Traits().obdShown;
-  const ObdState state = ObdStateOf(obdStatusWord_, -1, ecuAddresses_.data(), ecuCount_);
-  obdText_->setText(shown ? Q(state.text) : QString());
+  const ObdState state = ObdStateOf(obdStatusWord_, stanObd_, ecuAddresses_.data(), ecuCount_);
+  obdText_->setText(shown && !elmPageShown_ ? Q(state.text) : QString());
   obdImage_->setPixmap(shown ? FittedObdPicture(ObdPictureImage(state.picture),
                                                 pictureRow_->width() - 90, colours_.window)
                              : QPixmap());

@@ -38,6 +38,9 @@ class RightPanel : public QWidget {
   ParameterGrid* parameters() const { return parameters_; }
   InjectionGrid* injections() const { return injections_; }
   QLabel* obdCaption() const { return obdText_; }
+  // The OBD link's state (-1 no adapter, 0 adapter found, else the protocol found) and whether
+  // its own page shows it already, so the caption stays empty.
+  void SetElmState(int stanObd, bool shownOnElmPage);
 
  signals:
   void ParameterListRequested();
@@ -73,6 +76,8 @@ class RightPanel : public QWidget {
   std::array<uint32_t, 7> leds_{};
   bool ledsDrawn_ = false;
   int obdStatusWord_ = 0;
+  int stanObd_ = -1;
+  bool elmPageShown_ = false;
   int ecuCount_ = 0;
   std::array<uint32_t, 4> ecuAddresses_{};
 };

@@ -18,6 +18,7 @@
 
 #include "app/ChannelList.h"
 #include "app/CommandButtons.h"
+#include "app/ObdPage.h"
 #include "app/ParameterGrid.h"
 #include "app/QtUiServices.h"
 #include "app/RightPanel.h"
@@ -32,12 +33,17 @@
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
+#include "obd/Telmobd.h"
 #include "scope/ScopeTraces.h"
 #include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
 
 QString MainWindowCaption() {
   return QStringLiteral("MALVER ver2.%1.2").arg(16);
+}
+
+char DecimalSeparator() {
+  return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
 }
 
 TForm1::TForm1(const MainWindowSetup& setup, QWidget* parent) : QMainWindow(parent), setup_(setup) {
@@ -52,7 +58,7 @@ void TForm1::FormCreate() {
   setWindowTitle(baseTitle_);
   link_ = std::make_unique<TSterownik>(*ui_, clock_, setup_.ftdiLibrary);
   link_->OnZdarzenie = [this](const LinkEvent& event) { Zdarzenie(event); };
-  link_->SetDecimalSeparator(QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.');
+  link_->SetDecimalSeparator(DecimalSeparator());
   admin_ = new TFormAdmin(this);
 
   BuildWindow();
@@ -88,6 +94,8 @@ void TForm1::FormCreate() {
 
 TForm1::~TForm1() {
   qApp->removeEventFilter(this);
+  obdTimer_.stop();
+  if (obd_) obd_->OnZdarzenie = nullptr;
   linkTimer_.stop();
   oneSecondTimer_.stop();
   startupTimer_.stop();
@@ -96,6 +104,7 @@ TForm1::~TForm1() {
 
 void TForm1::ApplyConfiguration() {
   link_->PortNumber = setup_.port > 0 ? setup_.port : config_.comm;
+  if (config_.elmComm > 0) obd_->PortNumber = config_.elmComm;
   colourScheme_ = config_.colourScheme;
   Texts().LanguageIndex = config_.language;
   viewLevel_ = config_.viewLevel;
@@ -179,10 +188,11 @@ void TForm1::BuildWindow() {
   auto* stripLayout = new QVBoxLayout(strip_);
   stripLayout->setContentsMargins(0, 0, 0, 0);
   strip_->hide();
-  auto* centreColumn = new QVBoxLayout;
-  centreColumn->setSpacing(2);
-  centreColumn->addWidget(strip_);
-  centreColumn->addWidget(centre_, 1);
+  BuildObdPage();
+  centreColumn_ = new QVBoxLayout;
+  centreColumn_->setSpacing(2);
+  centreColumn_->addWidget(strip_);
+  centreColumn_->addWidget(centre_, 1);
   left->insertWidget(1, scopeTools_);
 
   rightPanel_ = new RightPanel(*link_, central);
@@ -227,7 +237,7 @@ void TForm1::BuildWindow() {
   auto* middle = new QHBoxLayout;
   middle->setSpacing(2);
   middle->addWidget(leftPanel_);
-  middle->addLayout(centreColumn, 1);
+  middle->addLayout(centreColumn_, 1);
   middle->addWidget(rightShow_, 0, Qt::AlignTop);
   middle->addWidget(rightPanel_);
   auto* column = new QVBoxLayout(central);
@@ -235,6 +245,7 @@ void TForm1::BuildWindow() {
   column->setSpacing(2);
   column->addWidget(tabRow_);
   column->addWidget(mapRows_);
+  column->addWidget(obdRow_);
   column->addLayout(middle, 1);
   column->addWidget(bottomBar_);
   tabRow_->hide();
@@ -283,6 +294,7 @@ void TForm1::ApplyTexts() {
     documentationActions_[static_cast<size_t>(i)]->setText(Q(LangText(1171 + i)));
   helpActions_[0]->setText(Q(LangText(1181)));
   helpActions_[1]->setText(Q(LangText(1182)));
+  ApplyObdTexts();
   channels_->update();
   rightPanel_->Rebuild();
   editor_->Relayout();
@@ -319,6 +331,7 @@ void TForm1::ApplyColours() {
   scope_->SetColours(scope::ScopeColoursOf(colourScheme_, roles.window, roles.text));
   grafika_->SetColours(chart::ChartColoursFor(colourScheme_ % 2 == 1, roles.window, roles.text,
                                               roles.checkFrame, roles.secondaryText));
+  obdPage_->ApplyColours(colours_);
   for (QToolButton* b : tabButtons_) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
@@ -328,7 +341,8 @@ void TForm1::ApplyColours() {
 
 // The tab's command buttons: caption, colour, and the tag their click runs.
 void TForm1::ShowCommands(int tab) {
-  ShowCommandRow(link_->Rodzina() == Family::Unknown ? CommandRow{} : CommandsOfTab(tab));
+  const CommandRow row = tab == kObdTab ? CommandsOfObdSubTab(podZakladkaObd_) : CommandsOfTab(tab);
+  ShowCommandRow(link_->Rodzina() == Family::Unknown ? CommandRow{} : row);
 }
 
 void TForm1::ShowCommandRow(const CommandRow& row) {
@@ -354,7 +368,7 @@ QString TForm1::CommandCaption(const CommandButton& button) const {
 void TForm1::CommandClicked(int i) {
   const int tag = commandTags_[static_cast<size_t>(i)];
   const CommandContext context{grafika_->RodzajWykresu(), grafika_->GornaTabela(),
-                               setup_.documentsFolder};
+                               setup_.documentsFolder, obd_.get()};
   if (RunCommand(*link_, *ui_, tag, context)) AfterCommand(tag);
 }
 
@@ -454,13 +468,16 @@ void TForm1::showEvent(QShowEvent* event) {
     oneSecondTimer_.start();
     startupTimer_.start();
     linkTimer_.start(link_->TimerInterval());
+    StartObdTimer();
   }
   if (setup_.port > 0) OtworzPort();
+  if (setup_.elmPort > 0) obd_->PortOpen(setup_.elmPort);
   if (std::filesystem::exists("varoro")) QProcess::startDetached(QStringLiteral("./varoro"), {});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   config_.comm = link_->PortNumber;
+  config_.elmComm = obd_->PortNumber;
   config_.colourScheme = colourScheme_;
   config_.language = Texts().LanguageIndex;
   config_.viewLevel = viewLevel_;
@@ -480,10 +497,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
   oneSecondTimer_.stop();
   startupTimer_.stop();
   linkTimer_.stop();
+  obdTimer_.stop();
   link_->KasujFlagiTransmisji("FormCloseQuery");
   QApplication::processEvents();
   link_->KasujFlagiTransmisji("FormClose");
   link_->ZamknijPortComm();
+  obd_->PortClose();
   QApplication::processEvents();
   event->accept();
 }

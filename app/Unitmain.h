@@ -24,7 +24,10 @@ class QMenu;
 class QProgressBar;
 class QStackedWidget;
 class TGrafika;
+class TObd;
+class ObdPage;
 class QTextEdit;
+class QVBoxLayout;
 class QToolButton;
 class ChannelList;
 class RightPanel;
@@ -51,6 +54,7 @@ struct MainWindowSetup {
   std::string ftdiLibrary = ftdi::kDefaultLibraryName;
   std::string machineIdFile = "/etc/machine-id";
   int port = 0;      // a port to connect at once (command line), 0 = the configured one
+  int elmPort = 0;   // the OBD adapter's port to open at once, 0 = none
   std::string file;  // a settings or scope file to open after the splash (command line)
   bool splash = true;
   bool timers = true;        // false: the caller drives the link and the one-second watch itself
@@ -62,6 +66,8 @@ enum MainTab : int { kSettingsTab, kCalibrationTab, kMapTab, kDiagnosticsTab, kS
 
 // "MALVER ver2.16.2"
 QString MainWindowCaption();
+// The system's decimal separator, which the values shown follow.
+char DecimalSeparator();
 
 // The main window: the program.
 class TForm1 : public QMainWindow {
@@ -91,6 +97,14 @@ class TForm1 : public QMainWindow {
   ScopeToolPanel& scopeTools() { return *scopeTools_; }
   TForm6& scopeWindow() { return *scopeWindow_; }
   TGrafika& mapView() { return *grafika_; }
+  TObd& obd() { return *obd_; }
+  ObdPage& obdPage() { return *obdPage_; }
+  // The OBD tab's sub-tab buttons SpeedButton31 .. 34.
+  QToolButton* obdButton(int button) const;
+  int PodZakladkaObd() const { return podZakladkaObd_; }
+  void ObdSubTabClicked(int button);
+  // One tick of the OBD link's timer (tests without timers call it themselves).
+  void ObdTick();
   // The Map tab's sub-view buttons (SpeedButton11..16, 21..26) and the bank row.
   QToolButton* mapButton(int button) const;
   QToolButton* bankButton(int tag) const { return bankButtons_[static_cast<size_t>(tag)]; }
@@ -207,12 +221,24 @@ class TForm1 : public QMainWindow {
   void ShowRecordingChart(int podZakladka);
   void ShowStrip(int height, int mode);
   void EditorToCentre();
+  void BuildObdPage();
+  void BuildElmMenu();
+  void RebuildElmMenu();
+  void ApplyObdTexts();
+  void StartObdTimer();
+  void ShowObdTab();
+  void ShowObdStrip(int height);
+  void HideObdPage();
+  void ShowObdRows();
+  void ObdEvent(int code, int aux, int length);
+  void ObdModuleEvent(const LinkEvent& event);
 
   MainWindowSetup setup_;
   std::unique_ptr<UiServices> qtUi_;
   UiServices* ui_;
   SteadyClock clock_;
   std::unique_ptr<TSterownik> link_;
+  std::unique_ptr<TObd> obd_;
   Configuration config_;
   ConnectionSupervisor supervisor_;
   KeyBuffers keys_;
@@ -252,7 +278,8 @@ class TForm1 : public QMainWindow {
   TForm6* scopeWindow_ = nullptr;
   bool oknoOscyloskopu_ = false;  // the installer wants the scope in its own window
   int podZakladkaOsc_ = 0;
-  QWidget* strip_ = nullptr;  // the settings strip above the centre
+  QWidget* strip_ = nullptr;             // the settings strip above the centre
+  QVBoxLayout* centreColumn_ = nullptr;  // the strip and the centre share its height
   QWidget* mapRows_ = nullptr;
   std::array<QToolButton*, 12> mapButtons_{};
   QWidget* mapPage_ = nullptr;
@@ -269,6 +296,10 @@ class TForm1 : public QMainWindow {
   int podWidokButton_ = kFirstMapSubView;  // the Map sub-view button last pressed
   int podWidokMapy_ = -1;
   int petrolScopeSeconds_ = 0;
+  QWidget* obdRow_ = nullptr;
+  std::array<QToolButton*, 4> obdButtons_{};
+  ObdPage* obdPage_ = nullptr;
+  int podZakladkaObd_ = 0;
   std::array<QPushButton*, 4> commandButtons_{};
   std::array<int, 4> commandTags_{};
   QTextEdit* errors_ = nullptr;
@@ -292,6 +323,7 @@ class TForm1 : public QMainWindow {
   QAction* saveScopeAction_ = nullptr;
   QAction* exportAction_ = nullptr;
   QMenu* connectionMenu_ = nullptr;
+  QMenu* elmMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QMenu* colourMenu_ = nullptr;
@@ -312,5 +344,6 @@ class TForm1 : public QMainWindow {
 
   QTimer linkTimer_;
   QTimer oneSecondTimer_;
+  QTimer obdTimer_;
   QTimer startupTimer_;
 };

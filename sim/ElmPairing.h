@@ -13,8 +13,9 @@ namespace sim {
 // answer on its next tick.
 class ElmPairing {
  public:
-  // The link's port becomes the memory line.
-  ElmPairing(TObd& link, ByteDevice& adapter);
+  // The link's port becomes the memory line. `tick` is what one timer tick runs: the link's own
+  // handler unless its owner wraps it.
+  ElmPairing(TObd& link, ByteDevice& adapter, std::function<void()> tick = {});
 
   void Tick();
   // Ticks until done() holds; false when it still does not after maxTicks.
@@ -23,6 +24,7 @@ class ElmPairing {
 
  private:
   TObd& link_;
+  std::function<void()> tick_;
   ByteDevice& adapter_;
   MemoryPort* line_;
 };

@@ -1,5 +1,9 @@
-// Arbitrary adapter text listed as trouble codes, for every protocol, ECU address form and read.
+// Arbitrary adapter text listed as trouble codes, for every protocol, ECU address form and read;
+// and the same bytes as the OBD record the controller's own module reports.
 
+#include <span>
+
+#include "obd/ModuleCodes.h"
 #include "obd/TroubleCodes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -12,5 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                              (data[1] & 0x80) != 0};
   obd::ColouredLines box, log;
   obd::KodyBledow(reply, kModes[data[2] % 3], box, log);
+  const std::span<const uint8_t> record(data, size);
+  obd::ModuleTroubleCodes(record, (data[1] & 1) != 0);
+  obd::ModuleFuelFlow(record, ',');
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "obd/ElmProtocols.h"
+#include "obd/ModuleCodes.h"
 #include "resources/EmbeddedResources.h"
 
 namespace obd {
@@ -277,3 +278,52 @@ TEST(CanLogTest, JoinedFramesAndTheCountGoToTheLog) {
 
 }  // namespace
 }  // namespace obd
+
+namespace {
+
+// The controller's OBD record: byte 11 its kind, byte 12 a count, the entries from byte 13.
+std::vector<uint8_t> ModuleRecord(uint8_t kind, std::vector<uint8_t> entries) {
+  std::vector<uint8_t> record(36, 0);
+  record[11] = kind;
+  std::copy(entries.begin(), entries.end(), record.begin() + 12);
+  return record;
+}
+
+std::vector<std::string> Texts(const obd::ColouredLines& lines) {
+  std::vector<std::string> texts;
+  for (const obd::ColouredLine& l : lines)
+    texts.push_back(l.text);
+  return texts;
+}
+
+}  // namespace
+
+TEST(ModuleCodesTest, StoredThenPendingCodesOfTheControllersOwnModule) {
+  // One pending code (P0300), then two stored ones (P0133, U0101).
+  const auto record =
+      ModuleRecord(obd::kModuleTroubleCodes, {1, 0x03, 0x00, 2, 0x01, 0x33, 0xC1, 0x01});
+  std::vector<std::string> codes;
+  for (const obd::ColouredLine& l : obd::ModuleTroubleCodes(record, false))
+    if (l.colour == obd::LineColour::Red || l.colour == obd::LineColour::Green)
+      codes.push_back(l.text);
+  EXPECT_EQ(codes, (std::vector<std::string>{"\tStored Trouble Codes :", "P0133", "U0101",
+                                             "\tPending Trouble Codes :", "P0300"}));
+  EXPECT_EQ(obd::ModuleTroubleCodes(record, true).front().text,
+            "\tStored Trouble Codes  /  Błędy zarejestrowane :");
+  // Counts beyond the record list what it holds and no more.
+  const obd::ColouredLines overlong =
+      obd::ModuleTroubleCodes(ModuleRecord(obd::kModuleTroubleCodes, {200}), false);
+  EXPECT_EQ(
+      std::count_if(overlong.begin(), overlong.end(),
+                    [](const obd::ColouredLine& l) { return l.colour == obd::LineColour::Red; }),
+      11);
+}
+
+TEST(ModuleCodesTest, FuelFlowFromAirFlowAndEquivalenceRatio) {
+  // MAF 14.70 g/s and lambda 1.0: 1 g/s of petrol, 4.8 l/h.
+  const auto record = ModuleRecord(obd::kModuleValues, {2, 0x10, 0x05, 0xBE, 0x24, 0x80, 0x00});
+  EXPECT_EQ(Texts(obd::ModuleFuelFlow(record, ',')),
+            (std::vector<std::string>{"1,00 [g/s]", "4,80 [l/h]"}));
+  const auto noRatio = ModuleRecord(obd::kModuleValues, {1, 0x10, 0x05, 0xBE});
+  EXPECT_TRUE(obd::ModuleFuelFlow(noRatio, '.').empty());
+}
