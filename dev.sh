@@ -3,7 +3,8 @@
 # build needs when they are missing (needs root for that, as on a fresh Debian 12 machine).
 #
 #   ./dev.sh run [--family F]          build and start the desktop program, connected to a
-#                                      simulated controller of family F (2 by default)
+#                                      simulated controller of family F (2 by default) and to
+#                                      a simulated ELM327 adapter with a car on CAN
 #   ./dev.sh run --port P              the same, connected to the controller on port P
 #   ./dev.sh test                      build and run all tests
 #   ./dev.sh sanitize                  build the core with AddressSanitizer and
@@ -66,13 +67,17 @@ case "${1:-}" in
     fi
     family=2
     [ "${1:-}" = "--family" ] && family=${2:-2}
-    # The simulated controller serves a pseudo-terminal and prints its path first.
+    # The simulated controller and the simulated ELM327 adapter with a car behind it each serve
+    # a pseudo-terminal and print its path first.
     coproc SIM { exec "$BUILD_DIR/sim/malver-sim" --family "$family" --drive; }
     sim_pid=$SIM_PID
-    trap 'kill "$sim_pid" 2>/dev/null' EXIT
     read -r port _ <&"${SIM[0]}"
-    echo "simulated controller (family $family) on $port"
-    "$BUILD_DIR/app/malver" --port "$port"
+    coproc ELM { exec "$BUILD_DIR/sim/malver-elm-sim" --protocol 6; }
+    elm_pid=$ELM_PID
+    trap 'kill "$sim_pid" "$elm_pid" 2>/dev/null' EXIT
+    read -r elm_port _ <&"${ELM[0]}"
+    echo "simulated controller (family $family) on $port, simulated ELM327 adapter on $elm_port"
+    "$BUILD_DIR/app/malver" --port "$port" --elm-port "$elm_port"
     ;;
   test)
     install_missing_packages

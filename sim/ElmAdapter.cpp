@@ -45,6 +45,11 @@ constexpr int kAnswer = 0x40;
 
 }  // namespace
 
+ElmEcu TransmissionEcu(int protocol) {
+  const bool can11 = protocol == 6 || protocol == 8;
+  return {can11 ? 0x7E9 : 0x18, {0x88180000, 0, 0, 0}, {0xC101}};
+}
+
 ElmAdapter::ElmAdapter(int protocol) : protocol(protocol) {
   ElmEcu engine{protocol >= 6 ? 0x7E8 : 0x10, {0xBE3FB813, 0x80000001, 0x80000000, 0}};
   if (protocol == 7 || protocol == 9) engine.address = 0x10;

@@ -21,6 +21,10 @@ struct ElmEcu {
   std::vector<uint16_t> permanent = {};  // mode 0A; clearing leaves them, as a real ECU does
 };
 
+// A second ECU on the bus, as a car's transmission answers: without the fuel trims, so the
+// engine ECU is still told apart.
+ElmEcu TransmissionEcu(int protocol);
+
 class ElmAdapter : public ByteDevice {
  public:
   static constexpr const char* kBanner = "ELM327 v1.5";

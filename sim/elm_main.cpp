@@ -9,6 +9,9 @@
 #include "sim/ElmAdapter.h"
 #include "sim/PtyServer.h"
 
+// The server polls the adapter's output every 20 ms at most: half a second late or so.
+constexpr int kSlowPolls = 25;
+
 int main(int argc, char** argv) {
   sim::ElmAdapter adapter;
   for (int i = 1; i < argc; ++i) {
@@ -21,9 +24,14 @@ int main(int argc, char** argv) {
       adapter.silent = true;
     } else if (arg == "--garbage") {
       adapter.garbage = true;
+    } else if (arg == "--slow") {
+      adapter.slowness = kSlowPolls;
+    } else if (arg == "--two-ecus") {
+      adapter.ecus.push_back(sim::TransmissionEcu(adapter.protocol));
     } else {
       std::fprintf(stderr,
-                   "usage: malver-elm-sim [--protocol 1-9] [--no-car] [--silent] [--garbage]\n");
+                   "usage: malver-elm-sim [--protocol 1-9] [--no-car] [--silent] [--garbage] "
+                   "[--slow] [--two-ecus]\n");
       return 2;
     }
   }
