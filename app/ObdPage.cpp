@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -105,10 +106,16 @@ void ObdPage::BuildPidGrid() {
     if (column != kMarkColumn) TogglePid(row, true);
   });
   pids_->installEventFilter(this);
+  box_->viewport()->installEventFilter(this);
   RefreshPidMarks();
 }
 
 bool ObdPage::eventFilter(QObject* watched, QEvent* event) {
+  // A double click empties the box until new codes come.
+  if (watched == box_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    box_->clear();
+    return true;
+  }
   if (watched == pids_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && pids_->currentRow() >= 0) {
@@ -221,6 +228,8 @@ void ObdPage::ShowLines(const obd::ColouredLines& lines) {
     box_->setTextColor(colour);
     box_->append(Q(line.text));
   }
+  box_->moveCursor(QTextCursor::End);
+  box_->ensureCursorVisible();
 }
 
 void ObdPage::ClearBox() {
