@@ -165,21 +165,26 @@ void TForm1::BuildAdminMenu() {
   adminMenuAction_->setVisible(false);
 }
 
-void TForm1::RebuildConnectionMenu() {
-  connectionMenu_->clear();
-  QAction* first =
-      connectionMenu_->addAction(Q(LangText(link_->PolaczonyPortComm() ? 1119 : 1118)));
-  connect(first, &QAction::triggered, this, [this] { PortEntryClicked(connectTag_ < 0 ? -1 : 0); });
-  connectionMenu_->addSeparator();
-  auto* group = new QActionGroup(connectionMenu_);
-  for (const PortEntry& entry : link_->PortList()) {
-    QAction* a = connectionMenu_->addAction(Q(entry.caption));
+void FillPortMenu(QMenu& menu, bool connected, const std::vector<PortEntry>& ports,
+                  const std::function<void(int)>& clicked) {
+  menu.clear();
+  QAction* first = menu.addAction(Q(LangText(connected ? 1119 : 1118)));
+  QObject::connect(first, &QAction::triggered, &menu, [clicked] { clicked(0); });
+  menu.addSeparator();
+  auto* group = new QActionGroup(&menu);
+  for (const PortEntry& entry : ports) {
+    QAction* a = menu.addAction(Q(entry.caption));
     a->setCheckable(true);
     a->setChecked(entry.checked);
     group->addAction(a);
     const int tag = entry.tag;
-    connect(a, &QAction::triggered, this, [this, tag] { PortEntryClicked(tag); });
+    QObject::connect(a, &QAction::triggered, &menu, [clicked, tag] { clicked(tag); });
   }
+}
+
+void TForm1::RebuildConnectionMenu() {
+  FillPortMenu(*connectionMenu_, link_->PolaczonyPortComm(), link_->PortList(),
+               [this](int tag) { PortEntryClicked(tag == 0 && connectTag_ < 0 ? -1 : tag); });
 }
 
 void TForm1::PortEntryClicked(int tag) {

@@ -1,7 +1,6 @@
 // The OBD tab of the main window: the ELM adapter's link, its page and sub-tabs, its menu, and
 // what its events change in the rest of the window.
 
-#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -194,23 +193,6 @@ void TForm1::BuildElmMenu() {
 // The adapter's port: Connect or Disconnect, then the ports there are; the link notices the
 // new port itself.
 void TForm1::RebuildElmMenu() {
-  elmMenu_->clear();
-  QAction* first = elmMenu_->addAction(Q(LangText(obd_->PortConnected() ? 1119 : 1118)));
-  connect(first, &QAction::triggered, this, [this] {
-    int tag = 0;
-    obd_->PortOnClick(tag);
-  });
-  elmMenu_->addSeparator();
-  auto* group = new QActionGroup(elmMenu_);
-  for (const PortEntry& entry : obd_->PortList()) {
-    QAction* a = elmMenu_->addAction(Q(entry.caption));
-    a->setCheckable(true);
-    a->setChecked(entry.checked);
-    group->addAction(a);
-    const int port = entry.tag;
-    connect(a, &QAction::triggered, this, [this, port] {
-      int tag = port;
-      obd_->PortOnClick(tag);
-    });
-  }
+  FillPortMenu(*elmMenu_, obd_->PortConnected(), obd_->PortList(),
+               [this](int tag) { obd_->PortOnClick(tag); });
 }

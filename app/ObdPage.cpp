@@ -152,22 +152,24 @@ void ObdPage::ApplyColours(const PanelColours& colours) {
 }
 
 void ObdPage::ShowElm() {
-  elmCodes_ = true;
-  status_->show();
-  codesButton_->show();
-  pidsButton_->show();
-  ClearBox();
+  ShowAdapter(true);
   ShowCodes(!pidsButton_->isChecked());
 }
 
+// The switch keeps the ELM sub-tab's choice for the way back.
 void ObdPage::ShowDevice() {
-  elmCodes_ = false;
-  status_->hide();
-  codesButton_->hide();
-  pidsButton_->hide();
-  ClearBox();
+  ShowAdapter(false);
   box_->show();
   pids_->hide();
+}
+
+// The adapter's status and the switch belong to the ELM sub-tab; the box starts empty on both.
+void ObdPage::ShowAdapter(bool shown) {
+  elmCodes_ = shown;
+  for (QWidget* w : {static_cast<QWidget*>(status_), static_cast<QWidget*>(codesButton_),
+                     static_cast<QWidget*>(pidsButton_)})
+    w->setVisible(shown);
+  ClearBox();
 }
 
 void ObdPage::ShowCodes(bool codes) {

@@ -47,6 +47,7 @@ class ObdPage : public QWidget {
 
  private:
   void BuildPidGrid();
+  void ShowAdapter(bool shown);
   void RefreshStatus();
   void RefreshPids();
   void RefreshPidMarks();

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "controller/Protocol.h"
 #include "scope/ScopeLayout.h"
 #include "serial/Ftd2xx.h"
+#include "serial/Tserial.h"
 
 class QAction;
 class QActionGroup;
@@ -68,6 +70,10 @@ enum MainTab : int { kSettingsTab, kCalibrationTab, kMapTab, kDiagnosticsTab, kS
 QString MainWindowCaption();
 // The system's decimal separator, which the values shown follow.
 char DecimalSeparator();
+// A connection menu: Connect or Disconnect, then one checkable entry per port; `clicked` gets
+// the entry's tag, 0 for the first.
+void FillPortMenu(QMenu& menu, bool connected, const std::vector<PortEntry>& ports,
+                  const std::function<void(int)>& clicked);
 
 // The main window: the program.
 class TForm1 : public QMainWindow {
