@@ -72,10 +72,16 @@ case "${1:-}" in
     coproc SIM { exec "$BUILD_DIR/sim/malver-sim" --family "$family" --drive; }
     sim_pid=$SIM_PID
     read -r port _ <&"${SIM[0]}"
-    coproc ELM { exec "$BUILD_DIR/sim/malver-elm-sim" --protocol 6; }
-    elm_pid=$ELM_PID
-    trap 'kill "$sim_pid" "$elm_pid" 2>/dev/null' EXIT
-    read -r elm_port _ <&"${ELM[0]}"
+    # (bash keeps one coprocess at a time: the adapter's path comes through a file.)
+    elm_out=$(mktemp)
+    "$BUILD_DIR/sim/malver-elm-sim" --protocol 6 >"$elm_out" &
+    elm_pid=$!
+    trap 'kill "$sim_pid" "$elm_pid" 2>/dev/null; rm -f "$elm_out"' EXIT
+    elm_port=""
+    until [ -n "$elm_port" ]; do
+      kill -0 "$elm_pid" 2>/dev/null || { echo "malver-elm-sim did not start" >&2; exit 1; }
+      read -r elm_port _ <"$elm_out" || sleep 0.1
+    done
     echo "simulated controller (family $family) on $port, simulated ELM327 adapter on $elm_port"
     "$BUILD_DIR/app/malver" --port "$port" --elm-port "$elm_port"
     ;;
