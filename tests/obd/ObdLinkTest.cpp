@@ -171,7 +171,7 @@ struct ProtocolCase {
   const char* row;
 };
 
-TEST_F(ObdLink, FindsEveryProtocolOfTheSearchAtItsTurn) {
+TEST_F(ObdLink, FindsEveryProtocolOfTheSearchAtItsTurnAndPollsIt) {
   const std::vector<ProtocolCase> cases = {
       {6, 1, 0x7E8, "CAN (11 bit ID, 500 kb)"},
       {7, 2, 0x10, "CAN (29 bit ID, 500 kb)"},
@@ -206,6 +206,8 @@ TEST_F(ObdLink, FindsEveryProtocolOfTheSearchAtItsTurn) {
     EXPECT_TRUE(obd.Obslugiwany(0x21));
     EXPECT_TRUE(obd.Obslugiwany(0x41));
     EXPECT_FALSE(obd.Obslugiwany(0x42));
+    // And the polling reads the fuel system from this bus's answers.
+    ASSERT_TRUE(line.TickUntil([&] { return obd.WartoscPid(0x03) == "CL"; }, 100)) << c.protocol;
   }
 }
 
