@@ -152,6 +152,11 @@ class TSterownik : public TSerial {
   std::string StrDataProdukcji() const;
   std::string StrIleWtryskiwaczy() const;
   std::string StrWersjaCyframi(int parts) const;
+  // The controller's description as the installer typed it, up to 128 characters.
+  std::u16string OpisSterownika() const;
+  // A new description: cut to 127 characters, the area cleared first; sent on WyslijOpis.
+  void UstawOpis(std::u16string text);
+  void WyslijOpis() { ZapiszDoSterownika(AreaBit::Description); }
   Family Rodzina() const { return FamilyOf(obraz_[img::Schemat]); }
   const FamilyTraits& Traits() const { return TraitsOf(Rodzina()); }
   uint8_t WersjaProgramu() const { return obraz_[img::Wersja]; }
