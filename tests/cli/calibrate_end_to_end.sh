@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # malver-cli calibrate against malver-sim: whole runs of both families, an engine that stalls
-# and a line that falls silent for a while in the middle of a run. The link is paced at 5 ms a
+# and a line that falls silent for a while in the middle of a run. The link is paced at 10 ms a
 # tick: the simulator answers at once.
 set -uo pipefail
 CLI=$1
@@ -8,13 +8,13 @@ SIM=$2
 source "$(dirname "$0")/common.sh"
 
 calibrate() {  # options of malver-cli calibrate; sets out, err and code
-  out=$("$CLI" calibrate --port "$PORT" --tick 5 --timeout 120000 "$@" 2>"$WORK/err"); code=$?
+  out=$("$CLI" calibrate --port "$PORT" --tick 10 --timeout 240000 "$@" 2>"$WORK/err"); code=$?
   err=$(cat "$WORK/err")
 }
 
 # The settings page and multipliers as the controller holds them: the image's bytes 2011..3034.
 calibrated_areas() {
-  "$CLI" read --port "$PORT" --tick 5 --out "$WORK/image.bin" >/dev/null || fail "read exited $?"
+  "$CLI" read --port "$PORT" --tick 10 --out "$WORK/image.bin" >/dev/null || fail "read exited $?"
   od -An -tu1 -j 2011 -N 1024 -v "$WORK/image.bin" | tr -s ' \n' ' '
 }
 
