@@ -17,6 +17,8 @@
 //   malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]
 //   malver-cli obd --port P (info | pids [--count N] [PID ...] | dtc | clear --yes)
 //                  [--log] [--timeout MS] [--tick MS]
+//   malver-cli firmware --check FILE.img [--port P] [--log] [--timeout MS]
+//   malver-cli firmware --port P FILE.img --yes [--log] [--timeout MS] [--tick MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -39,6 +41,7 @@
 #include "cli/ConsoleUi.h"
 #include "cli/DiagnosticCommand.h"
 #include "cli/FileCommands.h"
+#include "cli/FirmwareCommand.h"
 #include "cli/LinkRun.h"
 #include "cli/MapCommand.h"
 #include "cli/ObdCommand.h"
@@ -77,6 +80,8 @@ const char kUsageText[] =
     "       malver-cli table --port P NAME [--csv | --load FILE.csv] [--log] [--timeout MS]\n"
     "       malver-cli obd --port P (info | pids [--count N] [PID ...] | dtc | clear --yes)\n"
     "                      [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli firmware --check FILE.img [--port P] [--log] [--timeout MS]\n"
+    "       malver-cli firmware --port P FILE.img --yes [--log] [--timeout MS] [--tick MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -87,7 +92,12 @@ const char kUsageText[] =
     "obd talks to an ELM327 adapter: info shows the vehicle's protocol, ECUs and PIDs; pids\n"
     "polls the PIDs named in hexadecimal (or those polled by default) N times; dtc lists the\n"
     "stored, pending and permanent trouble codes; clear --yes clears them. Exit 9: the adapter\n"
-    "answers but no vehicle protocol was found.\n";
+    "answers but no vehicle protocol was found.\n"
+    "firmware --check prints an image's header and whether it may be sent (to the controller\n"
+    "on the port, when one is named; exit 6 a bad file, 7 another controller's image);\n"
+    "firmware --yes sends it: exit 0 once the controller runs it and identifies again; 4 when\n"
+    "the upload was cut off (no acknowledgement for 5 s, or no answer) and the controller\n"
+    "waits in its bootloader for the update to be run again.\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -266,6 +276,11 @@ int main(int argc, char** argv) {
   }
   if (argc >= 2 && std::string(argv[1]) == "obd") {
     const int result = Obd({argv + 2, static_cast<size_t>(argc - 2)});
+    if (result == kUsage) std::fputs(kUsageText, stderr);
+    return result;
+  }
+  if (argc >= 2 && std::string(argv[1]) == "firmware") {
+    const int result = Firmware({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);
     return result;
   }

@@ -42,7 +42,7 @@ bool TSterownik::IdentificationReply(int length) {
       if (aktualizacjaZlecona_)
         zapisFlash_ = true;
       else
-        LangMessageBox(ui_, 1365, mb::kIconStop);
+        InBootloaderWithoutUpdate();
       return true;
     case ident_state::PasswordLocked:
       ListaNastawWykresyOdPlytki(0);

@@ -36,6 +36,7 @@ inline constexpr int MapaCis = 5851;
 inline constexpr int OpisSterownika = 6107;
 inline constexpr int RekordHasla = 6363;  // 512 bytes: the workstation's password record
 inline constexpr int BuforZapisuHasla = 6875;
+inline constexpr int PotwierdzenieBloku = 7131;  // a firmware block is out, not yet acknowledged
 inline constexpr int DaneObdDoWyslania = 7132;
 
 // Bytes of the identity block (frame byte k of the identification reply is img 283 + k).

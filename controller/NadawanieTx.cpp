@@ -37,6 +37,8 @@ void TSterownik::NadawanieTx() {
     JumpToOrFromBootloader(true);
   } else if (powrotZBootloadera_) {
     JumpToOrFromBootloader(false);
+  } else if (zapisFlash_) {
+    SendFirmwareBlock();
   } else if (flagiRozkazow_ & CommandBit::ErasePassword) {
     SendCommand(CommandBit::ErasePassword);
   } else if (licznikTur_ % 2 == 1) {

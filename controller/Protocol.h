@@ -25,6 +25,7 @@ enum class EventKind : int {
   FileLoaded = 4,
   ScopeRecording = 5,
   RecordReplayed = 6,
+  Firmware = 7,  // code: a firmware_event
   ObdLink = 100,
   ObdSubRecord = 102,
 };
@@ -37,6 +38,13 @@ enum class CalibrationState : int {
   Aborted = 4,
   Stopped = 5,
 };
+
+// The code of a firmware event.
+namespace firmware_event {
+inline constexpr int Progress = 1;      // a block was acknowledged; aux: per cent sent
+inline constexpr int Finished = 2;      // every block acknowledged; the return follows
+inline constexpr int InBootloader = 3;  // the controller waits in its bootloader, no update on
+}  // namespace firmware_event
 
 // Codes of the requests and of the replies that answer them (a reply carries its request's
 // code). The data areas' read and write codes are in the transmission tables.

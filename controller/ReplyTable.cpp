@@ -31,8 +31,9 @@ bool TSterownik::Reply(int length) {
     case code::LedColoursSet:
     case code::BootloaderJump:
     case code::BootloaderReturn:
-    case code::FirmwareBlock:
       return true;
+    case code::FirmwareBlock:
+      return FirmwareBlockAcknowledged(length);
     case code::PasswordErased:
       flagiRozkazow_ = CommandBit::Identify;  // the controller asks to be identified again
       return true;

@@ -13,6 +13,7 @@
 #include "controller/ChartListsData.h"
 #include "controller/DecodedStatus.h"
 #include "controller/FamilyTraits.h"
+#include "controller/FirmwareUpload.h"
 #include "controller/ImageLayout.h"
 #include "controller/Multiplier.h"
 #include "controller/Nastawa.h"
@@ -173,6 +174,9 @@ class TSterownik : public TSerial {
   int KanalyFsi() const { return kanalyFsi_; }
   int ZakresMnoznika() const { return zakresMnoznika_; }
   bool AktualizacjaZlecona() const { return aktualizacjaZlecona_; }
+  // Firmware blocks are being sent to the controller's bootloader.
+  bool ZapisFlash() const { return zapisFlash_; }
+  const FirmwareUpload& WgrywanyObraz() const { return upload_; }
   IdentificationRefusal LastIdentificationRefusal() const { return identificationRefusal_; }
 
   // Settings catalogue of the family (setting i described by ListaNastaw()[i]).
@@ -342,6 +346,16 @@ class TSterownik : public TSerial {
   // Setting 94 from the working pressure (86) and gas temperature (85) of a calibration.
   void ObliczKorekteOdniesienia();
 
+  // ---- Firmware update ----
+  // Checks and loads an image file and starts the update: the controller is sent to its
+  // bootloader, the blocks follow, and the controller is brought back. False, with nothing
+  // started, for an image that is refused (told in a message box where the link tells it).
+  // Progress and the end come as EventKind::Firmware events.
+  bool Aktualizacja(const std::string& file);
+  // The firmware window closed: no more blocks are sent, and a controller already sent to its
+  // bootloader is brought back from it.
+  void PrzerwijAktualizacje();
+
   // ---- Automatic calibration and the learning of tables ----
   // Starts a run on a gas controller whose settings and multipliers have been read, or stops
   // the run in progress, putting back what it had changed; true when a run is now on.
@@ -496,6 +510,9 @@ class TSterownik : public TSerial {
   void LearnCell(CellAverage& average, int table, uint32_t area, int row, int column, int value);
   uint8_t& TraceFlagByte(int group, int entry);
 
+  void SendFirmwareBlock();
+  bool FirmwareBlockAcknowledged(int length);
+  void InBootloaderWithoutUpdate();
   bool SendFirstPending(uint32_t pendingWrites);
   void JumpToOrFromBootloader(bool jump);
   bool SendCommand(uint32_t bit);
@@ -559,6 +576,7 @@ class TSterownik : public TSerial {
   bool aktualizacjaZlecona_ = false;
   bool skokDoBootloadera_ = false;
   bool powrotZBootloadera_ = false;
+  FirmwareUpload upload_;
   bool logParamBiez_ = false;
   bool logDaneObd_ = false;
   bool paramAdmin_ = false;

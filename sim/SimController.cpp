@@ -173,6 +173,10 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
   const int length = static_cast<int>(frame.size());
   ramka::Unscramble(frame.data(), length);
   if (ramka::Total(frame.data(), length) != 0) return;  // a garbled request is ignored
+  if (powerOffFor_ > 0) {
+    --powerOffFor_;
+    return;
+  }
   const uint8_t code = frame[3];
   ++requestsSeen;
   lastRequestCodes.push_back(code);
@@ -216,8 +220,10 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
       state = State::kBootloader;
       return Answer(code, {});
     case 0x8F:
-      state = State::kNormal;
-      return Answer(code, {});
+      Answer(code, {});
+      return LeaveBootloader();
+    case kFirmwareBlock:
+      return FirmwareBlock(frame);
     case code::FuelChangeAuto:
     case code::FuelChangeFast:
       engine_.FuelChange(code == code::FuelChangeFast);
@@ -233,7 +239,6 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
     case 0x87:
     case 0x88:
     case 0x89:
-    case kFirmwareBlock:
       return Answer(code, {});
     default:
       return;  // a controller stays quiet about what it does not know
@@ -263,6 +268,43 @@ void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
   output_.push_back({frame, delayCalls, false});
 }
 
+// Only the bootloader takes blocks; each is acknowledged with its number, which stands where
+// other requests carry their payload header.
+void SimController::FirmwareBlock(const std::vector<uint8_t>& frame) {
+  if (state != State::kBootloader || frame.size() < kHeader + 2) return;
+  const std::span<const uint8_t> payload(frame.begin() + kHeader, frame.end());
+  const int block = payload[0] | payload[1] << 8;
+  auto fires = [block](int& knob) {
+    if (knob != block) return false;
+    knob = -1;
+    return true;
+  };
+  if (fires(powerCutAtBlock)) {
+    powerOffFor_ = powerOffRequests;
+    return;
+  }
+  if (fires(silentAtBlock)) {
+    silent = true;
+    return;
+  }
+  bootloader.Write(payload);
+  if (fires(dropAckAt)) return;
+  const std::vector<uint8_t> ack(payload.begin(), payload.begin() + 2);
+  Answer(kFirmwareBlock, ack);
+  if (fires(duplicateAckAt)) Answer(kFirmwareBlock, ack);
+}
+
+// The application starts when it is whole, and runs the version its record names; a half
+// written one does not, and the bootloader stays.
+void SimController::LeaveBootloader() {
+  if (state != State::kBootloader) return;
+  const std::optional<SimFirmwareRecord> application = bootloader.WholeApplication();
+  if (!application) return;
+  state = State::kNormal;
+  identity.firmware = application->version;
+  identity.beta = application->beta;
+}
+
 std::vector<uint8_t> SimController::IdentificationPayload(
     const std::vector<uint8_t>& request) const {
   std::vector<uint8_t> p(100 - kHeader, 0);  // a 100-byte reply: the whole block fits
@@ -277,14 +319,8 @@ std::vector<uint8_t> SimController::IdentificationPayload(
   for (int i = 0; i < 13; ++i)
     Put8(p, 22 + i, 0x30 + 7 * i);
   Put8(p, 36, password.empty() ? 0 : 1);
-  const int board[8] = {identity.model,
-                        identity.boardVariant,
-                        identity.maker,
-                        1,
-                        identity.family,
-                        identity.injectors,
-                        1,
-                        2};
+  const int board[8] = {identity.model,  identity.boardVariant, identity.maker,        1,
+                        identity.family, identity.injectors,    identity.boardVersion, 2};
   for (int i = 0; i < 8; ++i)
     Put8(p, 38 + i, board[i]);
   Put8(p, 46, 24);  // produced 2024.05.17

@@ -9,6 +9,7 @@
 
 #include "controller/ImageLayout.h"
 #include "controller/Protocol.h"
+#include "sim/Bootloader.h"
 #include "sim/ByteDevice.h"
 #include "sim/IdleEngine.h"
 
@@ -27,7 +28,8 @@ struct Identity {
   int hardwareRevision = 0;
   int specialVersion = 0;
   int requiredLevel = 10;
-  int maker = 1;  // "firma"; only 1 is served by the program
+  int maker = 1;         // "firma"; only 1 is served by the program
+  int boardVersion = 1;  // the board's "wersja": the flash mode its bootloader takes
   std::string barcode = "MV0000123456789";
 };
 
@@ -60,6 +62,16 @@ class SimController : public ByteDevice {
   int stallAfter = -1;            // the idling engine stalls after n status frames (-1: never)
   int loseSpeedAfter = -1;        // its speed signal is lost after n status frames (-1: never)
 
+  // Firmware uploads: the acknowledgement of block k is lost, or sent twice; at block k the
+  // line goes dead (silent stays set until the test clears it), or the power is cut: the block
+  // is lost, nothing is heard for powerOffRequests requests, and the controller starts again
+  // in its bootloader. Each fires once (-1: never).
+  int dropAckAt = -1;
+  int duplicateAckAt = -1;
+  int silentAtBlock = -1;
+  int powerCutAtBlock = -1;
+  int powerOffRequests = 20;
+
   // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
   bool drive = false;
   // The next status frame is the first again: the drive starts from the parked car.
@@ -70,6 +82,7 @@ class SimController : public ByteDevice {
   std::vector<uint8_t> password;
 
   std::array<uint8_t, img::kSize> memory{};
+  Bootloader bootloader;
   Identity identity;
   const IdleEngine& engine() const { return engine_; }
   int requestsSeen = 0;
@@ -79,6 +92,8 @@ class SimController : public ByteDevice {
  private:
   void HandleFrame(std::vector<uint8_t>& frame);
   void Answer(uint8_t code, const std::vector<uint8_t>& payload);
+  void FirmwareBlock(const std::vector<uint8_t>& frame);
+  void LeaveBootloader();
   std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
   std::vector<uint8_t> StatusPayload(uint8_t code);
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
@@ -99,6 +114,7 @@ class SimController : public ByteDevice {
   int liveTick_ = 0;
   int scopeChunk_ = 0;
   int statusFrames_ = 0;
+  int powerOffFor_ = 0;
   IdleEngine engine_;
 };
 

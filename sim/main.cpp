@@ -16,7 +16,9 @@ void Usage() {
       "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
       "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
       "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
-      "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n");
+      "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
+      "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
+      "                  [--cut-at-block K] [--power-cut-at-block K]\n");
 }
 
 }  // namespace
@@ -37,6 +39,16 @@ int main(int argc, char** argv) {
       controller.identity.maker = std::atoi(argv[++i]);
     } else if (arg == "--delay" && hasValue) {
       controller.delayCalls = std::atoi(argv[++i]);
+    } else if (arg == "--flash-mode" && hasValue) {
+      controller.identity.boardVersion = std::atoi(argv[++i]);
+    } else if (arg == "--drop-ack-at" && hasValue) {
+      controller.dropAckAt = std::atoi(argv[++i]);
+    } else if (arg == "--duplicate-ack-at" && hasValue) {
+      controller.duplicateAckAt = std::atoi(argv[++i]);
+    } else if (arg == "--cut-at-block" && hasValue) {
+      controller.silentAtBlock = std::atoi(argv[++i]);
+    } else if (arg == "--power-cut-at-block" && hasValue) {
+      controller.powerCutAtBlock = std::atoi(argv[++i]);
     } else if (arg == "--bootloader") {
       controller.state = sim::State::kBootloader;
     } else if (arg == "--password") {

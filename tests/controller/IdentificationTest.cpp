@@ -68,7 +68,8 @@ TEST(IdentificationTest, ControllerInItsBootloaderReportsDamagedSoftware) {
   ASSERT_TRUE(s.Open());
   ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent() == 1; }));
   ASSERT_EQ(s.ui.messages.size(), 1u);
-  EXPECT_EQ(s.ui.messages[0].text, LangText(1365));
+  EXPECT_EQ(s.ui.messages[0].text, LangText(1365) + "\n" + LangText(6160))
+      << "the way back is named with the fault";
   EXPECT_EQ(s.ui.messages[0].flags, 16);
   EXPECT_EQ(s.link.IleWtryskiwaczy(), 4);
   EXPECT_EQ(s.link.StrWersjaCyframi(0x01), "") << "no version text without a program";

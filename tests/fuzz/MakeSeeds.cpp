@@ -19,6 +19,7 @@
 #include "files/FileIo.h"
 #include "resources/EmbeddedResources.h"
 #include "scope/ScopeFile.h"
+#include "sim/FirmwareImages.h"
 #include "sim/SimController.h"
 #include "tests/fuzz/FuzzLink.h"
 #include "tests/support/OfflineLink.h"
@@ -236,6 +237,17 @@ void TroubleCodeSeeds(const fs::path& root) {
 
 }  // namespace
 
+// Firmware images of the small flash modes whole, and the large ones cut after their header.
+void FirmwareSeeds(const fs::path& root) {
+  for (int mode = 1; mode <= 5; ++mode) {
+    sim::Identity identity = sim::DefaultIdentity(2);
+    identity.boardVersion = mode;
+    Bytes image = sim::MakeFirmwareImage(identity, {.flashMode = mode, .blocksBy16 = 1});
+    if (mode <= 2) image.resize(256 + 256);
+    Write(root / "firmware_header", "mode" + std::to_string(mode), image);
+  }
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: fuzz_make_seeds CORPUS_FOLDER\n");
@@ -249,5 +261,6 @@ int main(int argc, char** argv) {
   TextSeeds(root);
   PidSeeds(root);
   TroubleCodeSeeds(root);
+  FirmwareSeeds(root);
   return 0;
 }

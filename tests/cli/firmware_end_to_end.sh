@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# malver-cli firmware against malver-sim: the checks of image files, a whole update over a line
+# that loses and repeats acknowledgements, and an update cut off in the middle, after which
+# the controller waits in its bootloader until the update is run again.
+set -uo pipefail
+CLI=$1
+SIM=$2
+MAKE_IMAGE=$3
+source "$(dirname "$0")/common.sh"
+FAST=(--tick 5)
+
+"$MAKE_IMAGE" --family 2 --flash-mode 3 --version 18 "$WORK/v18.img" || fail "make image exited $?"
+out=$("$CLI" firmware --check "$WORK/v18.img") || fail "check exited $?"
+grep -qx "verdict:     ok" <<<"$out" || fail "check verdict: $out"
+grep -qx "blocks:      20" <<<"$out" || fail "check blocks: $out"
+grep -qx "version:     18" <<<"$out" || fail "check version: $out"
+grep -qx "file:        $WORK/v18.img (5376 bytes)" <<<"$out" || fail "check size: $out"
+
+head -c 3000 "$WORK/v18.img" >"$WORK/short.img"
+err=$("$CLI" firmware --check "$WORK/short.img" 2>&1); code=$?
+[ $code = 6 ] || fail "a short image exited $code"
+grep -qF "shorter than its header and 20 blocks (5376 bytes)" <<<"$err" || fail "short: $err"
+head -c 131072 /dev/zero >"$WORK/big.img"
+err=$("$CLI" firmware --check "$WORK/big.img" 2>&1); code=$?
+[ $code = 6 ] || fail "an oversized image exited $code"
+grep -qF "larger than a firmware image can be" <<<"$err" || fail "oversized: $err"
+"$CLI" firmware --check "$WORK/none.img" 2>/dev/null; [ $? = 6 ] || fail "a missing image"
+
+"$MAKE_IMAGE" --family 5 --flash-mode 3 "$WORK/fortix.img" || fail "make image exited $?"
+start_sim --family 2 --flash-mode 3 --drop-ack-at 3 --duplicate-ack-at 7
+err=$("$CLI" firmware --check "$WORK/fortix.img" --port "$PORT" 2>&1); code=$?
+[ $code = 7 ] || fail "another controller's image exited $code"
+grep -qF "made for another controller" <<<"$err" || fail "another controller: $err"
+"$CLI" firmware --port "$PORT" "$WORK/v18.img" 2>/dev/null; [ $? = 2 ] || fail "update without --yes"
+out=$("$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}") || fail "update exited $?"
+grep -qx "progress: 5%" <<<"$out" || fail "first progress: $out"
+grep -qx "progress: 100%" <<<"$out" || fail "last progress: $out"
+grep -q "^version: 18 " <<<"$out" || fail "new version: $out"
+out=$("$CLI" identify --port "$PORT") || fail "identify after the update exited $?"
+grep -q "^version:  18 " <<<"$out" || fail "identify after the update: $out"
+stop_sim
+
+# The cable pulled at block 5: the upload stops, and the controller, powered up again, waits in
+# its bootloader, says so, and takes the update run again from the start.
+start_sim --family 2 --flash-mode 3 --cut-at-block 5
+err=$(timeout 30 "$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}" 2>&1 >/dev/null)
+code=$?
+[ $code = 4 ] || fail "a cut upload exited $code"
+grep -qF "at block 5 of 20; the controller waits in its bootloader: run the update again" \
+  <<<"$err" || fail "cut message: $err"
+stop_sim
+start_sim --family 2 --flash-mode 3 --bootloader
+out=$("$CLI" identify --port "$PORT" 2>"$WORK/identify.err") || fail "identify in the bootloader"
+grep -qx "status:   1 bootloader (controller software damaged)" <<<"$out" || fail "status: $out"
+grep -qF "the last firmware update did not finish" "$WORK/identify.err" ||
+  fail "bootloader message: $(cat "$WORK/identify.err")"
+out=$("$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}") || fail "retry exited $?"
+grep -q "^version: 18 " <<<"$out" || fail "retry version: $out"
+stop_sim
+
+[ "$failures" = 0 ] && echo "all passed"
+exit "$failures"
