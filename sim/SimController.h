@@ -36,6 +36,15 @@ Identity DefaultIdentity(int family);
 
 enum class State { kNormal = 0, kBootloader = 1, kPasswordLocked = 2 };
 
+// What the controller has counted since it was fitted; it reports them with its identity.
+struct Statistics {
+  int petrolHours = 215;
+  int petrolSeconds = 1805;  // within the current hour
+  int gasHours = 1234;
+  int gasSeconds = 2345;
+  int emergencyStarts = 3;  // 255: not counted
+};
+
 class SimController : public ByteDevice {
  public:
   explicit SimController(const Identity& identity);
@@ -66,8 +75,11 @@ class SimController : public ByteDevice {
   void RestartLiveValues() { liveTick_ = 0; }
 
   State state = State::kNormal;
-  // A controller locked by a workshop password; empty = none set.
+  // A controller locked by a workshop password; empty = none set. While the last
+  // identification did not present it, the controller keeps it against changes; the erase
+  // with the processor's serial number removes it.
   std::vector<uint8_t> password;
+  Statistics statistics;
 
   std::array<uint8_t, img::kSize> memory{};
   Identity identity;
@@ -79,7 +91,10 @@ class SimController : public ByteDevice {
  private:
   void HandleFrame(std::vector<uint8_t>& frame);
   void Answer(uint8_t code, const std::vector<uint8_t>& payload);
-  std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
+  std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request);
+  bool Unlocks(const std::vector<uint8_t>& request) const;
+  void StorePassword(const std::vector<uint8_t>& block);
+  void ErasePassword(const std::vector<uint8_t>& serialNumber);
   std::vector<uint8_t> StatusPayload(uint8_t code);
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
   void PutEngine(bool calibration, std::span<uint8_t> payload) const;
@@ -99,6 +114,7 @@ class SimController : public ByteDevice {
   int liveTick_ = 0;
   int scopeChunk_ = 0;
   int statusFrames_ = 0;
+  bool unlocked_ = true;  // the last identification presented the password, or none is set
   IdleEngine engine_;
 };
 

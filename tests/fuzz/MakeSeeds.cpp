@@ -12,6 +12,7 @@
 
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
+#include "controller/PasswordRecord.h"
 #include "controller/Ramka.h"
 #include "controller/SettingsFile.h"
 #include "controller/TableBlock.h"
@@ -236,6 +237,18 @@ void TroubleCodeSeeds(const fs::path& root) {
 
 }  // namespace
 
+// The family selector, then the file: a record, an empty one, and one cut short.
+void PasswordSeeds(const fs::path& root) {
+  const PasswordRecord record = *BuildPasswordRecord("Workshop");
+  Bytes whole{0};
+  whole.insert(whole.end(), record.begin(), record.end());
+  Write(root / "password_record", "record", whole);
+  Bytes empty(1 + password_record::kSize, 0);
+  empty[0] = 3;
+  Write(root / "password_record", "empty", empty);
+  Write(root / "password_record", "short", Bytes(whole.begin(), whole.begin() + 300));
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: fuzz_make_seeds CORPUS_FOLDER\n");
@@ -249,5 +262,6 @@ int main(int argc, char** argv) {
   TextSeeds(root);
   PidSeeds(root);
   TroubleCodeSeeds(root);
+  PasswordSeeds(root);
   return 0;
 }
