@@ -132,11 +132,12 @@ int ChangeOnController(const PasswordOptions& o) {
   TSterownik link(ui, clock);
   UseWorkstation(link);
   if (o.link.log) LogTransmission(link);
+  if (const int connected = Connect(link, o.link.port, time); connected != kOk) return connected;
+  if (const int refused = Refusal(link, o.action); refused != kOk) return refused;
+  // The workstation's record changes only for a controller that takes the new password.
   if (o.action == Action::kSet) {
     if (const int saved = SaveResult(link.ZapiszPlikHaslo(o.password)); saved != kOk) return saved;
   }
-  if (const int connected = Connect(link, o.link.port, time); connected != kOk) return connected;
-  if (const int refused = Refusal(link, o.action); refused != kOk) return refused;
   if (const int changed = Change(link, o.action, time); changed != kOk) return changed;
   const bool wanted = o.action == Action::kSet;
   if (link.StanIdent() != ident_state::Normal || link.HasloUstawione() != wanted) {

@@ -331,7 +331,6 @@ std::vector<uint8_t> SimController::IdentificationPayload(const std::vector<uint
   Put16(p, 72, statistics.petrolHours);
   Put16(p, 74, statistics.gasSeconds);
   Put16(p, 76, statistics.gasHours);
-  Put16(p, 78, 0x1234);
   Put8(p, 82, statistics.emergencyStarts);
   return p;
 }

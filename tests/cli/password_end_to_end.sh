@@ -12,7 +12,7 @@ source "$(dirname "$0")/common.sh"
 export HOME=$WORK/home
 unset XDG_CONFIG_HOME
 RECORD="$HOME/Documents/VESK/Malver II/password.bin"
-mkdir -p "$(dirname "$RECORD")" "$WORK/other"
+mkdir -p "$(dirname "$RECORD")" "$WORK/other/Documents/VESK/Malver II"
 other() { HOME=$WORK/other "$CLI" "$@"; }
 status_of() { grep -E "^status:" <<<"$1"; }
 
@@ -41,6 +41,9 @@ out=$(other identify --port "$PORT" --tick 5 2>/dev/null)
 grep -qE "^status: +2 password protected$" <<<"$out" || fail "other: $(status_of "$out")"
 other password --port "$PORT" clear --yes --tick 5 2>/dev/null; code=$?
 [ $code = 5 ] || fail "another workstation's clear exited $code"
+other password --port "$PORT" set Other --yes --tick 5 2>/dev/null; code=$?
+[ $code = 5 ] || fail "another workstation's set exited $code"
+[ -e "$WORK/other/Documents/VESK/Malver II/password.bin" ] && fail "a refused set kept a record"
 out=$("$CLI" service --port "$PORT" --tick 5) || fail "service exited $?"
 grep -qE "^  The driver password protected +yes$" <<<"$out" || fail "service, locked: $out"
 out=$("$CLI" password --port "$PORT" clear --yes --tick 5) || fail "clear exited $?"
