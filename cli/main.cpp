@@ -19,6 +19,10 @@
 //                  [--log] [--timeout MS] [--tick MS]
 //   malver-cli firmware --check FILE.img [--port P] [--log] [--timeout MS]
 //   malver-cli firmware --port P FILE.img --yes [--log] [--timeout MS] [--tick MS]
+//   malver-cli password --port P (set TEXT | clear | erase) --yes [--log] [--timeout MS]
+//                       [--tick MS]
+//   malver-cli password --save TEXT --out FILE
+//   malver-cli service --port P [--log] [--timeout MS] [--tick MS]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -30,7 +34,9 @@
 // and the multiplier's nodes of the bank in view, all of them unless --kind names one; --csv gives
 // comma-separated values. table lists one 16 x 16 table by its area's name as the Map tab's grid
 // shows it, or loads a CSV of it (as
-// --csv prints it), writes it and reads it back.
+// --csv prints it), writes it and reads it back. Every command on a controller presents this
+// workstation's password record (password.bin in the data folder below the documents folder);
+// password set saves TEXT there first.
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,10 +51,13 @@
 #include "cli/LinkRun.h"
 #include "cli/MapCommand.h"
 #include "cli/ObdCommand.h"
+#include "cli/PasswordCommand.h"
 #include "cli/ScopeCommands.h"
+#include "cli/ServiceCommand.h"
 #include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
 #include "cli/TableCommand.h"
+#include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
 #include "controller/ImageFile.h"
 #include "lang/Langtext.h"
@@ -82,6 +91,10 @@ const char kUsageText[] =
     "                      [--log] [--timeout MS] [--tick MS]\n"
     "       malver-cli firmware --check FILE.img [--port P] [--log] [--timeout MS]\n"
     "       malver-cli firmware --port P FILE.img --yes [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli password --port P (set TEXT | clear | erase) --yes [--log]\n"
+    "                           [--timeout MS] [--tick MS]\n"
+    "       malver-cli password --save TEXT --out FILE\n"
+    "       malver-cli service --port P [--log] [--timeout MS] [--tick MS]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -97,7 +110,11 @@ const char kUsageText[] =
     "on the port, when one is named; exit 6 a bad file, 7 another controller's image);\n"
     "firmware --yes sends it: exit 0 once the controller runs it and identifies again; 4 when\n"
     "the upload was cut off (no acknowledgement for 5 s, or no answer) and the controller\n"
-    "waits in its bootloader for the update to be run again.\n";
+    "waits in its bootloader for the update to be run again.\n"
+    "password set saves TEXT as this workstation's password record and sets the controller's\n"
+    "password to it; clear clears it; erase removes a password this workstation does not hold.\n"
+    "--save writes the record of TEXT to FILE. service prints the work statistics, the service\n"
+    "reminder and the change history.\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -279,8 +296,14 @@ int main(int argc, char** argv) {
     if (result == kUsage) std::fputs(kUsageText, stderr);
     return result;
   }
-  if (argc >= 2 && std::string(argv[1]) == "firmware") {
-    const int result = Firmware({argv + 2, static_cast<size_t>(argc - 2)});
+  struct OwnOptions {
+    const char* name;
+    int (*command)(std::span<char*> arguments);
+  };
+  for (const OwnOptions& c : {OwnOptions{"firmware", Firmware}, OwnOptions{"password", Password},
+                              OwnOptions{"service", Service}}) {
+    if (argc < 2 || std::string(argv[1]) != c.name) continue;
+    const int result = c.command({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);
     return result;
   }
@@ -299,12 +322,8 @@ int main(int argc, char** argv) {
   ConsoleUi ui(o.yes);
   SteadyClock clock;
   TSterownik link(ui, clock);
-  if (o.log) {
-    link.OnTekst = [](const TSerial*, const std::string& text, uint32_t) {
-      std::fprintf(stderr, "%s\n", text.c_str());
-    };
-    link.SetLogParamBiez(true);
-  }
+  UseWorkstation(link);
+  if (o.log) LogTransmission(link);
   if (o.command == "inspect") return Inspect(link, o.arguments[0]);
   if (o.command == "csv") return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
   if (!o.image.empty()) return FromImage(link, o.image);

@@ -31,6 +31,8 @@ constexpr ErrorMessage kMessages[] = {
     {FileError::TableNotOpened, 2150, 152},     {FileError::TableWrongSize, 2152, 153},
     {FileError::ScopeNotWritten, 2151, 131},    {FileError::ScopeNotOpened, 2150, 132},
     {FileError::ScopeWrongType, 2152, 133},     {FileError::CsvNotWritten, 2151, 134},
+    {FileError::PasswordNotWritten, 2151, 161}, {FileError::PasswordNotOpened, 2150, 162},
+    {FileError::PasswordWrongSize, 2152, 163},  {FileError::PasswordEmpty, 2152, 164},
 };
 
 std::string Existing(const std::string& folder) {

@@ -29,6 +29,10 @@ enum class FileError {
   ScopeNotOpened,
   ScopeWrongType,
   CsvNotWritten,
+  PasswordNotWritten,
+  PasswordNotOpened,
+  PasswordWrongSize,
+  PasswordEmpty,
 };
 
 // The message of a failure: its text, its number in parentheses, and the file's path.

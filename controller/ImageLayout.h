@@ -72,6 +72,13 @@ inline constexpr int DzienProgramu = 347;
 inline constexpr int WymaganyPoziom = 348;
 inline constexpr int Eeprom1 = 349;  // its first four bytes are idle trims kept in 78..178
 inline constexpr int Eeprom2 = 365;
+// Work statistics (16 bits each, low byte first): the seconds within the current hour and the
+// whole hours, on petrol and on gas; and the emergency starts, 255 when not counted.
+inline constexpr int CzasBenzynySekundy = 353;
+inline constexpr int CzasBenzynyGodziny = 355;
+inline constexpr int CzasGazuSekundy = 357;
+inline constexpr int CzasGazuGodziny = 359;
+inline constexpr int LicznikUruch = Eeprom2;
 
 // The configuration keeps display bytes per family in groups of this stride.
 inline constexpr int kTraceFlagGroupStride = 25;

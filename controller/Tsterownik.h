@@ -106,8 +106,6 @@ class TSterownik : public TSerial {
   void KasujBledyObd();
   // The main window ignores its function keys: an emulator, or a locked controller.
   bool BlokujZakladki() const;
-  // The administrator's erase of a controller's password.
-  void UsunHaslo() { RozkazDoSterownika(CommandBit::ErasePassword); }
 
   // Receive and transmit steps.
   int OdbiorRx();
@@ -294,6 +292,57 @@ class TSterownik : public TSerial {
   void HistoriaZmianKasuj();
   void SetToday(int year, int month, int day);
   void SetWorkstation(uint32_t id) { identWlasny_ = id; }
+
+  // ---- The password lock ----
+  // Where the workstation's password record is kept ("password.bin" in the data folder);
+  // empty when there is no data folder, and so no record.
+  void SetPasswordFile(const std::string& path) { plikHasla_ = path; }
+  const std::string& PasswordFile() const { return plikHasla_; }
+  // The controller's firmware knows the password lock.
+  bool SerwisHaslo() const;
+  // A record is loaded: every identification presents it.
+  bool HasPasswordRecord() const { return obraz_[img::RekordHasla] != 0; }
+  // Loads the record: 0 loaded, -1 none. Without a file no record stays loaded; a file that
+  // cannot be read or is no record is told and changes nothing.
+  int CzytajPlikHaslo();
+  // The same from the file's bytes; path names the file in messages.
+  int LoadPasswordRecord(std::span<const uint8_t> bytes, const std::string& path);
+  // Saves the record of the password and keeps it loaded: 0 done, 4 a password of no or more
+  // than 127 characters, 8 the file could not be written (told; nothing changes).
+  int ZapiszPlikHaslo(const std::string& password);
+  // Sets the controller's password to the workstation's, or clears it. False when nothing was
+  // asked of the controller: no record to set (told, identification asked again), firmware
+  // without the lock, or a controller locked against this workstation (told).
+  bool UstawHaslo();
+  bool KasujHaslo();
+  // The administrator's erase of a controller's password.
+  void UsunHaslo() { RozkazDoSterownika(CommandBit::ErasePassword); }
+
+  // ---- Service statistics, reminder and history, as the service window shows them ----
+  std::string StrCzasNaBenzynie() const;
+  std::string StrCzasNaGazie() const;
+  // total 1: the gas hours at which the service is due; 0: the hours left until then.
+  std::string StrCzasPrzegladu(int total) const;
+  std::string StrLicznikUruch() const;
+  std::string StrIdentWlasny() const;
+  // Column 0 the date, 1..4 "v" for firmware written, factory settings, trouble codes cleared,
+  // settings written; 5 the workstation. Empty for an entry past the end of the history.
+  std::string StrHistoria(int column, int entry) const;
+  // The controller counts its emergency starts, and the counter can be erased.
+  bool CountsEmergencyStarts() const;
+  void ClearEmergencyStarts();
+  // Nothing asked for since is still to come: the identity and the history are current.
+  bool ServiceDataCurrent() const;
+  // Setting 100: the reminder, and the gas blocked once the service is due.
+  bool ServiceReminder() const;
+  bool GasBlockWhenDue() const;
+  // Stores each bit that differs, writing settings page 0 for each change.
+  void SetServiceReminder(bool reminder, bool gasBlock);
+  // The interval list: "- ", then every thousand km up to 25000.
+  static std::vector<std::string> ServiceIntervalItems();
+  // Item n >= 1 of the list: the reminder on (gas block off) and the service due n x 1000 km
+  // from now at 50 km per gas hour; writes settings page 0. False for the first item.
+  bool UstawPrzeglad(int item);
 
   // ---- The scope recording ----
   // Live records wrap after an hour of 128-byte records (half an hour of long ones); a
@@ -522,6 +571,8 @@ class TSterownik : public TSerial {
   void SendPollWithFuelTrims();
 
   uint8_t* NastawyDoZapisu() { return &obraz_[img::Nastawy]; }
+  bool MayChangePassword();
+  bool WritePasswordBlock();
 
   UiServices& ui_;
   Clock& clock_;
@@ -595,6 +646,8 @@ class TSterownik : public TSerial {
   int dataMiesiac_ = 0;
   int dataDzien_ = 0;
   uint32_t identWlasny_ = 0;
+
+  std::string plikHasla_;
 };
 
 // Colours of the transmission log, 0x00BBGGRR.

@@ -11,3 +11,7 @@ std::string SettingsFolder(const std::string& documentsFolder) {
 std::string ScopeFolder(const std::string& documentsFolder) {
   return DataFolder(documentsFolder) + "/Scope";
 }
+
+std::string PasswordFilePath(const std::string& documentsFolder) {
+  return documentsFolder.empty() ? std::string() : DataFolder(documentsFolder) + "/password.bin";
+}

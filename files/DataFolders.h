@@ -11,3 +11,6 @@ std::string DataFolder(const std::string& documentsFolder);
 std::string SettingsFolder(const std::string& documentsFolder);
 // Scope recordings (".osc").
 std::string ScopeFolder(const std::string& documentsFolder);
+// The workstation's password record; empty without a documents folder, where the program
+// keeps no record.
+std::string PasswordFilePath(const std::string& documentsFolder);

@@ -21,6 +21,12 @@ namespace {
 constexpr uint8_t kIdentification = 0x81;
 constexpr uint8_t kFirmwareBlock = 0xFF;
 constexpr int kHeader = ramka::kHeaderSize;
+constexpr int kSerialNumberBytes = 13;
+constexpr int kSerialNumberSentWithErase = 12;
+
+uint8_t SerialNumberByte(int i) {
+  return static_cast<uint8_t>(0x30 + 7 * i);
+}
 
 // A correction curve as a controller keeps it after an installer's tuning: its code, its nodes
 // (slot, position, value; slots 0 and 7 at the ends of the axis) and the values between them.
@@ -191,13 +197,10 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
     return Answer(code, payload);
   }
   if (const auto* area = transmission::AreaOfWriteCode(code)) {
+    if (code == code::PasswordWritten && !unlocked_) return;
     if (data.size() >= img::kAreaSize)
       std::copy_n(data.begin(), img::kAreaSize, &memory[area->offset]);
-    if (code == 0xDF)
-      password.assign(data.begin(), data.begin() + std::min<size_t>(data.size(), img::kAreaSize));
-    if (code == 0xDF &&
-        std::all_of(password.begin(), password.end(), [](uint8_t b) { return b == 0; }))
-      password.clear();
+    if (code == code::PasswordWritten) StorePassword(data);
     return Answer(code, {});
   }
   switch (code) {
@@ -213,8 +216,11 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
       scopeChunk_ = (scopeChunk_ + 1) % 8;
       return Answer(code, payload);
     }
-    case 0x8D:
-      password.clear();
+    case code::PasswordErased:
+      ErasePassword(data);
+      return Answer(code, {});
+    case code::EmergencyStartsCleared:
+      statistics.emergencyStarts = 0;
       return Answer(code, {});
     case 0x8E:
       state = State::kBootloader;
@@ -232,7 +238,6 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
       if (!data.empty()) engine_.SetInjectorMask(data[0]);
       return Answer(code, {});
     case 0x74:
-    case 0x78:
     case 0x7B:
     case 0x80:
     case 0x83:
@@ -305,19 +310,36 @@ void SimController::LeaveBootloader() {
   identity.beta = application->beta;
 }
 
-std::vector<uint8_t> SimController::IdentificationPayload(
-    const std::vector<uint8_t>& request) const {
+// A block of zeros clears the password.
+void SimController::StorePassword(const std::vector<uint8_t>& block) {
+  password.assign(block.begin(), block.begin() + std::min<size_t>(block.size(), img::kAreaSize));
+  if (std::all_of(password.begin(), password.end(), [](uint8_t b) { return b == 0; }))
+    password.clear();
+}
+
+// Only the controller's own serial number erases its password.
+void SimController::ErasePassword(const std::vector<uint8_t>& serialNumber) {
+  if (serialNumber.size() < kSerialNumberSentWithErase) return;
+  for (int i = 0; i < kSerialNumberSentWithErase; ++i)
+    if (serialNumber[static_cast<size_t>(i)] != SerialNumberByte(i)) return;
+  password.clear();
+}
+
+bool SimController::Unlocks(const std::vector<uint8_t>& request) const {
+  return password.empty() || (request.size() >= password.size() &&
+                              std::equal(password.begin(), password.end(), request.begin()));
+}
+
+std::vector<uint8_t> SimController::IdentificationPayload(const std::vector<uint8_t>& request) {
   std::vector<uint8_t> p(100 - kHeader, 0);  // a 100-byte reply: the whole block fits
-  const bool unlocked =
-      password.empty() || (request.size() >= password.size() &&
-                           std::equal(password.begin(), password.end(), request.begin()));
+  unlocked_ = Unlocks(request);
   State shown = state;
-  if (state == State::kNormal && !unlocked) shown = State::kPasswordLocked;
+  if (state == State::kNormal && !unlocked_) shown = State::kPasswordLocked;
   Put8(p, 5, static_cast<int>(shown));
   for (size_t i = 0; i < 16 && i < identity.barcode.size(); ++i)
     Put8(p, 6 + static_cast<int>(i), identity.barcode[i]);
-  for (int i = 0; i < 13; ++i)
-    Put8(p, 22 + i, 0x30 + 7 * i);
+  for (int i = 0; i < kSerialNumberBytes; ++i)
+    Put8(p, 22 + i, SerialNumberByte(i));
   Put8(p, 36, password.empty() ? 0 : 1);
   const int board[8] = {identity.model,  identity.boardVariant, identity.maker,        1,
                         identity.family, identity.injectors,    identity.boardVersion, 2};
@@ -339,11 +361,13 @@ std::vector<uint8_t> SimController::IdentificationPayload(
   Put8(p, 63, 2);
   Put8(p, 64, 3);
   Put8(p, 65, identity.requiredLevel);
-  const int eeprom[16] = {128,  128,  128,  128,  0x10, 0x0E, 0x00, 0x00,
-                          0x2C, 0x01, 0x00, 0x00, 0x34, 0x12, 0x00, 0x00};
-  for (int i = 0; i < 16; ++i)
-    Put8(p, 66 + i, eeprom[i]);
-  Put8(p, 82, 3);  // emergency starts
+  for (int i = 0; i < 4; ++i)
+    Put8(p, 66 + i, 128);  // idle trims: none
+  Put16(p, 70, statistics.petrolSeconds);
+  Put16(p, 72, statistics.petrolHours);
+  Put16(p, 74, statistics.gasSeconds);
+  Put16(p, 76, statistics.gasHours);
+  Put8(p, 82, statistics.emergencyStarts);
   return p;
 }
 

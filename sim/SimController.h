@@ -38,6 +38,15 @@ Identity DefaultIdentity(int family);
 
 enum class State { kNormal = 0, kBootloader = 1, kPasswordLocked = 2 };
 
+// What the controller has counted since it was fitted; it reports them with its identity.
+struct Statistics {
+  int petrolHours = 215;
+  int petrolSeconds = 1805;  // within the current hour
+  int gasHours = 1234;
+  int gasSeconds = 2345;
+  int emergencyStarts = 3;  // 255: not counted
+};
+
 class SimController : public ByteDevice {
  public:
   explicit SimController(const Identity& identity);
@@ -78,8 +87,11 @@ class SimController : public ByteDevice {
   void RestartLiveValues() { liveTick_ = 0; }
 
   State state = State::kNormal;
-  // A controller locked by a workshop password; empty = none set.
+  // A controller locked by a workshop password; empty = none set. While the last
+  // identification did not present it, the controller keeps it against changes; the erase
+  // with the processor's serial number removes it.
   std::vector<uint8_t> password;
+  Statistics statistics;
 
   std::array<uint8_t, img::kSize> memory{};
   Bootloader bootloader;
@@ -94,7 +106,10 @@ class SimController : public ByteDevice {
   void Answer(uint8_t code, const std::vector<uint8_t>& payload);
   void FirmwareBlock(const std::vector<uint8_t>& frame);
   void LeaveBootloader();
-  std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request) const;
+  std::vector<uint8_t> IdentificationPayload(const std::vector<uint8_t>& request);
+  bool Unlocks(const std::vector<uint8_t>& request) const;
+  void StorePassword(const std::vector<uint8_t>& block);
+  void ErasePassword(const std::vector<uint8_t>& serialNumber);
   std::vector<uint8_t> StatusPayload(uint8_t code);
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
   void PutEngine(bool calibration, std::span<uint8_t> payload) const;
@@ -115,6 +130,7 @@ class SimController : public ByteDevice {
   int scopeChunk_ = 0;
   int statusFrames_ = 0;
   int powerOffFor_ = 0;
+  bool unlocked_ = true;  // the last identification presented the password, or none is set
   IdleEngine engine_;
 };
 

@@ -12,6 +12,7 @@
 
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
+#include "controller/PasswordRecord.h"
 #include "controller/Ramka.h"
 #include "controller/SettingsFile.h"
 #include "controller/TableBlock.h"
@@ -246,6 +247,16 @@ void FirmwareSeeds(const fs::path& root) {
     if (mode <= 2) image.resize(256 + 256);
     Write(root / "firmware_header", "mode" + std::to_string(mode), image);
   }
+// The family selector, then the file: a record, an empty one, and one cut short.
+void PasswordSeeds(const fs::path& root) {
+  const PasswordRecord record = *BuildPasswordRecord("Workshop");
+  Bytes whole{0};
+  whole.insert(whole.end(), record.begin(), record.end());
+  Write(root / "password_record", "record", whole);
+  Bytes empty(1 + password_record::kSize, 0);
+  empty[0] = 3;
+  Write(root / "password_record", "empty", empty);
+  Write(root / "password_record", "short", Bytes(whole.begin(), whole.begin() + 300));
 }
 
 int main(int argc, char** argv) {
@@ -262,5 +273,6 @@ int main(int argc, char** argv) {
   PidSeeds(root);
   TroubleCodeSeeds(root);
   FirmwareSeeds(root);
+  PasswordSeeds(root);
   return 0;
 }
