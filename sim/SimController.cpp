@@ -217,7 +217,7 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
       password.clear();
       return Answer(code, {});
     case 0x8E:
-      state = State::kBootloader;
+      if (!ignoreJump) state = State::kBootloader;
       return Answer(code, {});
     case 0x8F:
       Answer(code, {});
