@@ -129,7 +129,7 @@ void Follow(TSterownik& link, Upload& upload) {
 
 // The upload was cut off: no more blocks, the controller told to come back while the line
 // still answers, and the installer told how to recover.
-int Cut(TSterownik& link, const Upload& upload, const std::string& why, const CommandTime& time) {
+int Cut(TSterownik& link, const std::string& why, const CommandTime& time) {
   const int block = link.WgrywanyObraz().BlokFlash();
   const int blocks = link.WgrywanyObraz().IloscBlokowFlash();
   link.PrzerwijAktualizacje();
@@ -138,8 +138,9 @@ int Cut(TSterownik& link, const Upload& upload, const std::string& why, const Co
     RunTicks(
         link, [&] { return ++turns > kTurnsToReturn; }, time);
   }
+  const bool inBootloader = link.StanIdent() == ident_state::InBootloader;
   Fail(why + " at block " + std::to_string(block) + " of " + std::to_string(blocks) +
-       (upload.finished ? "" : "; the controller waits in its bootloader") +
+       (inBootloader ? "; the controller waits in its bootloader" : "") +
        ": run the update again from the start");
   return kNoAnswer;
 }
@@ -173,7 +174,7 @@ int Update(TSterownik& link, const FirmwareOptions& o, const CommandTime& time) 
   const std::string why = watchdog                ? LangText(1370) + " (no acknowledgement for 5 s)"
                           : run == Run::kTimedOut ? "the update ran out of time"
                                                   : "no answer from the controller";
-  return Cut(link, upload, why, time);
+  return Cut(link, why, time);
 }
 
 }  // namespace

@@ -223,7 +223,7 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
       statistics.emergencyStarts = 0;
       return Answer(code, {});
     case 0x8E:
-      state = State::kBootloader;
+      if (!ignoreJump) state = State::kBootloader;
       return Answer(code, {});
     case 0x8F:
       Answer(code, {});

@@ -80,6 +80,7 @@ class SimController : public ByteDevice {
   int silentAtBlock = -1;
   int powerCutAtBlock = -1;
   int powerOffRequests = 20;
+  bool ignoreJump = false;  // answers the jump to its bootloader, but stays where it is
 
   // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
   bool drive = false;

@@ -18,7 +18,7 @@ void Usage() {
       "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
       "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
       "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
-      "                  [--cut-at-block K] [--power-cut-at-block K]\n");
+      "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n");
 }
 
 }  // namespace
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
       controller.silentAtBlock = std::atoi(argv[++i]);
     } else if (arg == "--power-cut-at-block" && hasValue) {
       controller.powerCutAtBlock = std::atoi(argv[++i]);
+    } else if (arg == "--ignore-jump") {
+      controller.ignoreJump = true;
     } else if (arg == "--bootloader") {
       controller.state = sim::State::kBootloader;
     } else if (arg == "--password") {

@@ -58,5 +58,17 @@ out=$("$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}") || fail
 grep -q "^version: 18 " <<<"$out" || fail "retry version: $out"
 stop_sim
 
+# A controller that does not go to its bootloader acknowledges no block: after 5 seconds the
+# update is given up and the controller brought back, as the firmware window does.
+start_sim --family 2 --flash-mode 3 --ignore-jump
+err=$(timeout 30 "$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}" 2>&1 >/dev/null)
+code=$?
+[ $code = 4 ] || fail "an update without acknowledgements exited $code"
+grep -qF "Error while firmware uploading (no acknowledgement for 5 s) at block 0 of 20: run" \
+  <<<"$err" || fail "watchdog message: $err"
+out=$("$CLI" identify --port "$PORT") || fail "identify after the watchdog exited $?"
+grep -qx "status:   0 normal" <<<"$out" || fail "after the watchdog: $out"
+stop_sim
+
 [ "$failures" = 0 ] && echo "all passed"
 exit "$failures"
