@@ -315,6 +315,8 @@ class TSterownik : public TSerial {
   // without the lock, or a controller locked against this workstation (told).
   bool UstawHaslo();
   bool KasujHaslo();
+  // The service window's password box: clears a password the controller has, else sets it.
+  bool ToggleControllerPassword() { return HasloUstawione() ? KasujHaslo() : UstawHaslo(); }
   // The administrator's erase of a controller's password.
   void UsunHaslo() { RozkazDoSterownika(CommandBit::ErasePassword); }
 

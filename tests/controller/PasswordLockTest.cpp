@@ -246,7 +246,7 @@ TEST_F(PasswordLockTest, SetThenClearSendsTwoWritesTheSecondOfZeros) {
   EXPECT_TRUE(s.link.HasloUstawione());
   EXPECT_EQ(s.link.StanIdent(), ident_state::Normal) << "this workstation's record unlocks it";
 
-  ASSERT_TRUE(s.link.KasujHaslo());
+  ASSERT_TRUE(s.link.ToggleControllerPassword()) << "the password box clears a set password";
   ASSERT_TRUE(Reidentified());
   EXPECT_EQ(Sent(code::PasswordWritten), 2);
   EXPECT_TRUE(std::all_of(WrittenBlock(), WrittenBlock() + 256, [](uint8_t b) { return b == 0; }));
@@ -298,6 +298,17 @@ TEST_F(PasswordLockTest, ErasedPasswordLetsTheControllerBeReadAgain) {
   ASSERT_TRUE(s.ReadOut());
   EXPECT_FALSE(s.link.HasloUstawione());
   EXPECT_EQ(Sent(code::PasswordErased), 1);
+}
+
+TEST_F(PasswordLockTest, EraseWithAnotherSerialNumberLeavesThePassword) {
+  s.controller.password.assign(256, 0x42);
+  ASSERT_TRUE(s.TickUntil([&] { return s.link.StanIdent() == ident_state::PasswordLocked; }));
+  LinkTestAccess::ObrazSterownika(s.link)[img::NumSerProc + 11] ^= 0xFF;
+  s.link.UsunHaslo();
+  ASSERT_TRUE(s.TickUntil([&] { return s.Accepted(code::PasswordErased) == 1; }));
+  ASSERT_TRUE(Reidentified());
+  EXPECT_EQ(s.link.StanIdent(), ident_state::PasswordLocked);
+  EXPECT_EQ(s.controller.password, std::vector<uint8_t>(256, 0x42));
 }
 
 TEST_F(PasswordLockTest, EraseGoesOutOnceWithoutAnAcknowledgement) {
