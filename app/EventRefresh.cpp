@@ -54,6 +54,9 @@ Refresh RefreshFor(const LinkEvent& e) {
     case EventKind::ScopeRecording:
       r.recordingFile = true;
       break;
+    case EventKind::Firmware:
+      r.firmware = true;
+      break;
     case EventKind::ObdSubRecord:
       r.obdModule = true;
       break;

@@ -65,6 +65,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
   }
   if (r.connected) ShowConnected();
   if (r.obdModule) ObdModuleEvent(event);
+  if (r.firmware) FirmwareEvent(event);
   if (r.calibration) CalibrationEvent(static_cast<CalibrationState>(event.code), event.aux);
   if (r.baseTitle) setWindowTitle(baseTitle_);
   if (r.fileLoaded) {
@@ -145,6 +146,9 @@ void TForm1::AdaptToController() {
   viewMenu_->menuAction()->setVisible(!l.diagnosticsOnly && (l.viewMenu || !l.tabRow));
   tabRow_->setVisible(l.tabRow || l.diagnosticsOnly);
   tabButtons_[5]->setVisible(l.obdTab);
+  deviceInfoAction_->setVisible(l.deviceInfo);
+  serviceAction_->setVisible(l.service);
+  firmwareAction_->setVisible(l.firmware);
   elmMenu_->menuAction()->setVisible(l.elmMenu);
   for (int t = 0; t < 6; ++t)
     tabButtons_[static_cast<size_t>(t)]->setEnabled(!l.diagnosticsOnly || t == kDiagnosticsTab);

@@ -49,6 +49,7 @@ void AddRadioItems(QMenu* menu, std::array<QAction*, N>& actions, QObject* owner
 void TForm1::BuildMenus() {
   fileMenu_ = menuBar()->addMenu(QString());
   connect(fileMenu_, &QMenu::aboutToShow, this, &TForm1::EnableFileMenu);
+  BuildDeviceMenu();
   factorySettingsAction_ = fileMenu_->addAction(QString());
   connect(factorySettingsAction_, &QAction::triggered, this, [this] {
     if (RestoreFactorySettings(*link_, *ui_)) SettingChanged();
@@ -94,6 +95,7 @@ void TForm1::BuildMenus() {
 
 void TForm1::EnableFileMenu() {
   factorySettingsAction_->setEnabled(link_->PolaczonyPortComm());
+  firmwareAction_->setEnabled(link_->PolaczonyPortComm());
   EnableScopeMenu();
 }
 

@@ -24,6 +24,7 @@
 #include "app/RightPanel.h"
 #include "app/ScopeToolPanel.h"
 #include "app/Unit2.h"
+#include "app/Unit3.h"
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
@@ -65,12 +66,20 @@ void TForm1::FormCreate() {
   BuildMenus();
   largePrint_ = new TForm7(*rightPanel_->parameters(), this);
   settingsHelp_ = new TForm2(*link_, this);
+  device_ = new TForm3(*link_, *ui_,
+                       (std::filesystem::path(setup_.programPath).parent_path() / "Firmware").string(),
+                       this);
   connect(settingsHelp_, &TForm2::Changed, this, [this] {
     editor_->update();
     SettingChanged();
   });
 
-  if (!setup_.documentsFolder.empty()) CreateDataFolders(setup_.documentsFolder);
+  if (!setup_.documentsFolder.empty()) {
+    CreateDataFolders(setup_.documentsFolder);
+    // The workshop's password, presented to every controller from the first identification.
+    link_->SetPasswordFile(PasswordFilePath(setup_.documentsFolder));
+    link_->CzytajPlikHaslo();
+  }
   const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
                                                         : QSize(1920, 1080);
   config_ = ReadConfiguration(ConfigurationReadPath(setup_.documentsFolder, setup_.programPath),
@@ -274,6 +283,9 @@ void TForm1::ApplyTexts() {
   rightPanel_->ApplyTexts();
   fileMenu_->setTitle(Q(LangText(1100)));
   factorySettingsAction_->setText(Q(LangText(1260)));
+  deviceInfoAction_->setText(Q(LangText(1330)));
+  serviceAction_->setText(Q(LangText(1340)));
+  firmwareAction_->setText(Q(LangText(1360)));
   readSettingsAction_->setText(Q(LangText(1101)));
   saveSettingsAction_->setText(Q(LangText(1102)));
   ApplyScopeTexts();
@@ -332,6 +344,7 @@ void TForm1::ApplyColours() {
   grafika_->SetColours(chart::ChartColoursFor(colourScheme_ % 2 == 1, roles.window, roles.text,
                                               roles.checkFrame, roles.secondaryText));
   obdPage_->ApplyColours(colours_);
+  device_->SetColours(colours_);
   for (QToolButton* b : tabButtons_) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);

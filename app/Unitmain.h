@@ -36,6 +36,7 @@ class RightPanel;
 class QPushButton;
 class TFormAdmin;
 class TForm2;
+class TForm3;
 class TForm6;
 class TForm7;
 class TScope;
@@ -97,6 +98,9 @@ class TForm1 : public QMainWindow {
   bool TabRowVisible() const;
   TFormAdmin& adminLog() { return *admin_; }
   TNastawy& settingsEditor() { return *editor_; }
+  TForm3& deviceWindow() { return *device_; }
+  // The device window in its mode 1..4 (device information, service, firmware, password).
+  void OpenDeviceWindow(int mode);
   TForm2& settingsHelp() { return *settingsHelp_; }
   TScope& scopeView() { return *scope_; }
   ChannelList& channelList() { return *channels_; }
@@ -238,6 +242,8 @@ class TForm1 : public QMainWindow {
   void ShowObdRows();
   void ObdEvent(int code, int aux, int length);
   void ObdModuleEvent(const LinkEvent& event);
+  void BuildDeviceMenu();
+  void FirmwareEvent(const LinkEvent& event);
 
   MainWindowSetup setup_;
   std::unique_ptr<UiServices> qtUi_;
@@ -328,6 +334,9 @@ class TForm1 : public QMainWindow {
   QAction* readScopeAction_ = nullptr;
   QAction* saveScopeAction_ = nullptr;
   QAction* exportAction_ = nullptr;
+  QAction* deviceInfoAction_ = nullptr;
+  QAction* serviceAction_ = nullptr;
+  QAction* firmwareAction_ = nullptr;
   QMenu* connectionMenu_ = nullptr;
   QMenu* elmMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
@@ -347,6 +356,7 @@ class TForm1 : public QMainWindow {
   TFormAdmin* admin_ = nullptr;
   TForm7* largePrint_ = nullptr;
   TForm2* settingsHelp_ = nullptr;
+  TForm3* device_ = nullptr;
 
   QTimer linkTimer_;
   QTimer oneSecondTimer_;

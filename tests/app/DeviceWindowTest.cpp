@@ -1,0 +1,193 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/Unit3.h"
+#include "app/Unitmain.h"
+#include "controller/Tsterownik.h"
+#include "lang/Langtext.h"
+#include "sim/FirmwareImages.h"
+#include "tests/support/WindowSim.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A connected window of the family with its device window, in a documents folder of its own.
+struct DeviceWindow {
+  explicit DeviceWindow(int family = 2)
+      : documents(fs::temp_directory_path() / ("malver-device-" + std::to_string(family))),
+        s((ResetFolder(documents), family), documents.string()) {
+    Texts().LanguageIndex = 0;
+    s.window->resize(1000, 700);
+    s.window->show();
+    connected = s.Connect();
+  }
+  static void ResetFolder(const fs::path& folder) {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  TForm3& device() { return s.window->deviceWindow(); }
+  void Open(TForm3::Mode mode) {
+    s.window->OpenDeviceWindow(mode);
+    QCoreApplication::processEvents();
+  }
+  QString Value(int textId) { return device().ValueOf(Q(LangText(textId))); }
+  void Screenshot(const char* name) {
+    QCoreApplication::processEvents();
+    QVERIFY(device().grab().save(QStringLiteral(SCREENSHOT_FOLDER "/") + name));
+  }
+  // Firmware images beside the program, as the installer copies them there.
+  fs::path FirmwareFolder() { return fs::temp_directory_path() / "malver-test-bin" / "Firmware"; }
+  fs::path PutImage(const std::string& name, const sim::ImageRequest& request) {
+    fs::create_directories(FirmwareFolder());
+    const std::vector<uint8_t> image = sim::MakeFirmwareImage(s.controller.identity, request);
+    const fs::path path = FirmwareFolder() / name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    return path;
+  }
+
+  fs::path documents;
+  WindowSim s;
+  bool connected = false;
+};
+
+}  // namespace
+
+class DeviceWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void deviceInformation() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    w.Open(TForm3::kDeviceInfo);
+    QVERIFY(w.device().isVisible());
+    QCOMPARE(w.device().height(), 380);
+    QCOMPARE(w.device().windowTitle(), Q("MALVER - " + LangText(1330)));
+    QCOMPARE(w.Value(1331), Q(w.s.link().StrNazwaSterownika()));
+    QCOMPARE(w.Value(1332), Q(w.s.link().StrKodKreskowy()));
+    QCOMPARE(w.Value(1335), Q(w.s.link().StrIleWtryskiwaczy()));
+    w.Screenshot("device-info.png");
+    QTest::keyClick(&w.device(), Qt::Key_Escape);
+    QVERIFY(!w.device().isVisible());
+  }
+
+  // Statistics, history, reminder and description from the simulated controller; what the
+  // installer changes goes back to it.
+  void serviceMode() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    w.s.controller.statistics.gasHours = 300;
+    w.s.controller.statistics.gasSeconds = 2000;
+    w.s.controller.statistics.petrolHours = 12;
+    w.s.controller.statistics.petrolSeconds = 65;
+    w.s.link().RozkazDoSterownika(CommandBit::Identify);
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().ServiceDataCurrent(); }));
+    w.Open(TForm3::kService);
+    QCOMPARE(w.device().height(), 694);
+    QCOMPARE(w.Value(1343), QStringLiteral("12:01:05"));
+    QCOMPARE(w.Value(1344), QStringLiteral("300:33:20"));
+    QCOMPARE(w.device().history()->item(0, 0)->text(), Q(w.s.link().StrHistoria(0, 0)));
+    QCOMPARE(w.device().history()->columnCount(), 6);
+    QCOMPARE(w.device().history()->rowCount(), 32);
+
+    // " 1000" km ahead: 300 gas hours, past half of the hour, and 20 hours more.
+    w.device().interval()->setCurrentIndex(1);
+    emit w.device().interval()->activated(1);
+    QVERIFY(w.device().reminder()->isChecked());
+    QCOMPARE(w.Value(1352), QStringLiteral("321:00:00"));
+    QVERIFY(w.s.TickUntil([&] { return w.s.controller.memory[img::Nastawy + 101] == 321 % 256; }));
+
+    w.device().description()->setPlainText(QString(130, QLatin1Char('d')));
+    QCOMPARE(w.device().description()->toPlainText().size(), 127);
+    w.Screenshot("device-service.png");
+    w.device().okButton()->click();
+    QVERIFY(w.s.TickUntil([&] { return w.s.controller.memory[img::OpisSterownika] == 'd'; }));
+  }
+
+  // The images that fit are listed; the upload runs to the end and the controller runs it.
+  void firmwareUpload() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    fs::remove_all(w.FirmwareFolder());
+    const fs::path image = w.PutImage("v18.img", {.flashMode = 1, .version = 18});
+    sim::Identity other = w.s.controller.identity;
+    other.family = 5;
+    fs::create_directories(w.FirmwareFolder());
+    const std::vector<uint8_t> foreign = sim::MakeFirmwareImage(other, {});
+    std::ofstream(w.FirmwareFolder() / "fortix.img", std::ios::binary)
+        .write(reinterpret_cast<const char*>(foreign.data()),
+               static_cast<std::streamsize>(foreign.size()));
+    w.Open(TForm3::kFirmware);
+    QCOMPARE(w.device().height(), 480);
+    QCOMPARE(w.device().firmwareList()->rowCount(), 1);  // the other family's image is left out
+    QCOMPARE(w.device().firmwareList()->item(0, 0)->text(), QStringLiteral("v18"));
+    w.Screenshot("device-firmware.png");
+
+    w.device().uploadButton()->click();
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().ZapisFlash(); }, 400));
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().WgrywanyObraz().Percent() >= 50; }, 2000));
+    // The window stays up, showing the progress, until the last block is acknowledged.
+    QVERIFY(w.device().isVisible());
+    QCOMPARE(w.device().height(), 200);
+    const auto& items = w.device().Items();
+    QVERIFY(std::any_of(items.begin(), items.end(),
+                        [](const DeviceItem& i) { return i.label == Q(LangText(1361)); }));
+    w.Screenshot("device-firmware-upload.png");
+    QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 2000));
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().WersjaProgramu() == 18; }, 400));
+    std::ifstream file(image, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+    QCOMPARE(w.s.controller.bootloader.Flash().size(), bytes.size() - 256);
+    QVERIFY(
+        std::equal(bytes.begin() + 256, bytes.end(), w.s.controller.bootloader.Flash().begin()));
+  }
+
+  // A controller found waiting in its bootloader (an upload cut short) gets the firmware window,
+  // and the update run again brings it back.
+  void aCutUploadIsRunAgain() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    fs::remove_all(w.FirmwareFolder());
+    w.PutImage("v19.img", {.flashMode = 1, .version = 19});
+    w.s.controller.state = sim::State::kBootloader;
+    w.s.link().RozkazDoSterownika(CommandBit::Identify);
+    QVERIFY(w.s.TickUntil([&] { return w.device().isVisible(); }, 400));
+    QCOMPARE(w.device().mode(), TForm3::kFirmware);
+    QCOMPARE(w.device().ValueOf(Q(LangText(1336) + ":")), QStringLiteral("?"));
+    w.device().uploadButton()->click();
+    QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 2000));
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().WersjaProgramu() == 19; }, 400));
+    QCOMPARE(w.s.controller.state, sim::State::kNormal);
+  }
+
+  // The workshop's password: refused when empty, saved and presented when given.
+  void passwordEntry() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    w.Open(TForm3::kPassword);
+    QCOMPARE(w.device().height(), 320);
+    QCOMPARE(w.device().passwordField()->echoMode(), QLineEdit::Password);
+    w.device().passwordButton()->click();
+    QVERIFY(w.device().isVisible());
+    QCOMPARE(w.device().passwordField()->palette().color(QPalette::Base), QColor(255, 0, 0));
+    w.device().passwordField()->setText(QStringLiteral("Warsztat Kowalski"));
+    w.Screenshot("device-password.png");
+    w.device().passwordButton()->click();
+    QVERIFY(!w.device().isVisible());
+    QVERIFY(w.s.link().HasPasswordRecord());
+    QVERIFY(fs::file_size(PasswordFilePath(w.documents.string())) == 512);
+  }
+};
+
+QTEST_MAIN(DeviceWindowTest)
+#include "DeviceWindowTest.moc"
