@@ -236,8 +236,6 @@ void TroubleCodeSeeds(const fs::path& root) {
   }
 }
 
-}  // namespace
-
 // Firmware images of the small flash modes whole, and the large ones cut after their header.
 void FirmwareSeeds(const fs::path& root) {
   for (int mode = 1; mode <= 5; ++mode) {
@@ -247,6 +245,8 @@ void FirmwareSeeds(const fs::path& root) {
     if (mode <= 2) image.resize(256 + 256);
     Write(root / "firmware_header", "mode" + std::to_string(mode), image);
   }
+}
+
 // The family selector, then the file: a record, an empty one, and one cut short.
 void PasswordSeeds(const fs::path& root) {
   const PasswordRecord record = *BuildPasswordRecord("Workshop");
@@ -258,6 +258,8 @@ void PasswordSeeds(const fs::path& root) {
   Write(root / "password_record", "empty", empty);
   Write(root / "password_record", "short", Bytes(whole.begin(), whole.begin() + 300));
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
