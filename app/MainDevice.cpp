@@ -54,7 +54,8 @@ void TForm1::FirmwareEvent(const LinkEvent& event) {
       break;
     case firmware_event::InBootloader:
       // A cut upload: the firmware window offers the update again.
-      if (!device_->isVisible()) OpenDeviceWindow(TForm3::kFirmware);
+      if (!device_->isVisible() || device_->mode() != TForm3::kFirmware)
+        OpenDeviceWindow(TForm3::kFirmware);
       break;
     default:
       break;

@@ -131,8 +131,10 @@ void SimController::FillDefaultMemory() {
     std::fill_n(&memory[img::DawkaBen], img::kAreaSize, 50);
     std::fill_n(&memory[img::EmulacjaLo], img::kAreaSize, 128);
   }
+  // The description is UTF-16, little-endian.
   const char description[] = "Workshop demo controller";
-  std::memcpy(&memory[img::OpisSterownika], description, sizeof description);
+  for (size_t i = 0; i + 1 < sizeof description; ++i)
+    memory[img::OpisSterownika + 2 * i] = static_cast<uint8_t>(description[i]);
   // One history entry: the controller as delivered.
   const uint8_t delivered[8] = {0x08, 24, 5, 17, 0x12, 0x34, 0xAB, 0xCD};
   std::memcpy(&memory[img::HistoriaZmian], delivered, sizeof delivered);

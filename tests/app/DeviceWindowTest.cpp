@@ -152,6 +152,15 @@ class DeviceWindowTest : public QObject {
         std::equal(bytes.begin() + 256, bytes.end(), w.s.controller.bootloader.Flash().begin()));
   }
 
+  // A controller that carries a description opens the service window with it at connection.
+  void aDescriptionGreetsTheInstaller() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    QVERIFY(w.device().isVisible());
+    QCOMPARE(w.device().mode(), TForm3::kService);
+    QCOMPARE(w.device().description()->toPlainText(), QStringLiteral("Workshop demo controller"));
+  }
+
   // A controller found waiting in its bootloader (an upload cut short) gets the firmware window,
   // and the update run again brings it back.
   void aCutUploadIsRunAgain() {
@@ -161,8 +170,8 @@ class DeviceWindowTest : public QObject {
     w.PutImage("v19.img", {.flashMode = 1, .version = 19});
     w.s.controller.state = sim::State::kBootloader;
     w.s.link().RozkazDoSterownika(CommandBit::Identify);
-    QVERIFY(w.s.TickUntil([&] { return w.device().isVisible(); }, 400));
-    QCOMPARE(w.device().mode(), TForm3::kFirmware);
+    QVERIFY(w.s.TickUntil([&] { return w.device().mode() == TForm3::kFirmware; }, 400));
+    QVERIFY(w.device().isVisible());
     QCOMPARE(w.device().ValueOf(Q(LangText(1336) + ":")), QStringLiteral("?"));
     w.device().uploadButton()->click();
     QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 2000));
