@@ -66,9 +66,9 @@ void TForm1::FormCreate() {
   BuildMenus();
   largePrint_ = new TForm7(*rightPanel_->parameters(), this);
   settingsHelp_ = new TForm2(*link_, this);
-  device_ = new TForm3(*link_, *ui_,
-                       (std::filesystem::path(setup_.programPath).parent_path() / "Firmware").string(),
-                       this);
+  device_ = new TForm3(
+      *link_, *ui_, (std::filesystem::path(setup_.programPath).parent_path() / "Firmware").string(),
+      this);
   connect(settingsHelp_, &TForm2::Changed, this, [this] {
     editor_->update();
     SettingChanged();
