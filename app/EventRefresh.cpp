@@ -19,7 +19,7 @@ Refresh ForReply(const LinkEvent& e) {
     default:
       if (const auto* area = transmission::AreaOfReadCode(static_cast<uint8_t>(e.code))) {
         r.panels = area->bit == AreaBit::Settings;
-        r.identity = r.description = area->bit == AreaBit::Description;
+        r.identity = area->bit == AreaBit::Description;
         r.chart = !r.identity;
       } else if (const auto* written =
                      transmission::AreaOfWriteCode(static_cast<uint8_t>(e.code))) {

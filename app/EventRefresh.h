@@ -16,7 +16,6 @@ struct Refresh {
   bool recordingFile = false;  // a scope recording file was started or closed
   bool chart = false;          // the map view's data changed: draw it again
   bool obdModule = false;      // the controller's OBD module reported codes or values
-  bool description = false;    // the controller's description was read
   bool firmware = false;       // an upload's progress, its end, or a controller in its bootloader
 };
 

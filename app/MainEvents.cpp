@@ -16,7 +16,6 @@
 #include "app/EventRefresh.h"
 #include "app/RightPanel.h"
 #include "app/ScopeToolPanel.h"
-#include "app/Unit3.h"
 #include "app/Unit7.h"
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
@@ -67,9 +66,6 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
   if (r.connected) ShowConnected();
   if (r.obdModule) ObdModuleEvent(event);
   if (r.firmware) FirmwareEvent(event);
-  // What the workshop wrote into the controller greets the next installer.
-  if (r.description && !link_->OpisSterownika().empty() && !device_->isVisible())
-    OpenDeviceWindow(TForm3::kService);
   if (r.calibration) CalibrationEvent(static_cast<CalibrationState>(event.code), event.aux);
   if (r.baseTitle) setWindowTitle(baseTitle_);
   if (r.fileLoaded) {

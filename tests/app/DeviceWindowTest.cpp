@@ -152,15 +152,6 @@ class DeviceWindowTest : public QObject {
         std::equal(bytes.begin() + 256, bytes.end(), w.s.controller.bootloader.Flash().begin()));
   }
 
-  // A controller that carries a description opens the service window with it at connection.
-  void aDescriptionGreetsTheInstaller() {
-    DeviceWindow w;
-    QVERIFY(w.connected);
-    QVERIFY(w.device().isVisible());
-    QCOMPARE(w.device().mode(), TForm3::kService);
-    QCOMPARE(w.device().description()->toPlainText(), QStringLiteral("Workshop demo controller"));
-  }
-
   // A controller found waiting in its bootloader (an upload cut short) gets the firmware window,
   // and the update run again brings it back.
   void aCutUploadIsRunAgain() {
