@@ -1,9 +1,10 @@
 #include "app/ChannelList.h"
 
 #include <QColorDialog>
-#include <QMouseEvent>
 #include <QPainter>
+
 #include <algorithm>
+#include "app/TickBox.h"
 
 #include "controller/ParamList.h"
 #include "controller/Tsterownik.h"
@@ -12,7 +13,7 @@
 #include "scope/TraceValues.h"
 
 ChannelList::ChannelList(TSterownik& link, UiServices& ui, QWidget* parent)
-    : QWidget(parent), link_(link), ui_(ui) {}
+    : RowScroller(parent), link_(link), ui_(ui) {}
 
 int ChannelList::RowCount() const {
   return link_.PodajIleParamBiez(ChartPlace::ScopeList);
@@ -22,9 +23,9 @@ int ChannelList::Definition(int row) const {
   return link_.PodajPozycje(ChartPlace::ScopeList, row);
 }
 
-int ChannelList::Side() const {
+int ChannelList::RowHeight() const {
   const int rows = RowCount();
-  return rows == 0 ? 18 : std::clamp(height() / rows, 18, 22);
+  return rows == 0 ? 18 : std::clamp(viewport()->height() / rows, 18, 22);
 }
 
 QString ChannelList::RowText(int row) const {
@@ -33,43 +34,28 @@ QString ChannelList::RowText(int row) const {
 
 void ChannelList::SetColours(const PanelColours& colours) {
   colours_ = colours;
-  update();
+  viewport()->update();
 }
 
-void ChannelList::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), colours_.window);
-  const int s = Side();
-  for (int row = 0; row < RowCount(); ++row) {
-    const int definition = Definition(row);
-    const Wykres& w = link_.ListaWykresow()[static_cast<size_t>(definition)];
-    const bool shown = w.flagi & ChartPlace::ScopeTrace;
-    const int top = row * s;
-    if (shown) p.fillRect(QRect(3, top + 3, s - 6, s - 6), ToQColor(w.kolor));
-    const QRect box(s + 3, top + 3, s - 6, s - 6);
-    p.fillRect(box, colours_.listBackground);
-    p.setPen(colours_.text);
-    p.drawRect(box);
-    if (shown) {
-      p.setPen(QPen(colours_.tick, 3));
-      p.drawPolyline(QPolygon({QPoint(box.left() + 3, box.center().y()),
-                               QPoint(box.left() + 6, box.bottom() - 3),
-                               QPoint(box.right() - 2, box.top() + 2)}));
-    }
-    p.setPen(IsObdDerived(definition) ? colours_.secondaryText : colours_.dimText);
-    p.drawText(QRect(2 * s + 5, top, width() - 2 * s - 4, s), Qt::AlignLeft | Qt::AlignVCenter,
-               RowText(row));
-  }
-}
-
-void ChannelList::mousePressEvent(QMouseEvent* event) {
-  const int s = Side();
-  const int row = static_cast<int>(event->position().y()) / s;
-  if (row < 0 || row >= RowCount()) return;
+void ChannelList::PaintRow(QPainter& p, int row, const QRect& rect) {
   const int definition = Definition(row);
   const Wykres& w = link_.ListaWykresow()[static_cast<size_t>(definition)];
   const bool shown = w.flagi & ChartPlace::ScopeTrace;
-  if (event->position().x() < s) {
+  const int s = rect.height();
+  const int top = rect.top();
+  if (shown) p.fillRect(QRect(3, top + 3, s - 6, s - 6), ToQColor(w.kolor));
+  const QRect box(s + 3, top + 3, s - 6, s - 6);
+  PaintTickBox(p, box, shown, colours_.text, colours_.listBackground, colours_.tick);
+  p.setPen(IsObdDerived(definition) ? colours_.secondaryText : colours_.dimText);
+  p.drawText(QRect(2 * s + 5, top, rect.width() - 2 * s - 4, s), Qt::AlignLeft | Qt::AlignVCenter,
+             RowText(row));
+}
+
+void ChannelList::PressRow(int row, int x) {
+  const int definition = Definition(row);
+  const Wykres& w = link_.ListaWykresow()[static_cast<size_t>(definition)];
+  const bool shown = w.flagi & ChartPlace::ScopeTrace;
+  if (x < RowHeight()) {
     if (!shown) return;
     const QColor chosen = QColorDialog::getColor(ToQColor(w.kolor), this);
     if (chosen.isValid()) link_.SetTraceColour(definition, FromQColor(chosen));
@@ -80,6 +66,6 @@ void ChannelList::mousePressEvent(QMouseEvent* event) {
     }
     link_.ToggleScopeTrace(definition);
   }
-  update();
+  viewport()->update();
   emit ChannelsChanged();
 }

@@ -1,21 +1,20 @@
 #pragma once
 
-#include <QWidget>
-
 #include "app/PanelColours.h"
+#include "app/RowScroller.h"
 
 class TSterownik;
 class UiServices;
 
 // The scope's channel list in the left panel: one row per trace the scope can draw, with its
 // colour and whether it is shown (flag 0x10).
-class ChannelList : public QWidget {
+class ChannelList : public RowScroller {
   Q_OBJECT
 
  public:
   ChannelList(TSterownik& link, UiServices& ui, QWidget* parent);
 
-  int RowCount() const;
+  int RowCount() const override;
   QString RowText(int row) const;
   void SetColours(const PanelColours& colours);
 
@@ -25,11 +24,13 @@ class ChannelList : public QWidget {
   void LongRecordsChosen();
 
  protected:
-  void paintEvent(QPaintEvent*) override;
-  void mousePressEvent(QMouseEvent* event) override;
+  // The cell side: the rows share the height, between 18 and 22 pixels each.
+  int RowHeight() const override;
+  QColor Background() const override { return colours_.window; }
+  void PaintRow(QPainter& p, int row, const QRect& rect) override;
+  void PressRow(int row, int x) override;
 
  private:
-  int Side() const;
   int Definition(int row) const;
 
   TSterownik& link_;

@@ -128,10 +128,20 @@ bool DeleteCurveInView(TSterownik& link, UiServices& ui, int chartKind) {
   return true;
 }
 
+// No adapter port chosen yet, or it is gone, or no car answers: the installer learns it at once.
+bool NoElmConnection(UiServices& ui) {
+  ui.MessageBox("ELM - " + LangText(1240), mb::kIconExclamation);
+  return false;
+}
+
 bool RunElmCommand(TObd& obd, UiServices& ui, int tag) {
+  if ((tag == ReadElmCodes || tag == ClearElmCodes) && !obd.CarConnected())
+    return NoElmConnection(ui);
   switch (tag) {
     case ConnectElm:
-      return obd.PortOpen(-1);
+      if (!obd.PortOpen(-1)) return NoElmConnection(ui);
+      obd.WcisnietoPrzycisk(TObd::kPrzyciskRestart);  // the adapter is set up from the start
+      return true;
     case ReadElmCodes:
       obd.WcisnietoPrzycisk(TObd::kPrzyciskCzytajBledy);
       return true;
@@ -155,8 +165,7 @@ bool RunLinkCommand(TSterownik& link, UiServices& ui, int tag) {
     case FactorySettings:
       return RestoreFactorySettings(link, ui);
     case kCalibrationCommand:
-      link.StartStopKalibracji();
-      return true;
+      return StartOrStopCalibration(link, ui);
     case EmulatorLearning:
       link.SetUczenieEmulacji(!link.UczenieEmulacji());
       return true;
@@ -198,4 +207,12 @@ bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext&
     return DeleteUpperMap(link, ui, tag == DeleteUpperPetrolMap, context.upperTable);
   if (context.obd && RunElmCommand(*context.obd, ui, tag)) return true;
   return RunLinkCommand(link, ui, tag);
+}
+
+bool StartOrStopCalibration(TSterownik& link, UiServices& ui) {
+  const bool running = link.KalibracjaTrwa();
+  if (link.StartStopKalibracji() || running) return true;
+  // Refused while the settings are still on their way, or with no controller: said at once.
+  ui.MessageBox(LangText(link.PolaczonyPortComm() ? 1239 : 1240), mb::kIconExclamation);
+  return false;
 }

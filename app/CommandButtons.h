@@ -80,5 +80,8 @@ struct CommandContext {
   TObd* obd = nullptr;          // the ELM adapter's link, for the OBD tab's commands
 };
 
+// The calibration's Start or Stop (its button and Enter); a refused start is explained.
+bool StartOrStopCalibration(TSterownik& link, UiServices& ui);
+
 // Runs a command with its confirmation; true when it ran.
 bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext& context = {});

@@ -87,6 +87,8 @@ Configuration ConfigurationFrom(const IniFile& ini, TSterownik& link, int screen
 
   c.checkBox1 = ini.ReadInteger("3", "CheckBox1", c.checkBox1);
   c.checkBox2 = ini.ReadInteger("3", "CheckBox2", c.checkBox2);
+  // Read back too, so that the upper table the installer chose survives the next run.
+  c.checkBox3 = ini.ReadInteger("3", "CheckBox3", c.checkBox3);
   c.button4 = ini.ReadInteger("3", "Button4", c.button4);
   c.button5 = ini.ReadInteger("3", "Button5", c.button5);
 

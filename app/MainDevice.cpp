@@ -1,5 +1,6 @@
-// The device window from the main window: the file menu's Device info, Service and Firmware,
-// Ctrl+P for the workshop password, and the firmware upload's events.
+// The device window from the main window: the file menu's Device info, Service and Firmware
+// (Ctrl+P, for the workshop password, is taken with the other keys), and the firmware
+// upload's events.
 
 #include <QAction>
 #include <QMenu>
@@ -31,10 +32,6 @@ void TForm1::BuildDeviceMenu() {
     OpenDeviceWindow(TForm3::kFirmware);
   });
   fileMenu_->addSeparator();
-  auto* password = new QAction(this);
-  password->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  addAction(password);
-  connect(password, &QAction::triggered, this, [this] { OpenDeviceWindow(TForm3::kPassword); });
 }
 
 void TForm1::OpenDeviceWindow(int mode) {

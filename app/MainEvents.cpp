@@ -13,9 +13,11 @@
 #include <QToolButton>
 
 #include "app/ChannelList.h"
+#include "app/CommandButtons.h"
 #include "app/EventRefresh.h"
 #include "app/RightPanel.h"
 #include "app/ScopeToolPanel.h"
+#include "app/Unit3.h"
 #include "app/Unit7.h"
 #include "app/Unitmain.h"
 #include "app/WindowRules.h"
@@ -92,6 +94,10 @@ void TForm1::ShowStatus(const DecodedStatus& status) {
   if (status.event.textId != 0 && supervisor_.tick() % 2 == 1)
     SetStatusPanel(Q(LangText(status.event.textId)), ToQColor(status.event.colour),
                    kStatusBackground, 8);
+  if (supervisor_.tick() % 2 == 1) {
+    MarkTab(kDiagnosticsTab, status.diagnosticsTab);
+    MarkTab(kObdTab, status.obdTab);
+  }
   rightPanel_->UpdateFromStatus(status);
   editor_->UpdateStatus(status);
   if (largePrint_->isVisible()) largePrint_->update();
@@ -102,6 +108,40 @@ void TForm1::ShowStatus(const DecodedStatus& status) {
     rightPanel_->ShowOption(Q(message), QColor());
     bannerSeconds_ = 4;
   }
+}
+
+void TForm1::MarkTab(int tab, TabMark mark) {
+  switch (mark) {
+    case TabMark::Keep:
+      break;
+    case TabMark::Normal:
+      SetTabCaptionColour(tab, kolorZakladki_);
+      break;
+    case TabMark::Fault:
+      SetTabCaptionColour(tab, Qt::red);
+      break;
+    case TabMark::Good:
+      SetTabCaptionColour(tab, QColor(0, 128, 0));
+      break;
+  }
+}
+
+void TForm1::PaintTabCaptions() {
+  for (int t = 0; t < 6; ++t)
+    SetTabCaptionColour(t, t == zakladka_ ? colours_.selected : colours_.text);
+  // What a mark on the Diagnostics or OBD caption returns to.
+  kolorZakladki_ = zakladka_ == kDiagnosticsTab ? colours_.selected : colours_.text;
+}
+
+QColor TForm1::TabCaptionColour(int tab) const {
+  return tabButtons_[static_cast<size_t>(tab)]->palette().color(QPalette::ButtonText);
+}
+
+void TForm1::SetTabCaptionColour(int tab, const QColor& colour) {
+  QToolButton* b = tabButtons_[static_cast<size_t>(tab)];
+  QPalette p = b->palette();
+  p.setColor(QPalette::ButtonText, colour);
+  b->setPalette(p);
 }
 
 // The information list: the scope's time of the frame, a tab or two, the message.
@@ -124,7 +164,7 @@ void TForm1::WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines) {
 
 void TForm1::RebuildPanels() {
   rightPanel_->Rebuild();
-  channels_->update();
+  channels_->viewport()->update();
 }
 
 void TForm1::ShowConnected() {
@@ -141,17 +181,20 @@ void TForm1::ShowNoConnection() {
 void TForm1::AdaptToController() {
   const FamilyLayout l = LayoutForController(*link_);
   if (!l.changes) return;
-  rightPanel_->setVisible(l.rightPanel && !rightCollapsed_);
-  rightPanel_->SetInjectionsVisible(l.tabRow);
-  viewMenu_->menuAction()->setVisible(!l.diagnosticsOnly && (l.viewMenu || !l.tabRow));
-  tabRow_->setVisible(l.tabRow || l.diagnosticsOnly);
+  if (!l.keepsRightPanel) {
+    rightPanelShown_ = l.rightPanel;
+    SetRightPanelCollapsed(rightCollapsed_);
+    rightPanel_->SetInjectionsVisible(l.tabRow);
+  }
+  viewMenu_->menuAction()->setVisible(l.viewMenu);
+  tabRow_->setVisible(l.tabRow);
   tabButtons_[5]->setVisible(l.obdTab);
+  obdButton(32)->hide();  // the module's own page is the Device sub-tab
+  obdButton(33)->setVisible(l.obdDeviceTab);
   deviceInfoAction_->setVisible(l.deviceInfo);
   serviceAction_->setVisible(l.service);
   firmwareAction_->setVisible(l.firmware);
   elmMenu_->menuAction()->setVisible(l.elmMenu);
-  for (int t = 0; t < 6; ++t)
-    tabButtons_[static_cast<size_t>(t)]->setEnabled(!l.diagnosticsOnly || t == kDiagnosticsTab);
   if (l.unknownDevice)
     ui_->MessageBox(LangText(2154) + " " + std::to_string(static_cast<int>(link_->Rodzina())),
                     mb::kOk);
@@ -166,11 +209,7 @@ void TForm1::SelectTab(int tab) {
   const bool pressedAgain = zakladka_ == tab;
   zakladka_ = tab;
   tabButtons_[static_cast<size_t>(tab)]->setChecked(true);
-  for (QToolButton* b : tabButtons_) {
-    QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
-    b->setPalette(p);
-  }
+  PaintTabCaptions();
   ShowCommands(tab);
   EditorToCentre();
   mapRows_->hide();
@@ -290,6 +329,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (widget && widget->window() == this && !travelling) {
       lastKey_ = key;
       lastKeyWidget_ = widget;
+      if (key->key() == Qt::Key_P && (key->modifiers() & Qt::ControlModifier)) {
+        OpenDeviceWindow(TForm3::kPassword);
+        return true;
+      }
       FormKeyDown(key->key());
       // The map view's key sink hands its keys to the view itself.
       if (widget != grafika_->KeySink())
@@ -310,6 +353,7 @@ void TForm1::FormKeyDown(int key) {
       link_->RozkazDoSterownika(CommandBit::FuelChangeAuto);
       break;
     case Qt::Key_Home:
+      SetTabCaptionColour(kObdTab, kolorZakladki_);
       link_->KasujBledyObd();
       break;
     case Qt::Key_H:
@@ -376,7 +420,7 @@ bool TForm1::FileTabKeyAllowed(int tab) const {
 // Enter runs the page's own command: the calibration, or folding in the adaptation trims.
 void TForm1::EnterKey() {
   if (zakladka_ == kCalibrationTab && centre_->currentWidget() == scopePage_)
-    link_->StartStopKalibracji();
+    StartOrStopCalibration(*link_, *ui_);
   if (zakladka_ == kMapTab && grafika_->isVisible()) {
     link_->WykonajAdaptacje();
     grafika_->Przerysuj();

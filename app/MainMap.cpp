@@ -191,6 +191,7 @@ void TForm1::ShowMapTab() {
     b->setVisible(rows.visible[i] && (i < 6 || rows.height > kButtonRowHeight));
     b->setText(Q(LangText(rows.captionId[i])));
   }
+  FitRowFonts();
   MapSubViewClicked(podWidokButton_);
 }
 
@@ -205,7 +206,7 @@ void TForm1::MapSubViewClicked(int button) {
     link_->SetUczenieEmulacji(false);
   podWidokMapy_ = view.kind;
   ShowStrip(view.stripHeight, view.stripMode);
-  ShowCommandRow(view.commands);
+  ShowCommandRow(view.commands, view.help);
   PlaceScopeAboveMap(view.scopeAbove);
   ShowChart(view.kind);
   LayoutMapTools();
@@ -348,6 +349,8 @@ void TForm1::BankClicked(int tag) {
 // says whether the learning now runs.
 void TForm1::AfterCommand(int tag) {
   if (tag == command_tag::ReadModuleCodes) obdPage_->ClearBox();
+  if (tag == command_tag::ReadModuleCodes || tag == command_tag::ClearModuleCodes)
+    SetTabCaptionColour(kObdTab, kolorZakladki_);
   SettingChanged();
   grafika_->Przerysuj();
   if (scope_->isVisible()) scope_->Redraw();

@@ -3,11 +3,8 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QMenuBar>
-#include <QProcess>
-#include <QUrl>
 #include <filesystem>
 
 #include "app/ChannelList.h"
@@ -80,16 +77,12 @@ void TForm1::BuildMenus() {
   }
   helpMenu_ = menuBar()->addMenu(QString());
   helpActions_[0] = helpMenu_->addAction(QString());
-  connect(helpActions_[0], &QAction::triggered, this, [] {
-    QDesktopServices::openUrl(
-        QUrl(QStringLiteral("mailto:%1?subject=%2")
-                 .arg(QString::fromLatin1(kServiceAddress), Q(LangText(1180)))));
+  connect(helpActions_[0], &QAction::triggered, this, [this] {
+    ui_->OpenAddress(std::string("mailto:") + kServiceAddress + "?subject=" + LangText(1180));
   });
   helpActions_[1] = helpMenu_->addAction(QString());
-  connect(helpActions_[1], &QAction::triggered, this, [] {
-    // Found first beside the program; nothing is said when it is missing.
-    QProcess::startDetached(QString::fromLatin1(kSupportProgram), {});
-  });
+  connect(helpActions_[1], &QAction::triggered, this,
+          [this] { ui_->StartProgram(kSupportProgram); });
   BuildAdminMenu();
 }
 
@@ -108,10 +101,7 @@ void TForm1::ReadSettingsFile(const std::string& path) {
 }
 
 void TForm1::OpenDocumentFolder(const char* folder) {
-  const QString path =
-      QString::fromStdString(std::filesystem::path(setup_.programPath).parent_path().string()) +
-      "/" + QString::fromLatin1(folder);
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  ui_->OpenAddress((std::filesystem::path(setup_.programPath).parent_path() / folder).string());
 }
 
 void TForm1::BuildAdminMenu() {
@@ -217,7 +207,7 @@ void TForm1::SetViewLevel(int level) {
     link_->ShowBasicReadings();
   }
   rightPanel_->Rebuild();
-  channels_->update();
+  channels_->viewport()->update();
   editor_->SetViewLevel(level);
 }
 
@@ -249,12 +239,16 @@ void TForm1::RefreshForAdministratorLevel() {
   if (link_->Rodzina() != Family::Unknown) SelectTab(0);
 }
 
+// Modal, but the link keeps its frames coming while the installer ticks the list.
 void TForm1::ShowParameterList() {
   largePrint_->hide();
-  TFormParam list(*link_, colours_, this);
-  list.exec();
-  link_->ForgetShownValues();
-  rightPanel_->Rebuild();
+  auto* list = new TFormParam(*link_, colours_, this);
+  list->setAttribute(Qt::WA_DeleteOnClose);
+  connect(list, &QDialog::finished, this, [this] {
+    link_->ForgetShownValues();
+    rightPanel_->Rebuild();
+  });
+  list->open();
 }
 
 void TForm1::ExportLanguages() {
@@ -270,5 +264,5 @@ void TForm1::ExportLanguages() {
     ui_->MessageBox(LangText(2151) + " (" + result.failedFile + ")", mb::kIconStop);
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(folder)));
+  ui_->OpenAddress(folder);
 }

@@ -50,12 +50,12 @@ void TForm1::BuildObdPage() {
     auto* b = new QToolButton(obdRow_);
     b->setCheckable(true);
     b->setAutoExclusive(true);
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     const int button = kObdButtons[i];
     connect(b, &QToolButton::clicked, this, [this, button] { ObdSubTabClicked(button); });
     row->addWidget(b);
     obdButtons_[i] = b;
   }
+  row->addStretch(1);
   obdRow_->hide();
 
   obdPage_ = new ObdPage(*obd_, strip_);
@@ -133,7 +133,7 @@ void TForm1::ObdSubTabClicked(int button) {
     podZakladkaObd_ = 1;
   }
   rightPanel_->SetElmState(obd_->StanObd(), podZakladkaObd_ == 0);
-  ShowCommandRow(CommandsOfObdSubTab(podZakladkaObd_));
+  ShowCommandRow(CommandsOfObdSubTab(podZakladkaObd_), true);
 }
 
 // The strip above the centre holds the OBD panel instead of the settings editor.

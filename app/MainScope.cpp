@@ -38,7 +38,7 @@ void TForm1::BuildScope() {
   scopeTools_ = new ScopeToolPanel(leftPanel_);
   scopeTools_->hide();
   connect(scopeTools_, &ScopeToolPanel::ToolChosen, this, &TForm1::ScopeTool);
-  connect(scope_, &TScope::ChannelsChanged, channels_, [this] { channels_->update(); });
+  connect(scope_, &TScope::ChannelsChanged, channels_, [this] { channels_->viewport()->update(); });
   connect(channels_, &ChannelList::ChannelsChanged, scope_, &TScope::Redraw);
   connect(channels_, &ChannelList::LongRecordsChosen, this,
           [this] { scope_->Tool(scope::kLongRecords); });

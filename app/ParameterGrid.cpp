@@ -24,7 +24,7 @@ int FittingSize(QFont font, const QString& text, int margin, int width, int rowH
 
 }  // namespace
 
-ParameterGrid::ParameterGrid(TSterownik& link, QWidget* parent) : QWidget(parent), link_(link) {
+ParameterGrid::ParameterGrid(TSterownik& link, QWidget* parent) : RowScroller(parent), link_(link) {
   valueFont_.setBold(true);
   Rebuild();
 }
@@ -57,24 +57,22 @@ QString ParameterGrid::ValueText(int row) const {
 void ParameterGrid::SetObdRowCount(int count) {
   if (count == static_cast<int>(obdRows_.size())) return;
   obdRows_.resize(static_cast<size_t>(std::max(count, 0)));
-  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
-  update();
+  viewport()->update();
   emit RowsChanged();
 }
 
 void ParameterGrid::SetObdRow(int index, const QString& name, const QString& value) {
   if (index < 0 || index >= static_cast<int>(obdRows_.size())) return;
   obdRows_[static_cast<size_t>(index)] = {name, value};
-  update();
+  viewport()->update();
 }
 
 void ParameterGrid::Rebuild() {
   definitions_ = ShownDefinitions();
   values_.assign(definitions_.size(), QString());
   link_.ForgetShownValues();
-  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
   FitFonts();
-  update();
+  viewport()->update();
 }
 
 bool ParameterGrid::UpdateValues() {
@@ -90,34 +88,34 @@ bool ParameterGrid::UpdateValues() {
     values_[static_cast<size_t>(row)] = Q(text);
     changed = true;
   }
-  if (changed) update();
+  if (changed) viewport()->update();
   return changed;
 }
 
 void ParameterGrid::SetColours(const PanelColours& colours) {
   colours_ = colours;
-  update();
+  viewport()->update();
 }
 
 void ParameterGrid::SetVariant(int variant) {
   variant_ = variant;
-  update();
+  viewport()->update();
 }
 
 void ParameterGrid::SetRowHeight(int height) {
   rowHeight_ = height;
-  setFixedHeight((rowHeight_ + 1) * RowCount() + 3);
   FitFonts();
-  update();
+  viewport()->update();
 }
 
-void ParameterGrid::resizeEvent(QResizeEvent*) {
+void ParameterGrid::resizeEvent(QResizeEvent* event) {
+  RowScroller::resizeEvent(event);
   FitFonts();
 }
 
 void ParameterGrid::FitFonts() {
-  const int nameWidth = width() * 65 / 100;
-  const int valueWidth = width() - nameWidth - 1;
+  const int nameWidth = viewport()->width() * 65 / 100;
+  const int valueWidth = viewport()->width() - nameWidth - 1;
   QString widest;
   int widestPixels = -1;
   const QFontMetrics metrics(nameFont_);
@@ -135,28 +133,22 @@ void ParameterGrid::FitFonts() {
                                       rowHeight_, 26, valueFont_.pointSize()));
 }
 
-void ParameterGrid::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), colours_.window);
-  const int nameWidth = width() * 65 / 100;
-  const int valueWidth = width() - nameWidth - 1;
-  for (int row = 0; row < RowCount(); ++row) {
-    const int top = row * (rowHeight_ + 1);
-    const QRect name(0, top, nameWidth, rowHeight_);
-    const QRect value(nameWidth + 1, top, valueWidth, rowHeight_);
-    p.fillRect(name, colours_.light);
-    p.setFont(nameFont_);
-    if (row < ParameterRows()) {
-      PaintParameter(p, row, name, value);
-    } else {
-      p.setPen(colours_.text);
-      p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, NameText(row));
-    }
-    p.fillRect(value, colours_.valueBackground);
-    p.setFont(valueFont_);
-    p.setPen(colours_.secondaryText);
-    p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, ValueText(row));
+void ParameterGrid::PaintRow(QPainter& p, int row, const QRect& rect) {
+  const int nameWidth = rect.width() * 65 / 100;
+  const QRect name(0, rect.top(), nameWidth, rowHeight_);
+  const QRect value(nameWidth + 1, rect.top(), rect.width() - nameWidth - 1, rowHeight_);
+  p.fillRect(name, colours_.light);
+  p.setFont(nameFont_);
+  if (row < ParameterRows()) {
+    PaintParameter(p, row, name, value);
+  } else {
+    p.setPen(colours_.text);
+    p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, NameText(row));
   }
+  p.fillRect(value, colours_.valueBackground);
+  p.setFont(valueFont_);
+  p.setPen(colours_.secondaryText);
+  p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, ValueText(row));
 }
 
 // A live parameter's name and unit, with its bar in the bar variant.
@@ -176,6 +168,6 @@ void ParameterGrid::PaintParameter(QPainter& p, int row, const QRect& name, cons
 }
 
 void ParameterGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-  const int row = static_cast<int>(event->position().y()) / (rowHeight_ + 1);
+  const int row = RowAt(static_cast<int>(event->position().y()));
   if (row >= 0 && row < ParameterRows()) emit RowDoubleClicked(row);
 }

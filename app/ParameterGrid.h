@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QWidget>
-
-class QPainter;
+#include <QFont>
 #include <vector>
 
 #include "app/PanelColours.h"
+#include "app/RowScroller.h"
 
 class TSterownik;
 struct Wykres;
 
 // The readings panel: one row per live parameter of the readings set (flag 0x20), name with
 // unit on the left, value on the right.
-class ParameterGrid : public QWidget {
+class ParameterGrid : public RowScroller {
   Q_OBJECT
 
  public:
@@ -26,7 +25,11 @@ class ParameterGrid : public QWidget {
   void SetColours(const PanelColours& colours);
   void SetVariant(int variant);
   void SetRowHeight(int height);
-  int RowCount() const { return static_cast<int>(definitions_.size() + obdRows_.size()); }
+  int RowCount() const override { return static_cast<int>(definitions_.size() + obdRows_.size()); }
+  // The height that shows every row.
+  int FullHeight() const { return (rowHeight_ + 1) * RowCount() + 3; }
+  const QFont& NameFont() const { return nameFont_; }
+  const QFont& ValueFont() const { return valueFont_; }
   QString ValueText(int row) const;
   // The PIDs the OBD link polls follow the live parameters, one row each; a changed count
   // reports RowsChanged.
@@ -39,8 +42,11 @@ class ParameterGrid : public QWidget {
   void RowsChanged();
 
  protected:
-  void paintEvent(QPaintEvent*) override;
-  void resizeEvent(QResizeEvent*) override;
+  int RowHeight() const override { return rowHeight_ + 1; }
+  QColor Background() const override { return colours_.window; }
+  void PaintRow(QPainter& p, int row, const QRect& rect) override;
+  void PressRow(int, int) override {}
+  void resizeEvent(QResizeEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:

@@ -1,9 +1,12 @@
 #include "app/QtUiServices.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStringList>
+#include <QUrl>
 
 namespace {
 
@@ -44,6 +47,15 @@ int QtUiServices::MessageBox(const std::string& text, int flags) {
 
 void QtUiServices::ProcessEvents() {
   QApplication::processEvents();
+}
+
+void QtUiServices::StartProgram(const std::string& name) {
+  QProcess::startDetached(QString::fromStdString(name), {});
+}
+
+void QtUiServices::OpenAddress(const std::string& address) {
+  const QString text = QString::fromStdString(address);
+  QDesktopServices::openUrl(text.startsWith('/') ? QUrl::fromLocalFile(text) : QUrl(text));
 }
 
 std::string QtUiServices::OpenFileDialog(const FileDialogRequest& request) {

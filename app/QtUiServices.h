@@ -12,6 +12,8 @@ class QtUiServices : public UiServices {
   std::string OpenFileDialog(const FileDialogRequest& request) override;
   std::string SaveFileDialog(const FileDialogRequest& request) override;
   void ProcessEvents() override;
+  void OpenAddress(const std::string& address) override;
+  void StartProgram(const std::string& name) override;
 
  private:
   std::string FileDialog(const FileDialogRequest& request, bool save);

@@ -132,7 +132,7 @@ void RightPanel::ApplyTexts() {
   parameters_->update();
 }
 
-void RightPanel::ApplyColours(const PanelColours& colours) {
+void RightPanel::ApplyColours(const PanelColours& colours, int scheme) {
   colours_ = colours;
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, colours.window);
@@ -149,7 +149,7 @@ void RightPanel::ApplyColours(const PanelColours& colours) {
   options.setColor(QPalette::WindowText, colours.optionText);
   optionsBanner_->setPalette(options);
   parameters_->SetColours(colours);
-  injections_->SetColours(colours);
+  injections_->SetColours(colours, scheme);
   ForgetLeds();
 }
 
@@ -184,10 +184,20 @@ void RightPanel::LayOut() {
   banner.setPointSize(width() > 219 ? 8 : 7);
   for (QLabel* l : {readingsBanner_, injectionBanner_, optionsBanner_})
     l->setFont(banner);
-  const int rows = parameters_->RowCount() + injections_->RowCount();
+  const bool injections = !injections_->isHidden();
+  const int rows = parameters_->RowCount() + (injections ? injections_->RowCount() : 0);
   const int rowHeight = PanelRowHeight(height(), pictureRow_->height(), rows);
   parameters_->SetRowHeight(rowHeight);
   injections_->SetRowHeight(rowHeight);
+  injections_->SetFonts(parameters_->NameFont(), parameters_->ValueFont());
+  const int banners = injections ? 3 : 1;
+  const int room = height() - pictureRow_->height() - banners * (readingsBanner_->height() + 1) -
+                   layout()->spacing() * 6;
+  const GridHeights h =
+      FitGrids(room, parameters_->FullHeight(), injections ? injections_->FullHeight() : 0,
+               2 * (rowHeight + 1) + 3);
+  parameters_->setFixedHeight(h.parameters);
+  injections_->setFixedHeight(h.injections);
   DrawObdPicture();
   layout()->activate();  // the grids' new heights take effect before the next frame is drawn
 }
@@ -245,4 +255,5 @@ void RightPanel::SetInjectionsVisible(bool visible) {
         static_cast<QWidget*>(sizeButton_), static_cast<QWidget*>(injections_),
         static_cast<QWidget*>(optionsBanner_)})
     w->setVisible(visible);
+  LayOut();
 }

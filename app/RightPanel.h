@@ -21,7 +21,7 @@ class RightPanel : public QWidget {
   RightPanel(TSterownik& link, QWidget* parent);
 
   void ApplyTexts();
-  void ApplyColours(const PanelColours& colours);
+  void ApplyColours(const PanelColours& colours, int scheme);
   // The link's definitions or injector count changed: rows anew, every value shown afresh.
   void Rebuild();
   // Values, times, LEDs and the OBD state of one status frame.

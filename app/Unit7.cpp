@@ -30,26 +30,32 @@ void TForm7::Pick(int row) {
   update();
 }
 
+void TForm7::SetColours(const PanelColours& colours) {
+  colours_ = colours;
+  update();
+}
+
 void TForm7::hideEvent(QHideEvent*) {
   rows_.clear();
 }
 
 void TForm7::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  const QPalette& pal = palette();
-  p.fillRect(rect(), pal.window());
+  p.fillRect(rect(), colours_.window);
   if (rows_.empty()) return;
   const int count = static_cast<int>(rows_.size());
   const bool single = count == 1;
   const int columnWidth = single ? width() - 1 : (width() - 1) / 2;
   const int rowHeight = single ? (height() - 1) / 2 : (height() - 1) / count;
-  QString widest;
-  for (int row : rows_)
-    if (row < readings_.RowCount() && readings_.NameText(row).size() > widest.size())
-      widest = readings_.NameText(row);
-  QFont nameFont = font(), valueFont = font();
   QFont measure = font();
   measure.setBold(true);
+  const QFontMetrics bold(measure);
+  QString widest;
+  for (int row : rows_)
+    if (row < readings_.RowCount() &&
+        bold.horizontalAdvance(readings_.NameText(row)) > bold.horizontalAdvance(widest))
+      widest = readings_.NameText(row);
+  QFont nameFont = font(), valueFont = font();
   nameFont.setPointSize(FittingSize(measure, widest, columnWidth, rowHeight, 60));
   valueFont.setBold(true);
   valueFont.setPointSize(
@@ -61,13 +67,13 @@ void TForm7::paintEvent(QPaintEvent*) {
                               : QRect(0, i * rowHeight, columnWidth, rowHeight);
     const QRect value = single ? QRect(0, rowHeight, columnWidth, rowHeight)
                                : QRect(columnWidth, i * rowHeight, columnWidth, rowHeight);
-    p.fillRect(name, pal.light());
+    p.fillRect(name, colours_.light);
     p.setFont(nameFont);
-    p.setPen(pal.windowText().color());
+    p.setPen(colours_.text);
     p.drawText(name, Qt::AlignCenter, readings_.NameText(row));
-    p.fillRect(value, pal.base());
+    p.fillRect(value, colours_.valueBackground);
     p.setFont(valueFont);
-    p.setPen(QColor(0, 0, 180));
+    p.setPen(colours_.secondaryText);
     p.drawText(value, Qt::AlignCenter, readings_.ValueText(row));
   }
 }

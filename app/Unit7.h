@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "app/PanelColours.h"
+
 class ParameterGrid;
 
 // The large-print window: up to six readings in letters big enough to read from the car.
@@ -15,6 +17,7 @@ class TForm7 : public QWidget {
   // Picks a row of the readings panel; a seventh is ignored.
   void Pick(int row);
   int PickedCount() const { return static_cast<int>(rows_.size()); }
+  void SetColours(const PanelColours& colours);
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -23,4 +26,5 @@ class TForm7 : public QWidget {
  private:
   const ParameterGrid& readings_;
   std::vector<int> rows_;
+  PanelColours colours_{};
 };

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -15,9 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <span>
 
 #include "app/ChannelList.h"
 #include "app/CommandButtons.h"
+#include "app/MapSubViews.h"
 #include "app/ObdPage.h"
 #include "app/ParameterGrid.h"
 #include "app/QtUiServices.h"
@@ -123,10 +124,13 @@ void TForm1::ApplyConfiguration() {
     if (config_.state == 1) setWindowState(Qt::WindowMinimized);
   } else {
     resize(740, 480 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
   }
   setMinimumSize(640, 480);
   grafika_->SetDeviationPoints(config_.checkBox1 != 0);
   grafika_->SetGasPressureShown(config_.checkBox2 != 0);
+  grafika_->SetGornaTabela(std::clamp(config_.checkBox3, 0, 2));
 }
 
 QToolButton* MakeToggle(const QString& caption, QWidget* parent) {
@@ -236,6 +240,13 @@ void TForm1::BuildWindow() {
   bottom->addWidget(statusText_, 2);
   commandButtons_[3] = new QPushButton(bottomBar_);
   bottom->addWidget(commandButtons_[3]);
+  helpButton_ = new QToolButton(bottomBar_);
+  helpButton_->setText(QStringLiteral("?"));
+  helpButton_->hide();
+  connect(helpButton_, &QToolButton::clicked, this, &TForm1::HelpClicked);
+  bottom->addSpacing(8);
+  bottom->addWidget(helpButton_);
+  bottom->addSpacing(8);
   bottom->addWidget(panelStatus_);
   for (int i = 0; i < 4; ++i) {
     commandButtons_[static_cast<size_t>(i)]->hide();
@@ -306,12 +317,13 @@ void TForm1::ApplyTexts() {
     documentationActions_[static_cast<size_t>(i)]->setText(Q(LangText(1171 + i)));
   helpActions_[0]->setText(Q(LangText(1181)));
   helpActions_[1]->setText(Q(LangText(1182)));
+  helpButton_->setToolTip(Q(LangText(1180)));
   ApplyObdTexts();
-  channels_->update();
+  channels_->viewport()->update();
   rightPanel_->Rebuild();
   editor_->Relayout();
   ShowCommands(zakladka_);
-  FitTabFont();
+  FitRowFonts();
 }
 
 void TForm1::ApplyColours() {
@@ -331,13 +343,13 @@ void TForm1::ApplyColours() {
   palette.setColor(QPalette::Light, colours_.light);
   centralWidget()->setPalette(palette);
   centralWidget()->setAutoFillBackground(true);
-  largePrint_->setPalette(palette);
+  largePrint_->SetColours(colours_);
   for (QLabel* banner : {errorsBanner_, informationBanner_}) {
     QPalette p = banner->palette();
     p.setColor(QPalette::WindowText, colours_.secondaryText);
     banner->setPalette(p);
   }
-  rightPanel_->ApplyColours(colours_);
+  rightPanel_->ApplyColours(colours_, colourScheme_);
   channels_->SetColours(colours_);
   editor_->SetColours(roles, colourScheme_);
   scope_->SetColours(scope::ScopeColoursOf(colourScheme_, roles.window, roles.text));
@@ -345,20 +357,30 @@ void TForm1::ApplyColours() {
                                               roles.checkFrame, roles.secondaryText));
   obdPage_->ApplyColours(colours_);
   device_->SetColours(colours_);
-  for (QToolButton* b : tabButtons_) {
-    QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, b->isChecked() ? colours_.selected : colours_.text);
-    b->setPalette(p);
-  }
+  PaintTabCaptions();
 }
 
 // The tab's command buttons: caption, colour, and the tag their click runs.
 void TForm1::ShowCommands(int tab) {
+  if (link_->Rodzina() == Family::Unknown) return ShowCommandRow({}, false);
+  if (tab == kMapTab) {
+    const MapSubView view = MapSubViewOf(*link_, podWidokButton_);
+    return ShowCommandRow(view.commands, view.help);
+  }
   const CommandRow row = tab == kObdTab ? CommandsOfObdSubTab(podZakladkaObd_) : CommandsOfTab(tab);
-  ShowCommandRow(link_->Rodzina() == Family::Unknown ? CommandRow{} : row);
+  ShowCommandRow(row, tab != kSettingsTab);
 }
 
-void TForm1::ShowCommandRow(const CommandRow& row) {
+void TForm1::HelpClicked() {
+  const int video = HelpVideoOf(*link_, zakladka_, podWidokMapy_, podZakladkaObd_);
+  const std::string address = HelpVideoAddress(video, Texts().LanguageIndex);
+  if (!address.empty()) ui_->OpenAddress(address);
+}
+
+void TForm1::ShowCommandRow(const CommandRow& row, bool help) {
+  // A page whose video was not made in this language offers no help button that does nothing.
+  const int video = HelpVideoOf(*link_, zakladka_, podWidokMapy_, podZakladkaObd_);
+  helpButton_->setVisible(help && !HelpVideoAddress(video, Texts().LanguageIndex).empty());
   for (size_t i = 0; i < row.size(); ++i) {
     QPushButton* b = commandButtons_[i];
     commandTags_[i] = row[i].tag;
@@ -418,8 +440,8 @@ void TForm1::SetLeftPanelCollapsed(bool collapsed) {
 
 void TForm1::SetRightPanelCollapsed(bool collapsed) {
   rightCollapsed_ = collapsed;
-  rightPanel_->setVisible(!collapsed);
-  rightShow_->setVisible(collapsed);
+  rightPanel_->setVisible(rightPanelShown_ && !collapsed);
+  rightShow_->setVisible(rightPanelShown_ && collapsed);
   resizeEvent(nullptr);
 }
 
@@ -435,29 +457,45 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   leftPanel_->setFixedWidth(leftCollapsed_ ? 14 + leftToggle_->sizeHint().width() : 180);
   tabRow_->setFixedHeight(bar);
   bottomBar_->setFixedHeight(bar);
+  helpButton_->setFixedSize(bar, bar);
   progress_->setFixedHeight(bar - 4);
   QFont status = statusText_->font();
   status.setPointSize(bar == 28 ? 7 : 8);
   statusText_->setFont(status);
-  FitTabFont();
+  FitRowFonts();
 }
 
-// All tabs share one font: the largest from 14 down to 7 at which every caption fits its tab.
-void TForm1::FitTabFont() {
-  const int tabWidth = tabRow_->width() / (tabButtons_[5]->isHidden() ? 5 : 6);
-  QFont font = tabButtons_[0]->font();
+namespace {
+
+// The buttons of a tab row share one font: the largest from `largest` down to 7 at which every
+// shown caption fits its button; 6 when none does.
+void FitRowFont(std::span<QToolButton* const> buttons, int width, int largest) {
+  QFont font = buttons.front()->font();
   int fitting = 6;
-  for (int size = 14; size >= 7 && fitting == 6; --size) {
+  for (int size = largest; size >= 7 && fitting == 6; --size) {
     font.setPointSize(size);
     const QFontMetrics metrics(font);
     bool all = true;
-    for (QToolButton* b : tabButtons_)
-      all &= metrics.horizontalAdvance(b->text()) < tabWidth - 2;
+    for (QToolButton* b : buttons)
+      all &= b->isHidden() || metrics.horizontalAdvance(b->text()) < width - 2;
     if (all) fitting = size;
   }
   font.setPointSize(fitting);
-  for (QToolButton* b : tabButtons_)
+  for (QToolButton* b : buttons)
     b->setFont(font);
+}
+
+}  // namespace
+
+// The three tab rows: the first and second share the width among five or six buttons, the
+// third gives each of its buttons a quarter of it, from the left.
+void TForm1::FitRowFonts() {
+  const int width = centralWidget()->width();
+  FitRowFont(tabButtons_, width / (tabButtons_[5]->isHidden() ? 5 : 6), 14);
+  FitRowFont(mapButtons_, width / (mapButtons_[5]->isHidden() ? 5 : 6), 12);
+  for (QToolButton* b : obdButtons_)
+    b->setFixedWidth(width / 4);
+  FitRowFont(obdButtons_, width / 4, 14);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -485,7 +523,7 @@ void TForm1::showEvent(QShowEvent* event) {
   }
   if (setup_.port > 0) OtworzPort();
   if (setup_.elmPort > 0) obd_->PortOpen(setup_.elmPort);
-  if (std::filesystem::exists("varoro")) QProcess::startDetached(QStringLiteral("./varoro"), {});
+  if (std::filesystem::exists("varoro")) ui_->StartProgram("./varoro");
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "app/KeyBuffers.h"
 #include "app/PanelColours.h"
 #include "controller/Clock.h"
+#include "controller/DecodedStatus.h"
 #include "controller/Protocol.h"
 #include "scope/ScopeLayout.h"
 #include "serial/Ftd2xx.h"
@@ -44,7 +46,6 @@ class ScopeToolPanel;
 class TNastawy;
 class TSterownik;
 class UiServices;
-struct DecodedStatus;
 struct CommandButton;
 struct LinkEvent;
 struct MapTools;
@@ -94,6 +95,8 @@ class TForm1 : public QMainWindow {
   int ColourScheme() const { return colourScheme_; }
   int AdminLevel() const { return adminLevel_; }
   int CurrentTab() const { return zakladka_; }
+  QToolButton* tabButton(int tab) const { return tabButtons_[static_cast<size_t>(tab)]; }
+  QColor TabCaptionColour(int tab) const;
   bool AutoReconnect() const { return connectTag_ == 0; }
   bool TabRowVisible() const;
   TFormAdmin& adminLog() { return *admin_; }
@@ -128,6 +131,7 @@ class TForm1 : public QMainWindow {
   void MapSubViewClicked(int button);
   // The command buttons of the bottom bar (Btn51 .. Btn54).
   QPushButton* commandButton(int i) const { return commandButtons_[static_cast<size_t>(i)]; }
+  QToolButton* helpButton() const { return helpButton_; }
 
   // The controller's events (the link's OnZdarzenie).
   void Zdarzenie(const LinkEvent& event);
@@ -181,6 +185,9 @@ class TForm1 : public QMainWindow {
   void LinkTick();
   void ShowStatus(const DecodedStatus& status);
   void ShowStatusText();
+  void PaintTabCaptions();
+  void MarkTab(int tab, TabMark mark);
+  void SetTabCaptionColour(int tab, const QColor& colour);
   void AdaptToController();
   void ShowConnected();
   void ShowNoConnection();
@@ -191,10 +198,11 @@ class TForm1 : public QMainWindow {
                       int points);
   void WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines);
   void OpenDocumentFolder(const char* folder);
-  void FitTabFont();
+  void FitRowFonts();
   void SetLeftPanelCollapsed(bool collapsed);
   void ShowCommands(int tab);
-  void ShowCommandRow(const std::array<CommandButton, 4>& row);
+  void ShowCommandRow(const std::array<CommandButton, 4>& row, bool help);
+  void HelpClicked();
   QString CommandCaption(const CommandButton& button) const;
   void CommandClicked(int i);
   void SettingChanged();
@@ -271,10 +279,12 @@ class TForm1 : public QMainWindow {
   QPointer<QWidget> lastKeyWidget_;
   bool leftCollapsed_ = true;
   bool rightCollapsed_ = false;
+  bool rightPanelShown_ = true;  // false: the controller's family has no right panel
   std::string loadedFileName_;
   QString baseTitle_;
 
   std::array<QToolButton*, 6> tabButtons_{};
+  QColor kolorZakladki_;  // the Diagnostics caption's colour at the last tab change
   QWidget* tabRow_ = nullptr;
   QWidget* leftPanel_ = nullptr;
   ChannelList* channels_ = nullptr;
@@ -314,6 +324,7 @@ class TForm1 : public QMainWindow {
   int podZakladkaObd_ = 0;
   std::array<QPushButton*, 4> commandButtons_{};
   std::array<int, 4> commandTags_{};
+  QToolButton* helpButton_ = nullptr;  // Btn55: the page's help video
   QTextEdit* errors_ = nullptr;
   QTextEdit* information_ = nullptr;
   QLabel* errorsBanner_ = nullptr;

@@ -46,7 +46,7 @@ FamilyLayout LayoutForController(const TSterownik& link) {
   }
   if (status == ident_state::PasswordLocked) {
     l.deviceInfo = true;
-    l.diagnosticsOnly = true;
+    l.diagnosticsOnly = l.keepsRightPanel = true;
     return l;
   }
   l.rightPanel = true;
@@ -55,6 +55,7 @@ FamilyLayout LayoutForController(const TSterownik& link) {
     l.elmMenu = traits.obdShown;
     l.viewMenu = l.deviceInfo = l.service = l.firmware = l.tabRow = true;
     l.obdTab = traits.obdShown && link.OpisSpecjalny() != kSpecialWithoutObd;
+    l.obdDeviceTab = traits.obdModule;
   } else if (traits.emulator) {
     l.firmware = true;
   } else {
@@ -64,10 +65,38 @@ FamilyLayout LayoutForController(const TSterownik& link) {
   return l;
 }
 
+int HelpVideoOf(const TSterownik& link, int tab, int podWidokMapy, int podZakladkaObd) {
+  constexpr int kCalibrationPerCylinder = 82;
+  constexpr int kObdVideos[4] = {17, 14, 15, 16};
+  if (link.Rodzina() == Family::RailEmulator) return 0;
+  switch (tab) {
+    case 1:
+      return link.Nastawy()[kCalibrationPerCylinder] != 0 ? 9 : 8;
+    case 2:
+      return podWidokMapy == 5 || podWidokMapy == 6 ? 11 : 10;
+    case 3:
+      return 12;
+    case 4:
+      return 13;
+    case 5:
+      return podZakladkaObd >= 0 && podZakladkaObd < 4 ? kObdVideos[podZakladkaObd] : 0;
+    default:
+      return 0;
+  }
+}
+
 int PanelRowHeight(int panelHeight, int pictureHeight, int rows) {
   const int divisor = rows >= 17 ? rows + 3 : 20;
   const int height = (panelHeight - pictureHeight) / divisor;
   return height < 17 ? 17 : height;
+}
+
+GridHeights FitGrids(int room, int parameters, int injections, int minimum) {
+  if (parameters + injections <= room) return {parameters, injections};
+  const int kept = std::min(parameters, minimum);
+  const int shownInjections =
+      std::min(injections, std::max(room - kept, std::min(injections, minimum)));
+  return {std::clamp(room - shownInjections, 0, parameters), shownInjections};
 }
 
 ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
@@ -108,6 +137,10 @@ ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
   c.softShade = Lighten(c.window, kind == 2 ? 50 : 30);
   c.valueBackground = scheme % 2 == 0 ? c.listBackground : c.light;
   return c;
+}
+
+uint32_t ChannelColourInScheme(uint32_t colour, int scheme) {
+  return scheme / 2 == 2 ? Lighten(colour, -50) : colour;
 }
 
 namespace {

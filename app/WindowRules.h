@@ -27,13 +27,27 @@ struct FamilyLayout {
   bool readWrite = false;
   bool tabRow = false;           // the first tab row, banners and injection grid
   bool obdTab = false;           // the OBD tab
+  bool obdDeviceTab = false;     // its sub-tab of the controller's own OBD module
   bool diagnosticsOnly = false;  // a locked controller: only the Diagnostics tab
+  bool keepsRightPanel = false;  // a locked controller leaves the right panel as it was
   bool unknownDevice = false;    // tell the installer the family is not known
 };
 FamilyLayout LayoutForController(const TSterownik& link);
 
+// The help video (1..17) the bottom bar's help button opens on a main tab (0..5), its Map
+// sub-view kind and OBD sub-tab; 0 when it has none.
+int HelpVideoOf(const TSterownik& link, int tab, int podWidokMapy, int podZakladkaObd);
+
 // Height of one row of the right panel's grids.
 int PanelRowHeight(int panelHeight, int pictureHeight, int rows);
+
+// The heights of the readings and the injection-time grids in `room` pixels: as tall as their
+// rows when both fit; otherwise the injection grid keeps its rows while the readings keep at
+// least `minimum`, and what does not fit scrolls. The banners below never leave the panel.
+struct GridHeights {
+  int parameters, injections;
+};
+GridHeights FitGrids(int room, int parameters, int injections, int minimum);
 
 // The colour roles of a scheme (0..5), 0x00BBGGRR; the Windows schemes take the system's
 // button face, button text and frame colours.
@@ -43,6 +57,8 @@ struct ColourRoles {
 };
 ColourRoles SchemeColours(int scheme, uint32_t buttonFace, uint32_t buttonText,
                           uint32_t windowFrame);
+// An injector channel's colour as the scheme shows it: darker on the Black schemes.
+uint32_t ChannelColourInScheme(uint32_t colour, int scheme);
 
 // The OBD picture of the right panel and the protocol text beside it, from the OBD status
 // word of the status frame, the ECU addresses it reported and the OBD link's state (-1 none,

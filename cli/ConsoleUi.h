@@ -24,6 +24,10 @@ class ConsoleUi : public UiServices {
   std::string OpenFileDialog(const FileDialogRequest&) override { return {}; }
   std::string SaveFileDialog(const FileDialogRequest&) override { return {}; }
   void ProcessEvents() override {}
+  void OpenAddress(const std::string& address) override {
+    std::fprintf(stdout, "%s\n", address.c_str());
+  }
+  void StartProgram(const std::string&) override {}
 
   int questions = 0;  // asked so far
 

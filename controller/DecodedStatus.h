@@ -35,6 +35,10 @@ struct StatusEvent {
 // A line the frame adds to the information list.
 enum class InformationLine { None, Message, Adaptation };
 
+// What a frame asks of a tab caption: leave it, give it its normal colour back, or mark a
+// fault (red) or a good state (green).
+enum class TabMark { Keep, Normal, Fault, Good };
+
 struct InjectionTime {
   double petrolMs = 0.0;
   double gasMs = 0.0;
@@ -67,6 +71,8 @@ struct DecodedStatus {
   uint8_t workFlags = 0;      // byte 11
   WorkState workState;
   StatusEvent event;
+  TabMark diagnosticsTab = TabMark::Keep;  // the controller's own errors
+  TabMark obdTab = TabMark::Keep;          // the engine's trouble codes, as its OBD module saw them
   InformationLine information = InformationLine::None;
   int infoKind = 0;  // InfoPracy: 0 none, 1 a message, 2 a function active
 

@@ -46,15 +46,14 @@ uint32_t ChannelColour(const TSterownik& link, int row) {
       Rgb(192, 192, 192)};
   const int c = link.KanalyFsi() > 0 ? link.FsiPozCyl(row) : row;
   if (link.Wyrob() == kTwoBankModel) {
-    const int position = c + 1;
     if (link.IleWtryskiwaczy() == 6) {
-      if (position == 1 || position == 4) return kGreen;
-      if (position == 2 || position == 5) return kRed;
-      return position <= 5 ? kYellow : kBlack;
+      if (c == 1 || c == 4) return kGreen;
+      if (c == 2 || c == 5) return kRed;
+      return c <= 5 ? kYellow : kBlack;
     }
-    if (position == 1 || position == 5) return kGreen;
-    if (position == 2 || position == 6) return kRed;
-    if (position == 3 || position == 7) return kBlue;
+    if (c == 1 || c == 5) return kGreen;
+    if (c == 2 || c == 6) return kRed;
+    if (c == 3 || c == 7) return kBlue;
     return kYellow;
   }
   return c >= 0 && c < 8 ? kColours[c] : kBlack;
@@ -70,6 +69,12 @@ bool HasSwitchOffBox(const TSterownik& link, int row) {
 }
 
 // The bit of a row in the injector mask: KAVI with re-ordered channels counts by channel.
+// The first row of the two-bank model's port-injection bank, 0 for every other controller.
+int FirstPortRow(const TSterownik& link) {
+  if (link.Wyrob() != kTwoBankModel) return 0;
+  return link.IleWtryskiwaczy() == 8 ? 4 : link.IleWtryskiwaczy() == 6 ? 3 : 0;
+}
+
 int MaskBit(const TSterownik& link, int row) {
   return link.Rodzina() == Family::Kavi && link.KanalyFsi() > 0 ? link.FsiPozKanalu(row) : row;
 }
@@ -100,6 +105,12 @@ InjectionRow InjectionRowOf(const TSterownik& link, int row) {
   r.colour = kavi ? ChannelColour(link, row) : 0;
   r.switchOffBox = HasSwitchOffBox(link, row);
   r.switchedOn = link.ZalaczoneWtryskiwacze() & (1 << MaskBit(link, row));
+  const int firstPort = FirstPortRow(link);
+  if (firstPort > 0) {
+    r.bankLabel = row == 0 ? "DI" : row == firstPort ? "MPI" : "";
+    r.portInjection = row >= firstPort;
+    r.blackLabels = true;
+  }
   r.petrolBarScale = kavi ? 3.0 : 1.0;  // KAVI petrol times are a third of the gas times
   r.petrolTrace = TraceOrNone(link, 2 * row);
   r.gasTrace = TraceOrNone(link, 2 * row + 1);

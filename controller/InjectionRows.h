@@ -14,6 +14,11 @@ struct InjectionRow {
   uint32_t colour = 0;    // 0x00BBGGRR
   bool switchOffBox = false;
   bool switchedOn = false;  // the box is ticked: the channel runs on gas
+  // The two-bank model: "DI" or "MPI" over the first channel of each bank, its port-injection
+  // bank's petrol times in the secondary colour, and its labels black on the channel colours.
+  std::string bankLabel;
+  bool portInjection = false;
+  bool blackLabels = false;
   double petrolBarScale = 1.0;
   int petrolTrace = -1;  // definitions whose colours the time bars take; -1 none
   int gasTrace = -1;

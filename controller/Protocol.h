@@ -181,7 +181,7 @@ inline constexpr int kEmulationHigh = 28;  // high byte of the emulation output
 inline constexpr int kReducerTemperature = 40;
 inline constexpr int kGasTemperature = 42;
 inline constexpr int kManifoldPressure = 44;
-inline constexpr int kGasPressure = 48;  // above the manifold, 0.01 bar, 16 bits
+inline constexpr int kGasPressure = 48;     // above the manifold, 0.01 bar, 16 bits
 inline constexpr int kRailPressure = 54;    // 16 bits
 inline constexpr int kLambda2 = 56;         // 16 bits
 inline constexpr int kLambda = 58;          // 16 bits
@@ -250,6 +250,10 @@ namespace obd_word {
 inline constexpr int kSubstituted = 0xC0;        // the OBD link's own record stands in
 inline constexpr int kModuleConnected = 0xC000;  // the controller's module talks to the car
 inline constexpr int kProtocol = 0xFF;           // which protocol it found
+inline constexpr int kModuleReports = 192;       // byte 93: byte 94 carries the module's flags
+inline constexpr int kModuleFlags = status_frame::kObdRecord + 2;
+inline constexpr uint8_t kCodesStored = 0x80;  // the engine has trouble codes
+inline constexpr uint8_t kCodesClear = 0x40;   // it was asked and has none
 }  // namespace obd_word
 
 // Where a live parameter is shown: bits of a definition's flagi.
@@ -274,9 +278,9 @@ inline constexpr int kPetrolTime = 19;  // 0.1 ms
 inline constexpr int kEmulationVoltage = 27;
 inline constexpr int kInputByte = 28;  // an input scaled to one byte; its high nibble picks a row
 inline constexpr int kPetrolDose = 33;
-inline constexpr int kLoadPressure = 44;  // 0.01 bar
-inline constexpr int kAnalogueInput = 54;  // PWM or fuel-pressure voltage
-inline constexpr int kLambdaInput = 58;    // lambda 1, or the MAF voltage
+inline constexpr int kLoadPressure = 44;                // 0.01 bar
+inline constexpr int kAnalogueInput = 54;               // PWM or fuel-pressure voltage
+inline constexpr int kLambdaInput = 58;                 // lambda 1, or the MAF voltage
 inline constexpr int kObdCorrections = kObdRecord + 7;  // four bytes, 128 = none
 inline constexpr int kObdCorrectionCount = 4;
 }  // namespace status_frame

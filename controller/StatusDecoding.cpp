@@ -44,7 +44,7 @@ StatusEvent EventOf(const DecodedStatus& s, const FamilyTraits& traits) {
   };
   static constexpr Bits kEvents[] = {
       {1, {0, 1802, 1803, 0, 0, 0, 0}},
-      {10, {1811, 1812, 1813, 1814, 1815, 1916, 1817}},
+      {10, {1811, 1812, 1813, 1814, 1815, 1816, 1817}},
       {20, {1821, 1822, 1823, 1824, 1825, 1826, 0}},
   };
   if (!traits.gasController || (s.workFlags & 3) != 3) return {};
@@ -63,6 +63,21 @@ StatusEvent EventOf(const DecodedStatus& s, const FamilyTraits& traits) {
     return {traits.stratifiedCharge ? 1737 : 4600, Rgb(0, 255, 0)};
   if (s.workFlags & WorkFlag::PetrolAddition) return {4560, Rgb(255, 255, 0)};
   return e;
+}
+
+// The tab captions speak only while the engine turns, like the event texts.
+void DecodeTabMarks(DecodedStatus& s, const FamilyTraits& traits) {
+  s.diagnosticsTab = s.obdTab = TabMark::Keep;
+  if (!traits.gasController || (s.workFlags & 3) != 3) return;
+  s.diagnosticsTab = (s.workFlags & WorkFlag::ErrorPresent) ? TabMark::Fault
+                     : (s.workFlags & (WorkFlag::DiagnosticNotice | WorkFlag::FaultsStored))
+                         ? TabMark::Good
+                         : TabMark::Normal;
+  if (s.Byte(kObdRecord + 1) != obd_word::kModuleReports) return;
+  const uint8_t flags = s.Byte(obd_word::kModuleFlags);
+  s.obdTab = (flags & obd_word::kCodesStored)  ? TabMark::Fault
+             : (flags & obd_word::kCodesClear) ? TabMark::Good
+                                               : TabMark::Normal;
 }
 
 bool Has(std::span<const uint8_t> frame, int offset, int count = 1) {
@@ -148,6 +163,7 @@ void DecodeStatus(const StatusContext& context, DecodedStatus& s) {
   s.workFlags = s.Byte(kWorkFlags);
   s.workState = WorkStateOfFrame(context.family, s.Frame());
   s.event = EventOf(s, traits);
+  DecodeTabMarks(s, traits);
   s.information = InformationOf(s.Frame());
   s.infoKind = InfoKindOf(s.Frame(), traits);
   s.hasLeds = s.Has(kLeds, 2);

@@ -31,6 +31,11 @@ class UiServices {
   virtual std::string SaveFileDialog(const FileDialogRequest& request) = 0;
   // Lets the window repaint during a long operation.
   virtual void ProcessEvents() = 0;
+  // Opens an address (a web page, a mail, a folder) with the desktop's default program.
+  virtual void OpenAddress(const std::string& address) = 0;
+  // Starts another program by its file name, found first beside this one; nothing is said
+  // when it is missing.
+  virtual void StartProgram(const std::string& name) = 0;
 };
 
 // Message-box flags and answers, with the values the installers' dialogs have always used.

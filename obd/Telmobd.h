@@ -43,6 +43,8 @@ class TObd : public TSerial {
   int AdresEcu() const { return adresEcu_; }
   int IleEcu() const { return ileEcu_; }
   int Zadanie() const { return zadanie_; }
+  // The car answers: its codes can be read or cleared.
+  bool CarConnected() const { return zadanie_ >= 1000; }
   const std::string& Odpowiedz() const { return odpowiedz_.Odpowiedz(); }
   const std::string& Zapis() const { return odpowiedz_.Zapis(); }
   const TSterownik::RekordObd& RekordObd() const { return rekord_; }

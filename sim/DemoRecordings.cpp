@@ -24,6 +24,8 @@ class NoWindows : public UiServices {
   std::string OpenFileDialog(const FileDialogRequest&) override { return {}; }
   std::string SaveFileDialog(const FileDialogRequest&) override { return {}; }
   void ProcessEvents() override {}
+  void OpenAddress(const std::string&) override {}
+  void StartProgram(const std::string&) override {}
 };
 
 // The ticks are not timed: the link never sees a receive step stall.

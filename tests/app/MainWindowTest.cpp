@@ -164,7 +164,8 @@ class MainWindowTest : public QObject {
     s.window->show();
     QVERIFY(s.Connect());
     s.window->OneSecond();
-    QCOMPARE(s.window->StatusPanelText(), QStringLiteral("GAS"));
+    // The description ends the read-out with a greeting; the next status frame shows the work.
+    QVERIFY(s.TickUntil([&] { return s.window->StatusPanelText() == QStringLiteral("GAS"); }));
     s.controller.silent = true;  // the cable is pulled
     for (int i = 0; i < 10; ++i)
       s.Tick();

@@ -14,6 +14,7 @@
 #include "app/KeyBuffers.h"
 #include "app/WindowRules.h"
 #include "app/Workstation.h"
+#include "controller/Colour.h"
 #include "lang/Langtext.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/OfflineLink.h"
@@ -116,6 +117,10 @@ TEST_F(ConfigurationTest, WritingKeepsWhatThisRunDoesNotWrite) {
   EXPECT_EQ(ini.ReadInteger("4", "View401", 0), 0x33);
   EXPECT_EQ(ini.ReadInteger("4", "View101", 0), 1) << "other families' flags stay";
   EXPECT_FALSE(WriteConfiguration((folder / "missing" / "x.ini").string(), c, link));
+
+  c.checkBox3 = 2;  // the upper table shows the OBD maps
+  ASSERT_TRUE(WriteConfiguration(path, c, link));
+  EXPECT_EQ(ReadConfiguration(path, link, 1920, 1080).checkBox3, 2) << "read back, not lost";
 }
 
 // Records 21 and 22 share a name but not a key: both colours survive a run.
@@ -180,25 +185,65 @@ TEST(WindowRulesTest, TitlesAndLayoutFollowTheIdentity) {
             "seryjnego procesora !!!");
   EXPECT_EQ(FileTitle("B", s.link, "car.set"), "B - KAVI 6 CYL. V1.2 - [car.set]");
   const FamilyLayout l = LayoutForController(s.link);
-  EXPECT_TRUE(l.tabRow && l.elmMenu && l.obdTab && l.rightPanel);
+  EXPECT_TRUE(l.tabRow && l.elmMenu && l.obdTab && l.obdDeviceTab && l.rightPanel);
 
   LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 6;
   EXPECT_FALSE(LayoutForController(s.link).elmMenu);
   LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 13;
   EXPECT_FALSE(LayoutForController(s.link).tabRow);
+  EXPECT_FALSE(LayoutForController(s.link).viewMenu);
   LinkTestAccess::ObrazSterownika(s.link)[img::Schemat] = 3;
   EXPECT_TRUE(LayoutForController(s.link).unknownDevice);
   LinkTestAccess::ObrazSterownika(s.link)[img::StanIdentyfikacji] = 2;
   EXPECT_TRUE(LayoutForController(s.link).diagnosticsOnly);
+  EXPECT_TRUE(LayoutForController(s.link).keepsRightPanel);
+  EXPECT_FALSE(LayoutForController(s.link).tabRow);
   LinkTestAccess::ObrazSterownika(s.link)[img::StanIdentyfikacji] = 1;
   EXPECT_FALSE(LayoutForController(s.link).changes);
   EXPECT_EQ(IdentifiedTitle("B", s.link, false), "B - KAVI 6 CYL. V1.2 " + LangText(1365));
+}
+
+TEST(WindowRulesTest, HelpVideoOfEachPage) {
+  OfflineLink offline;
+  TSterownik& link = offline.link;
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 2;
+  struct Case {
+    int tab, subView, obdSubTab, perCylinder, video;
+  };
+  const Case cases[] = {
+      {0, -1, 0, 0, 0},  {1, -1, 0, 0, 8},  {1, -1, 0, 1, 9},  {2, 0, 0, 0, 10},
+      {2, 5, 0, 0, 11},  {2, 6, 0, 0, 11},  {2, 15, 0, 0, 10}, {3, -1, 0, 0, 12},
+      {4, -1, 0, 0, 13}, {5, -1, 0, 0, 17}, {5, -1, 2, 0, 15}, {5, -1, 3, 0, 16},
+  };
+  for (const Case& c : cases) {
+    LinkTestAccess::Nastawy(link)[82] = static_cast<uint8_t>(c.perCylinder);
+    EXPECT_EQ(HelpVideoOf(link, c.tab, c.subView, c.obdSubTab), c.video)
+        << c.tab << "/" << c.subView;
+  }
+  LinkTestAccess::ObrazSterownika(link)[img::Schemat] = 8;
+  EXPECT_EQ(HelpVideoOf(link, 3, -1, 0), 0) << "the rail emulator has no videos";
 }
 
 TEST(WindowRulesTest, RowsAndColours) {
   EXPECT_EQ(PanelRowHeight(460 + 60, 60, 20), 20) << "20 rows: divided by 23";
   EXPECT_EQ(PanelRowHeight(460, 60, 5), 20) << "few rows: divided by 20";
   EXPECT_EQ(PanelRowHeight(200, 60, 5), 17);
+
+  struct Fit {
+    int room, parameters, injections;
+    GridHeights expected;
+  };
+  const Fit fits[] = {
+      {400, 200, 117, {200, 117}},  // both whole, the rest stays empty
+      {300, 200, 117, {183, 117}},  // the readings scroll
+      {100, 200, 117, {22, 78}},    // both scroll, the readings keep two rows
+      {30, 200, 117, {8, 22}},
+  };
+  for (const Fit& f : fits) {
+    const GridHeights h = FitGrids(f.room, f.parameters, f.injections, 22);
+    EXPECT_EQ(h.parameters, f.expected.parameters) << f.room;
+    EXPECT_EQ(h.injections, f.expected.injections) << f.room;
+  }
 
   const ColourRoles grey = SchemeColours(3, 0, 0, 0);
   EXPECT_EQ(grey.window, 0xD2D2D2u);
@@ -207,6 +252,8 @@ TEST(WindowRulesTest, RowsAndColours) {
   const ColourRoles black = SchemeColours(4, 0, 0, 0);
   EXPECT_EQ(black.softShade, 0x323232u);
   EXPECT_EQ(black.valueBackground, black.listBackground);
+  EXPECT_EQ(ChannelColourInScheme(Rgb(255, 223, 0), 5), Rgb(205, 173, 0)) << "darker on Black";
+  EXPECT_EQ(ChannelColourInScheme(Rgb(255, 223, 0), 3), Rgb(255, 223, 0));
   EXPECT_EQ(SchemeColours(0, 0xF0F0F0, 0, 0).light, 0xFAFAFAu);
 }
 
@@ -341,6 +388,7 @@ TEST(EventRefreshTest, EventsToViews) {
       {EventKind::ReplyAccepted, 0x81, nullptr, &Refresh::identity},
       {EventKind::ReplyAccepted, 0x81, nullptr, &Refresh::connected},
       {EventKind::ReplyAccepted, 0xBE, nullptr, &Refresh::identity},
+      {EventKind::ReplyAccepted, 0xBE, nullptr, &Refresh::connected},  // as the identification
       {EventKind::Calibration, 2, nullptr, &Refresh::calibration},
       {EventKind::PortOpened, 0, nullptr, &Refresh::baseTitle},
       {EventKind::FileLoaded, 0, nullptr, &Refresh::fileLoaded},
@@ -359,7 +407,6 @@ TEST(EventRefreshTest, EventsToViews) {
   EXPECT_FALSE(none.statusFrame) << "a status reply without payload refreshes nothing";
   EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xE7}).panels);
   EXPECT_FALSE(RefreshFor({.kind = EventKind::FrameSent, .code = 0x81}).identity);
-  EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xBE}).connected);
   EXPECT_FALSE(RefreshFor({.kind = EventKind::ReplyAccepted, .code = 0xBE}).chart)
       << "the description is not drawn";
 }

@@ -70,13 +70,13 @@ TEST_F(InjectionRowsTest, KaviLabelsAndColours) {
                  blue = Rgb(80, 80, 255);
   const Case cases[] = {
       // the two-bank model numbers each bank's channels from 1 and colours them alike
-      {12, 6, 0, 6, {"1", "2", "3", "1", "2", "3"}, {green, red, yellow, green, red, 0}},
+      {12, 6, 0, 6, {"1", "2", "3", "1", "2", "3"}, {yellow, green, red, yellow, green, red}},
       {12,
        8,
        0,
        8,
        {"1", "2", "3", "4", "1", "2", "3", "4"},
-       {green, red, blue, yellow, green, red, blue, yellow}},
+       {yellow, green, red, blue, yellow, green, red, blue}},
       // six re-ordered channels take the colour of their cylinder's firing position
       {9,
        6,
@@ -100,6 +100,24 @@ TEST_F(InjectionRowsTest, KaviLabelsAndColours) {
       EXPECT_EQ(r.petrolBarScale, 3.0);
     }
   }
+}
+
+// The two-bank model marks where each bank starts and shows its port bank's petrol times apart.
+TEST_F(InjectionRowsTest, TwoBankModelNamesItsBanks) {
+  for (const int injectors : {6, 8}) {
+    Identify(255, 12, injectors);
+    const int firstPort = injectors / 2;
+    for (int row = 0; row < injectors; ++row) {
+      const InjectionRow r = InjectionRowOf(link, row);
+      SCOPED_TRACE(injectors * 10 + row);
+      EXPECT_EQ(r.bankLabel, row == 0 ? "DI" : row == firstPort ? "MPI" : "");
+      EXPECT_EQ(r.portInjection, row >= firstPort);
+      EXPECT_TRUE(r.blackLabels);
+    }
+  }
+  Identify(255, 9, 6);
+  EXPECT_EQ(InjectionRowOf(link, 0).bankLabel, "");
+  EXPECT_FALSE(InjectionRowOf(link, 4).portInjection || InjectionRowOf(link, 4).blackLabels);
 }
 
 TEST_F(InjectionRowsTest, RowsNeverExceedTheGrid) {

@@ -64,7 +64,7 @@ TEST(StatusDecodingTest, EventTextsAlternatingWithTheWorkState) {
   };
   const Case cases[] = {
       {10, 0x01 | 0x04, 0x03, Family::Rumo, 1813},  // later bits win
-      {10, 0x20, 0x03, Family::Rumo, 1916},
+      {10, 0x20, 0x03, Family::Rumo, 1816},         // waiting for the injectors to warm
       {1, 0x02, 0x03, Family::Rumo, 1802},
       {1, 0x04, 0x03, Family::Rumo, 1803},  // bit value 4, not 8
       {1, 0x08, 0x03, Family::Rumo, 0},
@@ -84,6 +84,39 @@ TEST(StatusDecodingTest, EventTextsAlternatingWithTheWorkState) {
     frame[7] = c.detail;
     frame[11] = c.flags;
     EXPECT_EQ(Decode(frame, c.family).event.textId, c.id) << int(c.code) << "/" << int(c.detail);
+  }
+}
+
+// The Diagnostics caption follows the controller's error flags, the OBD caption the engine's
+// codes as the controller's OBD module reports them; both only while the engine turns.
+TEST(StatusDecodingTest, TabCaptionMarks) {
+  struct Case {
+    uint8_t flags, obdHigh, obdFlags;
+    int length;
+    Family family;
+    TabMark diagnostics, obd;
+  };
+  using enum TabMark;
+  const Case cases[] = {
+      {0x0B, 192, 0x80, 128, Family::Rumo, Fault, Fault},
+      {0x0F, 192, 0x40, 128, Family::Rumo, Fault, Good},  // the error wins over the notice
+      {0x07, 192, 0x00, 128, Family::Kavi, Good, Normal},
+      {0x13, 192, 0xC0, 128, Family::Lumo, Good, Fault},
+      {0x03, 0, 0x80, 128, Family::Rumo, Normal, Keep},     // the module says nothing
+      {0x03, 192, 0x80, 94, Family::Rumo, Normal, Normal},  // the flags did not arrive
+      {0x09, 192, 0x80, 128, Family::Rumo, Keep, Keep},     // the engine does not turn
+      {0x0B, 192, 0x80, 128, Family::RailEmulator, Keep, Keep},
+  };
+  for (const Case& c : cases) {
+    std::vector<uint8_t> frame = Frame(128);
+    frame[11] = c.flags;
+    frame[93] = c.obdHigh;
+    frame[94] = c.obdFlags;
+    frame.resize(static_cast<size_t>(c.length));
+    const DecodedStatus s = Decode(frame, c.family);
+    SCOPED_TRACE(testing::Message() << int(c.flags) << "/" << int(c.obdFlags) << "/" << c.length);
+    EXPECT_EQ(s.diagnosticsTab, c.diagnostics);
+    EXPECT_EQ(s.obdTab, c.obd);
   }
 }
 

@@ -106,8 +106,9 @@ class ScopeViewTest : public QObject {
     while (row < channels.RowCount() && link.PodajPozycje(ChartPlace::ScopeList, row) != 55)
       ++row;
     QVERIFY(row < channels.RowCount());
-    const int side = std::clamp(channels.height() / channels.RowCount(), 18, 22);
-    QTest::mouseClick(&channels, Qt::LeftButton, {}, QPoint(2 * side + 10, row * side + side / 2));
+    const QRect cell = channels.ShowRow(row);
+    QTest::mouseClick(channels.viewport(), Qt::LeftButton, {},
+                      QPoint(2 * cell.height() + 10, cell.center().y()));
     QCOMPARE(w.s.ui.messages.size(), size_t{1});
     QCOMPARE(link.RozmiarRekordu(), 256);
     QVERIFY(link.ListaWykresow()[55].flagi & ChartPlace::ScopeTrace);

@@ -29,6 +29,8 @@ class FakeUi : public UiServices {
     return Dialog(true, request);
   }
   void ProcessEvents() override { ++eventPumps; }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
+  void StartProgram(const std::string& name) override { opened.push_back(name); }
 
   struct FileDialog {
     bool save;
@@ -40,6 +42,7 @@ class FakeUi : public UiServices {
   std::vector<FileDialog> dialogs;
   std::deque<std::string> paths;
   int eventPumps = 0;
+  std::vector<std::string> opened;
 
  private:
   std::string Dialog(bool save, const FileDialogRequest& request) {
