@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressBar>
@@ -84,6 +85,7 @@ void TForm1::FormCreate() {
                                                         : QSize(1920, 1080);
   config_ = ReadConfiguration(ConfigurationReadPath(setup_.documentsFolder, setup_.programPath),
                               *link_, screen.width(), screen.height());
+  UseDesktopLanguage(config_, QLocale::system().name().toStdString());
   ApplyConfiguration();
   Texts().ClearCache();
   SetLeftPanelCollapsed(true);
