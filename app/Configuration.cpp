@@ -5,6 +5,7 @@
 
 #include "app/IniFile.h"
 #include "controller/Tsterownik.h"
+#include "lang/LocaleLanguage.h"
 
 namespace {
 
@@ -98,6 +99,11 @@ Configuration ConfigurationFrom(const IniFile& ini, TSterownik& link, int screen
                                static_cast<uint8_t>(ini.ReadInteger(
                                    "4", FlagKey(g, entry), link.StoredTraceFlags(g, entry))));
   return c;
+}
+
+void UseDesktopLanguage(Configuration& config, std::string_view desktopLocale) {
+  if (config.fromFile) return;  // the installer's own choice wins over the desktop's
+  if (const auto language = LanguageOfLocale(desktopLocale)) config.language = *language;
 }
 
 bool WriteConfiguration(const std::string& path, const Configuration& c, const TSterownik& link) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "files/DataFolders.h"
 
@@ -51,6 +52,10 @@ Configuration ReadConfiguration(const std::string& path, TSterownik& link, int s
 // The same from a file's contents already parsed.
 Configuration ConfigurationFrom(const IniFile& ini, TSterownik& link, int screenWidth,
                                 int screenHeight);
+
+// On a first start, with no file read, the program speaks the desktop's language when it is one
+// of the fourteen (the locale name as LanguageOfLocale takes it); otherwise the default stays.
+void UseDesktopLanguage(Configuration& config, std::string_view desktopLocale);
 
 // Writes the file, keeping what this run does not write: the window bounds while maximised,
 // the colours and flags of the families not connected. False when it cannot be written.

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -85,6 +86,7 @@ void TForm1::FormCreate() {
                                                         : QSize(1920, 1080);
   config_ = ReadConfiguration(ConfigurationReadPath(setup_.documentsFolder, setup_.programPath),
                               *link_, screen.width(), screen.height());
+  UseDesktopLanguage(config_, QLocale::system().name().toStdString());
   ApplyConfiguration();
   Texts().ClearCache();
   SetLeftPanelCollapsed(true);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 #include <utility>
@@ -194,6 +196,50 @@ TEST_F(TextTableContentTest, TrailingSpacesOfQuotedTextsAreKept) {
     const auto fields = Fields(table.Lines()[table.TextLineCache[id]]);
     EXPECT_EQ(fields[2].back(), ' ') << id;
   }
+}
+
+TEST_F(TextTableContentTest, CorrectedTranslationsReachTheirLanguage) {
+  // Cells that speakers corrected, looked up by language index, so that a cell in the wrong
+  // column shows up too.
+  const struct {
+    int language;
+    int id;
+    const char* text;
+  } cases[] = {
+      {9, 1271, "Șterge multiplicatorul"},
+      {13, 1271, "Cancella moltiplicatore"},
+      {11, 1255, "Keverékteszt indítása"},
+      {7, 1232, "Chyby"},
+      {4, 1721, "И двата банка"},
+      {13, 1105, "Leggi oscillogramma da file"},
+      {3, 1501, "Gasol 1"},
+      {5, 1608, "GPL 8"},
+      {5, 1219, "Adição de gasolina"},
+      {6, 1283, "Υπολογισμός"},
+      {12, 3083, "동시"},
+      {2, 4100, "Мониторинг"},
+      {12, 3042, "람다"},
+      {10, 6141, "Shkrim në kontrollues:"},
+      {11, 1414, "Célnyomás"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(In(c.language, c.id), c.text) << c.id << " in " << c.language;
+}
+
+TEST_F(TextTableContentTest, ConnectingReadsApartFromSwitchingOn) {
+  // "Connected" under the ignition wire and in the status panel ("CONNECTED") must not read as
+  // "On"; capitals are folded for the Latin scripts.
+  const auto folded = [this](int language, int id) {
+    std::string text = In(language, id);
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+  };
+  for (int language = 0; language < TextTable::kLanguageCount; ++language)
+    for (int onOff : {1088, 1089})
+      for (int connection : {1118, 1119, 1241, 3051, 3052})
+        EXPECT_NE(folded(language, connection), folded(language, onOff))
+            << connection << " and " << onOff << " in " << language;
 }
 
 TEST_F(TextTableContentTest, EveryLanguageIsTranslated) {
