@@ -11,16 +11,21 @@
 #                                      UndefinedBehaviorSanitizer and run its tests
 #   ./dev.sh fuzz [SECONDS]            build the fuzz targets with clang's libFuzzer and run
 #                                      each for SECONDS (60 by default) from its seed corpus
+#   ./dev.sh package                   build and make the Debian package (build/package/), then
+#                                      check it as a clean machine would install it
 set -euo pipefail
 
 cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}
-PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libbenchmark-dev fonts-nanum clang
-  libclang-rt-14-dev)
+PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-nanum
+  clang libclang-rt-14-dev)
+# What makes and checks the package besides the build.
+PACKAGE_TOOLS=(dpkg-dev lintian)
 
+# Installs those of the given packages (the build's by default) that are missing.
 install_missing_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${@:-${PACKAGES[@]}}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then
@@ -104,8 +109,17 @@ case "${1:-}" in
     install_missing_packages
     fuzz "${1:-60}"
     ;;
+  package)
+    install_missing_packages "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
+    build
+    rm -rf "$BUILD_DIR/package"
+    (cd "$BUILD_DIR" && cpack -G DEB -B "$PWD/package" >/dev/null)
+    deb=$(echo "$BUILD_DIR"/package/malver_*.deb)
+    echo "$deb"
+    exec packaging/check-package.sh "$deb"
+    ;;
   *)
-    echo "usage: $0 run [arguments] | test | sanitize | fuzz [seconds]" >&2
+    echo "usage: $0 run [arguments] | test | sanitize | fuzz [seconds] | package" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/ProgramDataFolder.h"
+
 namespace {
 
 constexpr DemoRecording kDemos[] = {
@@ -20,5 +22,6 @@ std::span<const DemoRecording> DemoRecordings() {
 }
 
 std::string DemoPath(const std::string& programPath, const DemoRecording& demo) {
-  return (std::filesystem::path(programPath).parent_path() / "Demo" / demo.file).string();
+  const std::filesystem::path beside = std::filesystem::path(programPath).parent_path() / "Demo";
+  return (std::filesystem::path(ProgramDataFolder(beside.string())) / demo.file).string();
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/ProgramDataFolder.h"
 #include "controller/FirmwareImage.h"
 #include "controller/Tsterownik.h"
 
@@ -42,7 +43,7 @@ std::string CurrentVersionText(const TSterownik& link, bool uploading) {
 std::vector<FirmwareEntry> FirmwareList(const std::string& folder, const TSterownik& link) {
   std::error_code error;
   std::vector<std::string> paths;
-  for (const auto& file : std::filesystem::directory_iterator(folder, error))
+  for (const auto& file : std::filesystem::directory_iterator(ProgramDataFolder(folder), error))
     if (file.is_regular_file(error)) paths.push_back(file.path().string());
   std::sort(paths.begin(), paths.end());
   std::vector<FirmwareEntry> entries;

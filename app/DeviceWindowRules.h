@@ -19,7 +19,8 @@ struct FirmwareEntry {
   std::string description;  // the special version it is built for
   std::string path;
 };
-// The images of the folder that fit the controller, by file name; none without the folder.
+// The images that fit the controller, by file name, from the folder beside the program or,
+// without it, the installed one (ProgramDataFolder); none without either.
 std::vector<FirmwareEntry> FirmwareList(const std::string& folder, const TSterownik& link);
 // The image's firmware version when it fits the controller, 0 when it does not.
 int FittingFirmwareVersion(const std::string& path, const TSterownik& link);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/LinkRun.h"
+#include "controller/PortProblem.h"
 #include "obd/ElmProtocols.h"
 #include "obd/PidCatalogue.h"
 #include "obd/Telmobd.h"
@@ -198,7 +199,8 @@ int Obd(std::span<char*> arguments) {
     };
   const int number = PortNumberOf(o.port);
   if (number <= 0 || !obd.PortOpen(number)) {
-    Fail("cannot open port " + o.port);
+    const std::string problem = PortOpenProblem(obd);
+    Fail("cannot open port " + (problem.empty() ? o.port : problem));
     return kNoPort;
   }
   ObdRun run(obd, o);

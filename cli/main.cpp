@@ -43,6 +43,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramInfo.h"
 #include "cli/CalibrateCommand.h"
 #include "cli/ConsoleUi.h"
 #include "cli/DiagnosticCommand.h"
@@ -286,6 +287,7 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnswerVersionOrHelp(argc, argv, "malver-cli", kUsageText)) return kOk;
   if (argc >= 2 && std::string(argv[1]) == "chart") {
     const int result = Chart({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "controller/Clock.h"
+#include "controller/PortProblem.h"
+#include "lang/UiServices.h"
 
 namespace {
 
@@ -86,8 +88,20 @@ bool TSterownik::OtworzPortComm() {
   const std::string port = PortNumber >= kFtdiBase
                                ? "Open ftdi port " + std::to_string(PortNumber - (kFtdiBase - 1))
                                : "Open serial port " + std::to_string(PortNumber);
-  Log(port + (opened ? " - OK" : " - Error"), opened ? log_colour::kGreen : log_colour::kRed);
+  const std::string problem = opened ? std::string() : PortOpenProblem(*this);
+  Log(port + (opened ? " - OK" : " - Error") + (problem.empty() ? "" : ": " + problem),
+      opened ? log_colour::kGreen : log_colour::kRed);
+  TellPortProblem(opened, problem);
   return opened;
+}
+
+// The supervisor opens a lost port again every eight seconds: the installer is told a cause
+// once, and again only after the port opened or the cause changed.
+void TSterownik::TellPortProblem(bool opened, const std::string& problem) {
+  if (opened) toldPortProblem_.clear();
+  if (problem.empty() || problem == toldPortProblem_) return;
+  toldPortProblem_ = problem;
+  ui_.MessageBox(problem, mb::kIconExclamation);
 }
 
 void TSterownik::ZamknijPortComm() {

@@ -504,6 +504,7 @@ class TSterownik : public TSerial {
   void TellUnsentWrites();
   IdentificationRefusal RefusalOf(int length) const;
   void LogIdentity(int length);
+  void TellPortProblem(bool opened, const std::string& problem);
   void ShowNewApplicationNeeded();
   bool RequestControllerData();
   uint32_t VersionDependentReads() const;
@@ -595,6 +596,7 @@ class TSterownik : public TSerial {
   uint32_t niezapisane_ = 0;
 
   int liczDoBrakuPolaczenia_ = 0;
+  std::string toldPortProblem_;  // the cause of a failed open the installer was last told
   int odebraneBajty_ = 0;
   int oczekiwaneBajty_ = 0;
   std::array<uint8_t, kRozmiarBuforaOdbioru> buforOdbioru_{};

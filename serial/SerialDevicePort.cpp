@@ -67,14 +67,35 @@ void LowerModemLines(int fd) {
   ::ioctl(fd, TIOCMBIC, &lines);
 }
 
+// A terminal another opener holds in exclusive mode refuses a second open() with EBUSY (root
+// gets past that mode, but not past the lock, which then fails with EWOULDBLOCK).
+PortOpenError OpenErrorOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return PortOpenError::kNoPermission;
+    case EBUSY:
+    case EWOULDBLOCK:
+      return PortOpenError::kBusy;
+    default:
+      return PortOpenError::kOther;
+  }
+}
+
 }  // namespace
 
-std::unique_ptr<SerialDevicePort> SerialDevicePort::Open(const std::string& path) {
+std::unique_ptr<SerialDevicePort> SerialDevicePort::Open(const std::string& path,
+                                                         PortOpenError& error) {
+  error = PortOpenError::kNone;
   const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    error = OpenErrorOf(errno);
+    return nullptr;
+  }
   // Exclusive like a Windows COM handle: a second program (or a second link of ours) must not
   // read half of the controller's replies.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    error = OpenErrorOf(errno);
     ::close(fd);
     return nullptr;
   }

@@ -5,14 +5,15 @@
 
 #include "serial/BytePort.h"
 #include "serial/LineSettings.h"
+#include "serial/OpenError.h"
 
 // A serial device through termios, opened raw and exclusively.
 class SerialDevicePort : public BytePort {
  public:
   static constexpr int kNoHandle = -1;
 
-  // Null when the device cannot be opened or another program holds it.
-  static std::unique_ptr<SerialDevicePort> Open(const std::string& path);
+  // Null when the device cannot be opened or another program holds it; error says why.
+  static std::unique_ptr<SerialDevicePort> Open(const std::string& path, PortOpenError& error);
   // Gives the exclusive use up before closing.
   ~SerialDevicePort() override;
 

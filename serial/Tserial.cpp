@@ -16,6 +16,7 @@ bool TSerial::PortOpen(int n) {
   if (n > 0) PortNumber = n;
   if (PortNumber < 1) return false;
   PortClose();
+  OpenError = PortOpenError::kNone;
   bool result = false;
   if (PortNumber < kFtdiBase) {
     PortName = ComDevicePath(PortNumber);
@@ -31,9 +32,11 @@ bool TSerial::PortOpen(int n) {
 
 void TSerial::PortOpenComm() {
   OpenStatus = 0;
+  OpenError = PortOpenError::kNone;
   if (!CommOpen()) {
+    OpenError = PortOpenError::kOther;
     std::unique_ptr<SerialDevicePort> device =
-        PortName.empty() ? nullptr : SerialDevicePort::Open(PortName);
+        PortName.empty() ? nullptr : SerialDevicePort::Open(PortName, OpenError);
     if (!device) {
       OpenStatus = 1;
       return;

@@ -6,6 +6,7 @@
 
 #include "serial/BytePort.h"
 #include "serial/Ftd2xx.h"
+#include "serial/OpenError.h"
 
 class SerialDevicePort;
 struct LineSettings;
@@ -71,6 +72,8 @@ class TSerial {
   // Outcome of the last COM open: 0 ok, 1 the device could not be opened, 2 its line settings
   // could not be read, 3 they could not be applied.
   int OpenStatus = 0;
+  // Why the last COM open failed (OpenStatus 1); an FTDI converter's library does not say.
+  PortOpenError OpenError = PortOpenError::kNone;
 
  private:
   SerialDevicePort* SerialDevice() const;

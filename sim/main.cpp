@@ -5,25 +5,25 @@
 #include <cstring>
 #include <string>
 
+#include "app/ProgramInfo.h"
 #include "sim/PtyServer.h"
 #include "sim/SimController.h"
 
 namespace {
 
-void Usage() {
-  std::fprintf(
-      stderr,
-      "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
-      "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
-      "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
-      "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
-      "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
-      "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n");
-}
+const char kUsage[] =
+    "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
+    "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
+    "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
+    "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
+    "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
+    "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n"
+    "Serves a simulated controller on a pseudo-terminal; prints its path and port number.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AnswerVersionOrHelp(argc, argv, "malver-sim", kUsage)) return 0;
   int family = 2;
   for (int i = 1; i + 1 < argc; ++i)
     if (std::strcmp(argv[i], "--family") == 0) family = std::atoi(argv[i + 1]);
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--lose-speed-after" && hasValue) {
       controller.loseSpeedAfter = std::atoi(argv[++i]);
     } else {
-      Usage();
+      std::fputs(kUsage, stderr);
       return 2;
     }
   }

@@ -9,10 +9,21 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/ProgramInfo.h"
 #include "files/FileIo.h"
 #include "sim/FirmwareImages.h"
 
+namespace {
+
+const char kUsage[] =
+    "usage: malver-make-image [--family F] [--flash-mode M] [--version V] [--beta B]\n"
+    "                         [--blocks16 N] OUT\n"
+    "Writes a firmware image of version V for the simulated controller of family F.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (AnswerVersionOrHelp(argc, argv, "malver-make-image", kUsage)) return 0;
   int family = 2;
   sim::ImageRequest request;
   std::string out;
@@ -36,10 +47,7 @@ int main(int argc, char** argv) {
       usage = true;
   }
   if (usage || out.empty()) {
-    std::fputs(
-        "usage: malver-make-image [--family F] [--flash-mode M] [--version V] [--beta B]\n"
-        "                         [--blocks16 N] OUT\n",
-        stderr);
+    std::fputs(kUsage, stderr);
     return 2;
   }
   const auto image = sim::MakeFirmwareImage(sim::DefaultIdentity(family), request);

@@ -70,6 +70,21 @@ stop_sim
 start_sim --maker 3
 "$CLI" identify --port "$PORT" --timeout 500; [ $? = 5 ] || fail "refused exit code"
 stop_sim
+# A port another program holds: exit 3, and the installer is told that it is busy. The holder
+# has the port once its first live line has come through the pipe.
+start_sim --frozen
+mkfifo "$WORK/holder"
+"$CLI" live --port "$PORT" --count 100000 --timeout 60000 >"$WORK/holder" &
+holder=$!
+exec 3<"$WORK/holder"
+read -r _ <&3
+err=$("$CLI" identify --port "$PORT" 2>&1 >/dev/null); code=$?
+[ $code = 3 ] || fail "a busy port exited $code"
+grep -qF "$PORT: The port is busy: another program" <<<"$err" || fail "busy message: $err"
+kill "$holder"
+wait "$holder" 2>/dev/null
+exec 3<&-
+stop_sim
 
 [ "$failures" = 0 ] && echo "all passed"
 exit "$failures"

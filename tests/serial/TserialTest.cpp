@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "serial/ComPorts.h"
@@ -81,7 +82,30 @@ TEST_F(PtyPortTest, SecondOpenOfABusyPortFails) {
   TSerial other("no-ftdi-library-here.so");
   EXPECT_FALSE(other.PortOpen(number));
   EXPECT_EQ(other.OpenStatus, 1);
+  EXPECT_EQ(other.OpenError, PortOpenError::kBusy)
+      << "refused by the exclusive mode (EBUSY), or for root by the lock";
   EXPECT_FALSE(other.PortConnected());
+
+  port.PortClose();
+  EXPECT_TRUE(other.PortOpen(-1));
+  EXPECT_EQ(other.OpenError, PortOpenError::kNone) << "no cause left over from the failure";
+}
+
+// A converter's node that the user may not open, as before the udev rule or the dialout group.
+TEST_F(PtyPortTest, DeviceTheUserMayNotOpenSaysSo) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root opens a device whatever its permissions";
+  ASSERT_EQ(::chmod(pty.slavePath().c_str(), 0), 0);
+  EXPECT_FALSE(port.PortOpen(number));
+  EXPECT_EQ(port.OpenStatus, 1);
+  EXPECT_EQ(port.OpenError, PortOpenError::kNoPermission);
+}
+
+TEST_F(PtyPortTest, MissingDeviceHasNoCauseToTell) {
+  TSerial missing("no-ftdi-library-here.so");
+  missing.PortName = "/dev/pts/no-such-terminal";
+  missing.PortOpenComm();
+  EXPECT_EQ(missing.OpenStatus, 1);
+  EXPECT_EQ(missing.OpenError, PortOpenError::kOther);
 }
 
 bool ExclusiveMode(int fd) {
