@@ -166,6 +166,7 @@ void TFormLevel::showEvent(QShowEvent* event) {
 
 void TFormLevel::hideEvent(QHideEvent* event) {
   link_.PollLevelSensor(false);
+  colours_->close();
   QDialog::hideEvent(event);
 }
 
