@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/DialogCommand.h"
+#include "controller/SettingPresets.h"
 #include "lang/Langtext.h"
 #include "settings/NozzleSize.h"
 
@@ -48,7 +49,8 @@ bool Offered(const nozzle::Inputs& in) {
   const auto& counts = nozzle::CylinderCounts();
   return in.power >= nozzle::kMinPower && in.power <= nozzle::kMaxPower &&
          std::find(counts.begin(), counts.end(), in.cylinders) != counts.end() && in.fuel >= 0 &&
-         in.petrolType >= 0 && in.petrolType <= 2 && in.injector >= 0;
+         in.fuel <= 1 && in.petrolType >= 0 && in.petrolType <= 2 && in.injector >= 1 &&
+         in.injector < static_cast<int>(options::InjectorTypes().size());
 }
 
 }  // namespace
@@ -77,7 +79,9 @@ int Nozzle(std::span<char*> arguments) {
   in.petrolType = o.petrolType.value_or(in.petrolType);
   in.injector = o.injector.value_or(in.injector);
   if (!Offered(in)) {
-    Fail("the power is 25..1000 and the cylinders one of 1, 2, 3, 4, 5, 6, 8, 10, 12");
+    Fail(
+        "the power is 25..1000, the cylinders one of 1, 2, 3, 4, 5, 6, 8, 10, 12, the fuel 0..1, "
+        "the petrol injection type 0..2 and the injector type 1..31");
     return kRefusedByRules;
   }
   const nozzle::Result result = nozzle::Compute(in);

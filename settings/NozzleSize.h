@@ -16,7 +16,7 @@ struct Inputs {
   int pressureIndex = 5;  // into PressureItems()
   int fuel = 0;           // setting 20: 0 LPG, 1 CNG
   int petrolType = 0;     // setting 8
-  int injector = 0;       // setting 24
+  int injector = 1;       // setting 24, whose list starts at 1
 };
 
 struct Result {

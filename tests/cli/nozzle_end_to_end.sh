@@ -25,6 +25,8 @@ check "A green" --power 160 --cylinders 4 --pressure 0.90 --injector 8
 [ $code = 7 ] || fail "7 cylinders exited $code"
 "$CLI" nozzle --power 100 --cylinders 4 --pressure 1.45 2>/dev/null; code=$?
 [ $code = 7 ] || fail "1.45 bar exited $code"
+"$CLI" nozzle --power 100 --cylinders 4 --injector 0 2>/dev/null; code=$?
+[ $code = 7 ] || fail "injector type 0 exited $code"
 "$CLI" nozzle --cylinders 4 2>/dev/null; code=$?
 [ $code = 2 ] || fail "no power exited $code"
 
