@@ -48,6 +48,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     grafika_->PokazBiezace(*event.status);
     if (event.status->mapsChanged) grafika_->Przerysuj();
     scope_->AddRecord(*event.status);
+    StatusToSettingDialogs(*event.status);
   }
   if (r.chart) {
     grafika_->Przerysuj();

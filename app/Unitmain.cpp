@@ -53,6 +53,7 @@ TForm1::TForm1(const MainWindowSetup& setup, QWidget* parent) : QMainWindow(pare
   if (!setup_.ui) qtUi_ = std::make_unique<QtUiServices>(this);
   ui_ = setup_.ui ? setup_.ui : qtUi_.get();
   FormCreate();
+  BuildSettingDialogs();
 }
 
 // Start-up: the objects, the data folders, the configuration, the texts.

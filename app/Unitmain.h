@@ -41,6 +41,9 @@ class TForm2;
 class TForm3;
 class TForm6;
 class TForm7;
+class TFormCal;
+class TFormLevel;
+class TFormSeq;
 class TScope;
 class ScopeToolPanel;
 class TNastawy;
@@ -105,6 +108,10 @@ class TForm1 : public QMainWindow {
   // The device window in its mode 1..4 (device information, service, firmware, password).
   void OpenDeviceWindow(int mode);
   TForm2& settingsHelp() { return *settingsHelp_; }
+  // The setting dialogs the editors open (MainDialogs.cpp).
+  TFormSeq& injectorSequence() { return *sequence_; }
+  TFormLevel& levelSensor() { return *level_; }
+  TFormCal& calculator() { return *calculator_; }
   TScope& scopeView() { return *scope_; }
   ChannelList& channelList() { return *channels_; }
   ScopeToolPanel& scopeTools() { return *scopeTools_; }
@@ -184,6 +191,8 @@ class TForm1 : public QMainWindow {
   void StartupTick();
   void LinkTick();
   void ShowStatus(const DecodedStatus& status);
+  void BuildSettingDialogs();
+  void StatusToSettingDialogs(const DecodedStatus& status);
   void ShowStatusText();
   void PaintTabCaptions();
   void MarkTab(int tab, TabMark mark);
@@ -368,6 +377,9 @@ class TForm1 : public QMainWindow {
   TForm7* largePrint_ = nullptr;
   TForm2* settingsHelp_ = nullptr;
   TForm3* device_ = nullptr;
+  TFormSeq* sequence_ = nullptr;
+  TFormLevel* level_ = nullptr;
+  TFormCal* calculator_ = nullptr;
 
   QTimer linkTimer_;
   QTimer oneSecondTimer_;

@@ -19,13 +19,6 @@ namespace {
 // The command line sees every setting the advanced view shows.
 constexpr EditorView kAdvancedView{2, EditorView::kMainPage, false};
 
-std::vector<std::string> ShownValues(const TSterownik& link) {
-  std::vector<std::string> values(kSettingsCount);
-  for (int i = 0; i < kSettingsCount; ++i)
-    if (link.ListaNastaw()[i].nazwa != 0) values[static_cast<size_t>(i)] = ShownValue(link, i);
-  return values;
-}
-
 // What a setting takes, for the message that refuses a value.
 std::string Takes(const TSterownik& link, int setting) {
   const Nastawa& n = link.ListaNastaw()[setting];
@@ -86,6 +79,37 @@ std::optional<int> RawOf(const std::string& typed) {
 
 }  // namespace
 
+std::vector<std::string> ShownValues(const TSterownik& link) {
+  std::vector<std::string> values(kSettingsCount);
+  for (int i = 0; i < kSettingsCount; ++i)
+    if (link.ListaNastaw()[i].nazwa != 0) values[static_cast<size_t>(i)] = ShownValue(link, i);
+  return values;
+}
+
+int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before,
+                  const CommandTime& time, uint32_t commands) {
+  const WriteCheck written(link);
+  const uint32_t areas = written.Areas();
+  const int settled = RunUntil(
+      link,
+      [&] {
+        return ((link.FlagiZapisu() | link.FlagiZapisuWToku() | link.FlagiCzytania()) & areas) ==
+                   0 &&
+               (link.FlagiRozkazow() & commands) == 0;
+      },
+      time);
+  PrintChanges(link, before);
+  if (settled != kOk) {
+    Fail("not confirmed as written: " + AreaNames(areas));
+    return settled;
+  }
+  if (const uint32_t differing = written.Differing(link)) {
+    Fail("the controller did not keep what was written: " + AreaNames(differing));
+    return kNotKept;
+  }
+  return kOk;
+}
+
 int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw,
                const CommandTime& time) {
   if (link.StanIdent() != ident_state::Normal) {
@@ -105,22 +129,5 @@ int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw
   }
   if (change.refusal != TypedRefusal::None) return Refuse(link, setting, typed, change.refusal);
 
-  const WriteCheck written(link);
-  const uint32_t areas = written.Areas();
-  const int settled = RunUntil(
-      link,
-      [&] {
-        return ((link.FlagiZapisu() | link.FlagiZapisuWToku() | link.FlagiCzytania()) & areas) == 0;
-      },
-      time);
-  PrintChanges(link, before);
-  if (settled != kOk) {
-    Fail("not confirmed as written: " + AreaNames(areas));
-    return settled;
-  }
-  if (const uint32_t differing = written.Differing(link)) {
-    Fail("the controller did not keep what was written: " + AreaNames(differing));
-    return kNotKept;
-  }
-  return kOk;
+  return ConfirmWrites(link, before, time);
 }

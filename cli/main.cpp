@@ -23,6 +23,10 @@
 //                       [--tick MS]
 //   malver-cli password --save TEXT --out FILE
 //   malver-cli service --port P [--log] [--timeout MS] [--tick MS]
+//   malver-cli injectors --port P [assign R C | unassign C | bank C 1|2 | order C POS | rotate K]
+//   malver-cli level --port P [type N | threshold 41|42|43|44 RAW | shift up|down | colours CODE]
+//   malver-cli nozzle --power N [--kw] --cylinders N [--pressure 1.40] [--fuel N]
+//                     [--petrol-type N] [--injector N] [--port P]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -49,8 +53,11 @@
 #include "cli/DiagnosticCommand.h"
 #include "cli/FileCommands.h"
 #include "cli/FirmwareCommand.h"
+#include "cli/InjectorsCommand.h"
+#include "cli/LevelCommand.h"
 #include "cli/LinkRun.h"
 #include "cli/MapCommand.h"
+#include "cli/NozzleCommand.h"
 #include "cli/ObdCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/ScopeCommands.h"
@@ -96,6 +103,12 @@ const char kUsageText[] =
     "                           [--timeout MS] [--tick MS]\n"
     "       malver-cli password --save TEXT --out FILE\n"
     "       malver-cli service --port P [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli injectors --port P [assign R C | unassign C | bank C 1|2 | order C POS |\n"
+    "                            rotate K] [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli level --port P [type N | threshold 41|42|43|44 RAW | shift up|down |\n"
+    "                        colours CODE] [--log] [--timeout MS] [--tick MS]\n"
+    "       malver-cli nozzle --power N [--kw] --cylinders N [--pressure 1.40] [--fuel N]\n"
+    "                         [--petrol-type N] [--injector N] [--port P]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -115,7 +128,13 @@ const char kUsageText[] =
     "password set saves TEXT as this workstation's password record and sets the controller's\n"
     "password to it; clear clears it; erase removes a password this workstation does not hold.\n"
     "--save writes the record of TEXT to FILE. service prints the work statistics, the service\n"
-    "reminder and the change history.\n";
+    "reminder and the change history.\n"
+    "injectors prints which petrol input drives which gas channel, the banks and the injection\n"
+    "order with its check; assign, unassign, bank, order and rotate change them as the window\n"
+    "does and write them. level prints the level sensor's type, thresholds with their order\n"
+    "check, voltage and LEDs; type, threshold, shift and colours (a palette cell's code) change\n"
+    "them and write them. nozzle estimates the nozzle size; --port takes the pressure, fuel,\n"
+    "petrol injection and injector type from the controller's settings.\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -303,7 +322,8 @@ int main(int argc, char** argv) {
     int (*command)(std::span<char*> arguments);
   };
   for (const OwnOptions& c : {OwnOptions{"firmware", Firmware}, OwnOptions{"password", Password},
-                              OwnOptions{"service", Service}}) {
+                              OwnOptions{"service", Service}, OwnOptions{"injectors", Injectors},
+                              OwnOptions{"level", Level}, OwnOptions{"nozzle", Nozzle}}) {
     if (argc < 2 || std::string(argv[1]) != c.name) continue;
     const int result = c.command({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);

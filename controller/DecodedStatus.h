@@ -79,6 +79,15 @@ struct DecodedStatus {
   bool hasLeds = false;
   std::array<uint32_t, 7> leds{};
 
+  // The level sensor's LEDs (byte 13, level_led bits) and voltage (raw x 0.02 V); -1 when the
+  // frame lacks the byte.
+  int levelLeds = -1;
+  int levelVoltage = -1;
+  int rpmTens = -1;  // engine speed in tens of rpm
+  // Each channel's position in the firing order the controller detected, as far as it arrived.
+  int detectedChannels = 0;
+  std::array<uint8_t, 8> detectedOrder{};
+
   int channels = 0;  // channels whose injection times arrived (at most 8)
   std::array<InjectionTime, 8> injection{};
 

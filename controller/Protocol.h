@@ -182,13 +182,15 @@ inline constexpr int kReducerTemperature = 40;
 inline constexpr int kGasTemperature = 42;
 inline constexpr int kManifoldPressure = 44;
 inline constexpr int kGasPressure = 48;     // above the manifold, 0.01 bar, 16 bits
+inline constexpr int kLevelVoltage = 50;    // the level sensor, 0.02 V
 inline constexpr int kRailPressure = 54;    // 16 bits
 inline constexpr int kLambda2 = 56;         // 16 bits
 inline constexpr int kLambda = 58;          // 16 bits
 inline constexpr int kInjectionTimes = 60;  // per channel: petrol and gas, 16 bits each
 inline constexpr int kInjectionRecordSize = 4;
 inline constexpr int kFirstGasTime = kInjectionTimes + 2;  // 0.004 ms, 16 bits
-inline constexpr int kObdRecord = 92;                      // 36 bytes
+inline constexpr int kDetectedOrder = 70;  // per channel its detected firing position
+inline constexpr int kObdRecord = 92;      // 36 bytes
 inline constexpr int kObdRecordSize = 36;
 inline constexpr int kObdKind = kObdRecord + 11;
 inline constexpr int kObdCount = kObdKind + 1;
@@ -196,6 +198,18 @@ inline constexpr int kObdData = kObdKind + 2;
 inline constexpr int kShortRecord = 128;
 inline constexpr int kLongRecord = 256;
 }  // namespace status_frame
+
+// Status frame byte 13 while the level data is polled: the dashboard switch's LEDs.
+namespace level_led {
+enum : uint8_t {
+  ReserveRed = 0x01,
+  ReserveGreen = 0x02,
+  Quarter = 0x04,
+  Half = 0x08,
+  ThreeQuarters = 0x10,
+  Full = 0x20,
+};
+}  // namespace level_led
 
 // Where things stand in a status frame of the rail-pressure emulator (family 8).
 namespace rail_emulator_frame {

@@ -168,6 +168,12 @@ void DecodeStatus(const StatusContext& context, DecodedStatus& s) {
   s.infoKind = InfoKindOf(s.Frame(), traits);
   s.hasLeds = s.Has(kLeds, 2);
   s.leds = s.hasLeds ? LedColours(s.bytes[kLeds], s.bytes[kLeds + 1]) : std::array<uint32_t, 7>{};
+  s.levelLeds = s.Has(kLeds) ? s.bytes[kLeds] : -1;
+  s.levelVoltage = s.Has(kLevelVoltage) ? s.bytes[kLevelVoltage] : -1;
+  s.rpmTens = s.Has(kRpmTens, 2) ? s.Word(kRpmTens) : -1;
+  s.detectedChannels = std::clamp(s.length - kDetectedOrder, 0, 8);
+  s.detectedOrder = {};
+  std::copy_n(s.bytes.begin() + kDetectedOrder, s.detectedChannels, s.detectedOrder.begin());
   DecodeInjection(s);
   DecodeObd(s);
   s.values.resize(context.definitions.size());

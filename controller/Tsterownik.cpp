@@ -19,6 +19,7 @@ TSterownik::TSterownik(UiServices& ui, Clock& clock, const std::string& ftdiLibr
     : TSerial(ftdiLibraryName), ui_(ui), clock_(clock), nonce_(std::random_device{}()) {
   for (int i = img::Eeprom1; i < img::Eeprom1 + 4; ++i)
     obraz_[i] = 128;
+  DefaultLedColours();
   SetDefaultTraceDisplay();
   // Until a controller answers, the editor and the views show the MALVER family's lists.
   UtworzListeNastawPosredni();

@@ -263,6 +263,15 @@ class TSterownik : public TSerial {
   // Injectors switched on gas (bit per channel) and the switch-off boxes.
   uint8_t ZalaczoneWtryskiwacze() const { return zalaczoneWtryskiwacze_; }
   void ToggleInjector(int row);
+  // A new mask of injectors on gas, sent with the injector-change command.
+  void ChangeInjectors(uint8_t mask);
+  // The dashboard switch's LED colours (0x00BBGGRR): 4/4, 3/4, 1/2, 1/4, reserve, gas, petrol.
+  std::array<uint32_t, 7> KoloryLed() const;
+  // Stores them in the image and sends them to the controller.
+  void ZapiszKoloryLed(const std::array<uint32_t, 7>& colours);
+  // The poll asks for the level sensor's data while its window is open.
+  void PollLevelSensor(bool on);
+  bool PollsLevelSensor() const { return stronaParam_ & poll_page::LevelSensor; }
 
   // Map banks: 0 while both banks are edited together, else the bank in view (the DI/MPI
   // board numbers its banks up to 4; the views show bank 2 for all above 1).
@@ -532,7 +541,8 @@ class TSterownik : public TSerial {
   bool OnPetrol() const { return stanPaliwa_ == fuel_state::Petrol; }
   bool OnGas() const { return stanPaliwa_ == fuel_state::Gas; }
   void FuelChange();
-  void ChangeInjectors(uint8_t mask);
+  void PutLedColours(const std::array<uint32_t, 7>& colours);
+  void DefaultLedColours();
   bool Ask(int textId);
   void PrepareCalibration(bool kavi);
   void WaitForPetrolToStart();

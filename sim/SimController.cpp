@@ -177,6 +177,10 @@ std::vector<uint8_t> SimController::TakeOutput() {
   return out;
 }
 
+namespace {
+constexpr size_t kLedColourBytes = 30;
+}  // namespace
+
 void SimController::HandleFrame(std::vector<uint8_t>& frame) {
   const int length = static_cast<int>(frame.size());
   ramka::Unscramble(frame.data(), length);
@@ -239,8 +243,11 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
     case code::InjectorMask:
       if (!data.empty()) engine_.SetInjectorMask(data[0]);
       return Answer(code, {});
+    case code::LedColours:  // the switch takes them over and keeps them
+      std::copy_n(data.begin(), std::min<size_t>(data.size(), kLedColourBytes),
+                  &memory[img::KoloryLed]);
+      return Answer(code, {});
     case 0x74:
-    case 0x7B:
     case 0x80:
     case 0x83:
     case 0x87:

@@ -251,6 +251,36 @@ TEST(StatusDecodingTest, ShortFrameKeepsNothingOfTheLongerOneBefore) {
     EXPECT_FALSE(v.present);
 }
 
+// The level sensor window's readings, the engine speed and the detected firing order, each
+// only as far as the frame carried it.
+TEST(StatusDecodingTest, LevelReadingsSpeedAndDetectedOrder) {
+  struct Case {
+    int length;
+    int leds, voltage, rpmTens, detected;
+  };
+  const Case cases[] = {
+      {128, 0x21, 80, 0x0155, 8}, {74, 0x21, 80, 0x0155, 4}, {70, 0x21, 80, 0x0155, 0},
+      {50, 0x21, -1, 0x0155, 0},  {18, 0x21, -1, -1, 0},     {13, -1, -1, -1, 0},
+  };
+  std::vector<uint8_t> full = Frame(128);
+  full[13] = 0x21;
+  full[17] = 0x55;
+  full[18] = 0x01;
+  full[50] = 80;
+  for (int i = 0; i < 8; ++i)
+    full[70 + i] = static_cast<uint8_t>(7 - i);
+  for (const Case& c : cases) {
+    const DecodedStatus s =
+        Decode(std::vector<uint8_t>(full.begin(), full.begin() + c.length), Family::Fortix);
+    EXPECT_EQ(s.levelLeds, c.leds) << c.length;
+    EXPECT_EQ(s.levelVoltage, c.voltage) << c.length;
+    EXPECT_EQ(s.rpmTens, c.rpmTens) << c.length;
+    ASSERT_EQ(s.detectedChannels, c.detected) << c.length;
+    for (int i = 0; i < c.detected; ++i)
+      EXPECT_EQ(s.detectedOrder[static_cast<size_t>(i)], 7 - i);
+  }
+}
+
 TEST(StatusDecodingTest, LiveValuesByType) {
   struct Case {
     int type;
