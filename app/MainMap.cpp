@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "app/CaptionFit.h"
 #include "app/MapSubViews.h"
 #include "app/ObdPage.h"
 #include "app/QtColours.h"
@@ -56,22 +57,6 @@ QToolButton* MakeToolButton(QWidget* parent, const QString& hint) {
   b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   b->setMinimumHeight(kToolButtonHeight);
   return b;
-}
-
-// A caption broken into lines at its blanks so that it fits the narrow tool panel.
-QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
-  QString wrapped;
-  QString line;
-  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-    const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
-      wrapped += line + QLatin1Char('\n');
-      line = word;
-    } else {
-      line = longer;
-    }
-  }
-  return wrapped + line;
 }
 
 QToolButton* MakeRowButton(QWidget* parent) {

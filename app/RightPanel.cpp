@@ -190,9 +190,7 @@ void RightPanel::LayOut() {
   parameters_->SetRowHeight(rowHeight);
   injections_->SetRowHeight(rowHeight);
   injections_->SetFonts(parameters_->NameFont(), parameters_->ValueFont());
-  const int banners = injections ? 3 : 1;
-  const int room = height() - pictureRow_->height() - banners * (readingsBanner_->height() + 1) -
-                   layout()->spacing() * 6;
+  const int room = height() - OtherItemsHeight();
   const GridHeights h =
       FitGrids(room, parameters_->FullHeight(), injections ? injections_->FullHeight() : 0,
                2 * (rowHeight + 1) + 3);
@@ -200,6 +198,20 @@ void RightPanel::LayOut() {
   injections_->setFixedHeight(h.injections);
   DrawObdPicture();
   layout()->activate();  // the grids' new heights take effect before the next frame is drawn
+}
+
+// What the pictures and the banners take of the panel's height, with the gaps between them.
+int RightPanel::OtherItemsHeight() const {
+  int height = 0;
+  int items = 0;
+  for (int i = 0; i < layout()->count(); ++i) {
+    QLayoutItem* item = layout()->itemAt(i);
+    const QWidget* w = item->widget();
+    if (w == parameters_ || w == injections_ || item->isEmpty()) continue;
+    height += item->sizeHint().height();
+    ++items;
+  }
+  return height + layout()->spacing() * (items + 1);
 }
 
 void RightPanel::ForgetLeds() {

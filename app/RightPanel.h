@@ -54,6 +54,7 @@ class RightPanel : public QWidget {
   void DrawLeds(const std::array<uint32_t, 7>& leds);
   void UpdateObd(const DecodedStatus& status);
   void DrawObdPicture();
+  int OtherItemsHeight() const;
 
   TSterownik& link_;
   QLabel* controllerImage_;

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <span>
 
+#include "app/CaptionFit.h"
 #include "app/ChannelList.h"
 #include "app/CommandButtons.h"
 #include "app/MapSubViews.h"
@@ -468,37 +469,15 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   FitRowFonts();
 }
 
-namespace {
-
-// The buttons of a tab row share one font: the largest from `largest` down to 7 at which every
-// shown caption fits its button; 6 when none does.
-void FitRowFont(std::span<QToolButton* const> buttons, int width, int largest) {
-  QFont font = buttons.front()->font();
-  int fitting = 6;
-  for (int size = largest; size >= 7 && fitting == 6; --size) {
-    font.setPointSize(size);
-    const QFontMetrics metrics(font);
-    bool all = true;
-    for (QToolButton* b : buttons)
-      all &= b->isHidden() || metrics.horizontalAdvance(b->text()) < width - 2;
-    if (all) fitting = size;
-  }
-  font.setPointSize(fitting);
-  for (QToolButton* b : buttons)
-    b->setFont(font);
-}
-
-}  // namespace
-
 // The three tab rows: the first and second share the width among five or six buttons, the
 // third gives each of its buttons a quarter of it, from the left.
 void TForm1::FitRowFonts() {
   const int width = centralWidget()->width();
-  FitRowFont(tabButtons_, width / (tabButtons_[5]->isHidden() ? 5 : 6), 14);
-  FitRowFont(mapButtons_, width / (mapButtons_[5]->isHidden() ? 5 : 6), 12);
+  FitRowFont(tabButtons_, width / (tabButtons_[5]->isHidden() ? 5 : 6), 14, false);
+  FitRowFont(mapButtons_, width / (mapButtons_[5]->isHidden() ? 5 : 6), 12, true);
   for (QToolButton* b : obdButtons_)
     b->setFixedWidth(width / 4);
-  FitRowFont(obdButtons_, width / 4, 14);
+  FitRowFont(obdButtons_, width / 4, 14, false);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -75,7 +75,12 @@ PlotFrame TScope::Frame() const {
 }
 
 void TScope::Redraw() {
-  if (!isVisible() || width() < 140 || height() < 120) return;
+  if (!isVisible()) return;
+  if (width() < 140 || height() < 120) {
+    picture_ = QImage();  // too small to plot: empty rather than a picture of another size
+    update();
+    return;
+  }
   if (picture_.size() != size()) picture_ = QImage(size(), QImage::Format_RGB32);
   QElapsedTimer timer;
   timer.start();

@@ -102,6 +102,8 @@ struct Walk {
   }
 
   void Screenshot(const QString& name) {
+    for (int frame = 0; frame < 3 && s.link().PolaczonyPortComm(); ++frame)
+      s.Tick();  // the readings of the page as the installer sees them
     QCoreApplication::processEvents();
     QVERIFY(window().grab().save(
         QStringLiteral(SCREENSHOT_FOLDER "/walk-family%1-%2.png").arg(family).arg(name)));
@@ -258,6 +260,42 @@ class WindowWalkTest : public QObject {
     w.PressKeys();
     w.VisitMenus();
     QVERIFY(w.checked > 40);
+  }
+
+  // At the smallest window, in every language, each caption of the tab rows and the command
+  // buttons fits its button.
+  void captionsFitInEveryLanguage() {
+    WindowSim s(255);
+    s.window->resize(640, 480);
+    s.window->show();
+    QVERIFY(s.Connect());
+    for (int language = 0; language < TextTable::kLanguageCount; ++language) {
+      s.window->SetLanguage(language);
+      for (int tab : {kMapTab, kCalibrationTab, kDiagnosticsTab, kObdTab}) {
+        s.window->SelectTab(tab);
+        QCoreApplication::processEvents();
+        std::vector<QAbstractButton*> buttons;
+        for (int t = 0; t < 6; ++t)
+          buttons.push_back(s.window->tabButton(t));
+        for (int b : {11, 12, 13, 14, 15, 16, 21, 22, 23, 24, 25, 26})
+          buttons.push_back(s.window->mapButton(b));
+        for (int b : {31, 33, 34})
+          buttons.push_back(s.window->obdButton(b));
+        for (int i = 0; i < 4; ++i)
+          buttons.push_back(s.window->commandButton(i));
+        for (QAbstractButton* b : buttons) {
+          if (!b->isVisible()) continue;
+          int width = 0;  // of its widest line
+          for (const QString& line : b->text().split('\n'))
+            width = std::max(width, b->fontMetrics().horizontalAdvance(line));
+          const QString where =
+              QStringLiteral("language %1, tab %2: \"%3\"").arg(language).arg(tab).arg(b->text());
+          QVERIFY2(width <= b->width(), qPrintable(where));
+          const QRect r(b->mapTo(s.window->centralWidget(), QPoint(0, 0)), b->size());
+          QVERIFY2(s.window->centralWidget()->rect().contains(r), qPrintable(where + " is cut"));
+        }
+      }
+    }
   }
 };
 

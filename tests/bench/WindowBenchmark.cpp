@@ -59,6 +59,37 @@ void BM_EditorRelayoutAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_EditorRelayoutAndRepaint)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
 
+// A tab change (Settings, Map, Diagnostics, Oscilloscope in turn) and a Map sub-view change,
+// each with the first draw of the page it brings: the goal is under 50 ms.
+void BM_TabChangeWithFirstDraw(benchmark::State& state) {
+  WindowSim s(static_cast<int>(state.range(0)));
+  s.window->resize(1024, 700);
+  s.window->show();
+  s.Connect();
+  constexpr int kTabs[] = {kSettingsTab, kMapTab, kDiagnosticsTab, kScopeTab};
+  size_t next = 0;
+  for (auto _ : state) {
+    s.window->SelectTab(kTabs[next++ % std::size(kTabs)]);
+    s.window->repaint();
+  }
+}
+BENCHMARK(BM_TabChangeWithFirstDraw)->Arg(2)->Arg(255)->Unit(benchmark::kMillisecond);
+
+void BM_MapSubViewChangeWithFirstDraw(benchmark::State& state) {
+  WindowSim s(static_cast<int>(state.range(0)));
+  s.window->resize(1024, 700);
+  s.window->show();
+  s.Connect();
+  s.window->SelectTab(kMapTab);
+  constexpr int kSubViews[] = {11, 12, 13, 16};
+  size_t next = 0;
+  for (auto _ : state) {
+    s.window->MapSubViewClicked(kSubViews[next++ % std::size(kSubViews)]);
+    s.window->repaint();
+  }
+}
+BENCHMARK(BM_MapSubViewChangeWithFirstDraw)->Arg(2)->Arg(255)->Unit(benchmark::kMillisecond);
+
 // A whole redraw of a full-HD scope with ten traces of a long drive, at the fastest, the
 // one-to-one and the slowest time base, browsing from the end of the recording.
 void BM_ScopeRedraw(benchmark::State& state) {
