@@ -15,7 +15,9 @@
 #include "app/Unitmain.h"
 #include "app/Unitparam.h"
 #include "charts/Tgrafika.h"
+#include "controller/CatalogueExport.h"
 #include "controller/Tsterownik.h"
+#include "files/DataFolders.h"
 #include "lang/Langtext.h"
 #include "lang/LanguageExport.h"
 #include "lang/UiServices.h"
@@ -145,6 +147,10 @@ void TForm1::BuildAdminMenu() {
           this, &TForm1::ExportLanguages);
   connect(adminMenu_->addAction(QStringLiteral("OBD z osc.")), &QAction::triggered, this,
           &TForm1::DumpObdFromScope);
+  connect(adminMenu_->addAction(QStringLiteral("Lista nastaw  .txt")), &QAction::triggered, this,
+          [this] { ExportCatalogue(ExportCatalogueList); });
+  connect(adminMenu_->addAction(QStringLiteral("Pliki nastaw  .h")), &QAction::triggered, this,
+          [this] { ExportCatalogue(ExportCatalogueHeaders); });
   connect(adminMenu_->addAction(QStringLiteral("Kasowanie historii")), &QAction::triggered, this,
           [this] { link_->HistoriaZmianKasuj(); });
   connect(adminMenu_->addAction(QStringLiteral("Kasowanie hasła")), &QAction::triggered, this,
@@ -249,6 +255,15 @@ void TForm1::ShowParameterList() {
     rightPanel_->Rebuild();
   });
   list->open();
+}
+
+// The developers' exports go to their own folder, and only where they made it.
+void TForm1::ExportCatalogue(FileResult (*write)(const std::string& folder, int firmware)) {
+  const int firmware =
+      link_->Rodzina() == Family::Unknown ? kNewestFirmware : link_->WersjaProgramu();
+  const FileResult result = write(DeveloperFolder(setup_.documentsFolder), firmware);
+  ui_->MessageBox(result.ok ? DeveloperFolder(setup_.documentsFolder) : result.error,
+                  result.ok ? mb::kOk : mb::kIconStop);
 }
 
 void TForm1::ExportLanguages() {

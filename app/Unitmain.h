@@ -17,6 +17,7 @@
 #include "controller/Clock.h"
 #include "controller/DecodedStatus.h"
 #include "controller/Protocol.h"
+#include "files/FileIo.h"
 #include "scope/ScopeLayout.h"
 #include "serial/Ftd2xx.h"
 #include "serial/Tserial.h"
@@ -169,6 +170,7 @@ class TForm1 : public QMainWindow {
   void ToggleSecondAdministratorLevel();
   void ShowParameterList();
   void ExportLanguages();
+  void ExportCatalogue(FileResult (*write)(const std::string& folder, int firmware));
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -86,8 +86,8 @@ std::vector<std::string> ShownValues(const TSterownik& link) {
   return values;
 }
 
-int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before,
-                  const CommandTime& time, uint32_t commands) {
+int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before, const CommandTime& time,
+                  uint32_t commands) {
   const WriteCheck written(link);
   const uint32_t areas = written.Areas();
   const int settled = RunUntil(

@@ -15,5 +15,5 @@ int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw
 std::vector<std::string> ShownValues(const TSterownik& link);
 // Waits until the areas the changes asked to write, and the commands named, have gone to the
 // controller and were read back; prints each setting whose value differs from before.
-int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before,
-                  const CommandTime& time, uint32_t commands = 0);
+int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before, const CommandTime& time,
+                  uint32_t commands = 0);

@@ -27,6 +27,7 @@
 //   malver-cli level --port P [type N | threshold 41|42|43|44 RAW | shift up|down | colours CODE]
 //   malver-cli nozzle --power N [--kw] --cylinders N [--pressure 1.40] [--fuel N]
 //                     [--petrol-type N] [--injector N] [--port P]
+//   malver-cli catalogue [--firmware N] [--header] [--out FOLDER]
 //
 // P is a port number (1..1023 serial, 1024 + i FTDI device i) or a device path; --log writes
 // the transmission log, every frame in and out, to standard error; MS bounds the whole
@@ -49,6 +50,7 @@
 
 #include "app/ProgramInfo.h"
 #include "cli/CalibrateCommand.h"
+#include "cli/CatalogueCommand.h"
 #include "cli/ConsoleUi.h"
 #include "cli/DiagnosticCommand.h"
 #include "cli/FileCommands.h"
@@ -109,6 +111,7 @@ const char kUsageText[] =
     "                        colours CODE] [--log] [--timeout MS] [--tick MS]\n"
     "       malver-cli nozzle --power N [--kw] --cylinders N [--pressure 1.40] [--fuel N]\n"
     "                         [--petrol-type N] [--injector N] [--port P]\n"
+    "       malver-cli catalogue [--firmware N] [--header] [--out FOLDER]\n"
     "\n"
     "calibrate runs the automatic calibration of the controller's family to its end at idle,\n"
     "one line per state and the progress in per cent; its questions (delete the multiplier,\n"
@@ -134,7 +137,8 @@ const char kUsageText[] =
     "does and write them. level prints the level sensor's type, thresholds with their order\n"
     "check, voltage and LEDs; type, threshold, shift and colours (a palette cell's code) change\n"
     "them and write them. nozzle estimates the nozzle size; --port takes the pressure, fuel,\n"
-    "petrol injection and injector type from the controller's settings.\n";
+    "petrol injection and injector type from the controller's settings. catalogue prints the\n"
+    "settings catalogues for the developers (a list, or C headers), or writes them to FOLDER.\n";
 
 struct Options {
   std::string command, port, out, image, file;
@@ -323,7 +327,8 @@ int main(int argc, char** argv) {
   };
   for (const OwnOptions& c : {OwnOptions{"firmware", Firmware}, OwnOptions{"password", Password},
                               OwnOptions{"service", Service}, OwnOptions{"injectors", Injectors},
-                              OwnOptions{"level", Level}, OwnOptions{"nozzle", Nozzle}}) {
+                              OwnOptions{"level", Level}, OwnOptions{"nozzle", Nozzle},
+                              OwnOptions{"catalogue", Catalogue}}) {
     if (argc < 2 || std::string(argv[1]) != c.name) continue;
     const int result = c.command({argv + 2, static_cast<size_t>(argc - 2)});
     if (result == kUsage) std::fputs(kUsageText, stderr);

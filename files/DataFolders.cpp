@@ -8,6 +8,10 @@ std::string SettingsFolder(const std::string& documentsFolder) {
   return DataFolder(documentsFolder) + "/Settings";
 }
 
+std::string DeveloperFolder(const std::string& documentsFolder) {
+  return DataFolder(documentsFolder) + "/Developer";
+}
+
 std::string ScopeFolder(const std::string& documentsFolder) {
   return DataFolder(documentsFolder) + "/Scope";
 }

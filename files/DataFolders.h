@@ -9,6 +9,8 @@
 std::string DataFolder(const std::string& documentsFolder);
 // Settings files (".set") and table files (".fpe", ".fpm").
 std::string SettingsFolder(const std::string& documentsFolder);
+// Where the developers' exports go; the program never makes it.
+std::string DeveloperFolder(const std::string& documentsFolder);
 // Scope recordings (".osc").
 std::string ScopeFolder(const std::string& documentsFolder);
 // The workstation's password record; empty without a documents folder, where the program

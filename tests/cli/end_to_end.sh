@@ -86,5 +86,11 @@ wait "$holder" 2>/dev/null
 exec 3<&-
 stop_sim
 
+"$CLI" catalogue | grep -qF "Calibration per cylinder" || fail "catalogue lists no settings"
+"$CLI" catalogue --header --out "$WORK" >/dev/null || fail "catalogue --out exited $?"
+grep -qF "#define KAVI_" "$WORK/Nastawy KAVI.h" || fail "no KAVI header"
+"$CLI" catalogue --out "$WORK/missing" 2>/dev/null; code=$?
+[ $code = 6 ] || fail "a missing folder exited $code"
+
 [ "$failures" = 0 ] && echo "all passed"
 exit "$failures"
