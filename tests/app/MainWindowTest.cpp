@@ -134,6 +134,30 @@ class MainWindowTest : public QObject {
     QCOMPARE(times.GasText(0), QStringLiteral("3.62"));
   }
 
+  // The Diagnostics caption turns red on the controller's error at the blink phase, the OBD
+  // caption red on the engine's codes; Home gives the OBD caption its colour back.
+  void tabCaptionsSignalFaults() {
+    WindowSim s(255, documents_.string());
+    s.window->show();
+    QVERIFY(s.Connect());
+    const QColor normal = s.window->TabCaptionColour(kDiagnosticsTab);
+    s.controller.silent = true;
+    s.Tick();
+    std::vector<uint8_t> status(124, 0);
+    status[11 - 4] = 0x0B;                     // the engine turns and the controller has an error
+    status[93 - 4] = 192;                      // its OBD module reports
+    status[94 - 4] = 0x80;                     // the engine has trouble codes
+    for (int phase = 0; phase < 2; ++phase) {  // one of two frames falls on the blink
+      s.window->OneSecond();
+      s.Inject(ReplyFrame(0x90, status));
+      s.link().OdbiorRx();
+    }
+    QCOMPARE(s.window->TabCaptionColour(kDiagnosticsTab), QColor(Qt::red));
+    QCOMPARE(s.window->TabCaptionColour(kObdTab), QColor(Qt::red));
+    QTest::keyClick(s.window.get(), Qt::Key_Home);
+    QCOMPARE(s.window->TabCaptionColour(kObdTab), normal);
+  }
+
   void errorListOfTheController() {
     WindowSim s(2, documents_.string());
     Texts().LanguageIndex = 0;
