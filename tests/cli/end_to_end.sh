@@ -86,7 +86,8 @@ wait "$holder" 2>/dev/null
 exec 3<&-
 stop_sim
 
-"$CLI" catalogue | grep -qF "Calibration per cylinder" || fail "catalogue lists no settings"
+catalogue=$("$CLI" catalogue) || fail "catalogue exited $?"
+grep -qF "Calibration per cylinder" <<<"$catalogue" || fail "catalogue lists no settings"
 "$CLI" catalogue --header --out "$WORK" >/dev/null || fail "catalogue --out exited $?"
 grep -qF "#define KAVI_" "$WORK/Nastawy KAVI.h" || fail "no KAVI header"
 "$CLI" catalogue --out "$WORK/missing" 2>/dev/null; code=$?
