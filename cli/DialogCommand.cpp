@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "cli/SetCommand.h"
 #include "cli/WorkstationSetup.h"
 #include "lang/Langtext.h"
 
@@ -34,4 +35,12 @@ int CommandLink::Open(const LinkOptions& options) {
     return kRefusedByRules;
   }
   return ReadOut(link_, time);
+}
+
+int CommandLink::ApplyAndWrite(const DialogCommand& command, const Action& apply) {
+  if (command.words.empty()) return kOk;
+  const std::vector<std::string> before = ShownValues(link_);
+  uint32_t commands = 0;
+  if (const int applied = apply(link_, command.words, commands); applied != kOk) return applied;
+  return ConfirmWrites(link_, before, TimeOf(command.options), commands);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,6 +28,13 @@ class CommandLink {
   // Connects and reads the controller out: kOk, or the exit code with its message given.
   int Open(const LinkOptions& options);
   TSterownik& link() { return link_; }
+
+  // Changes the settings in memory as the action words say, and sets the command bits that
+  // carry what is not a setting; kOk, or the exit code with its message given.
+  using Action = std::function<int(TSterownik& link, const std::vector<std::string>& words,
+                                   uint32_t& commands)>;
+  // Applies the command's words, when it has any, and writes and confirms what they changed.
+  int ApplyAndWrite(const DialogCommand& command, const Action& apply);
 
  private:
   ConsoleUi ui_;

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cli/DialogCommand.h"
-#include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
 #include "lang/Langtext.h"
 #include "settings/SequenceRules.h"
@@ -54,7 +53,8 @@ bool InRange(const std::optional<int>& value, int low, int high) {
 
 // Applies the action words; kUsage for words that make no action, kRefusedByRules for one the
 // window would not offer.
-int Apply(TSterownik& link, const std::vector<std::string>& w) {
+int Apply(TSterownik& link, const std::vector<std::string>& w, uint32_t& commands) {
+  commands = CommandBit::SendInjectorMask;
   const int n = link.IleWtryskiwaczy();
   const auto arg = [&](size_t i) { return i < w.size() ? Number(w[i]) : std::nullopt; };
   const std::string action = w[0];
@@ -96,13 +96,7 @@ int Injectors(std::span<char*> arguments) {
     Fail("the injector sequence serves MALVER controllers of 4, 6 or 8 channels");
     return kRefusedByRules;
   }
-  if (!command.words.empty()) {
-    const std::vector<std::string> before = ShownValues(link);
-    if (const int applied = Apply(link, command.words); applied != kOk) return applied;
-    const int written =
-        ConfirmWrites(link, before, TimeOf(command.options), CommandBit::SendInjectorMask);
-    if (written != kOk) return written;
-  }
+  if (const int written = open.ApplyAndWrite(command, Apply); written != kOk) return written;
   PrintSequence(link);
   return kOk;
 }

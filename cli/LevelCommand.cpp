@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cli/DialogCommand.h"
-#include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
 #include "lang/Langtext.h"
 #include "settings/LevelRules.h"
@@ -79,13 +78,7 @@ int Level(std::span<char*> arguments) {
   CommandLink open;
   TSterownik& link = open.link();
   if (const int opened = open.Open(command.options); opened != kOk) return opened;
-  if (!command.words.empty()) {
-    const std::vector<std::string> before = ShownValues(link);
-    uint32_t commands = 0;
-    if (const int applied = Apply(link, command.words, commands); applied != kOk) return applied;
-    const int written = ConfirmWrites(link, before, TimeOf(command.options), commands);
-    if (written != kOk) return written;
-  }
+  if (const int written = open.ApplyAndWrite(command, Apply); written != kOk) return written;
   link.PollLevelSensor(true);
   int frames = 0;
   const auto counted = link.OnZdarzenie;

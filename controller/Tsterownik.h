@@ -81,7 +81,7 @@ class TSterownik : public TSerial {
   // Connection and timer.
   bool OtworzPortComm();
   void ZamknijPortComm();
-  bool PolaczonyPortComm() { return PortConnected(); }
+  bool PolaczonyPortComm() const { return PortConnected(); }
   void Timer1OnTimer();
   int TimerInterval() const { return timerInterval_; }  // ms until the next tick
   // Too many frames went unanswered, or the port is gone.

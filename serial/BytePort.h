@@ -14,9 +14,9 @@ class BytePort {
   // Bytes the line took, or -1.
   virtual int Write(const unsigned char* buffer, int count) = 0;
   // Bytes waiting to be read, or -1.
-  virtual int InQueueCount() = 0;
+  virtual int InQueueCount() const = 0;
   virtual void PurgeRx() = 0;
   virtual void PurgeTx() = 0;
   // False once the device behind the port has gone away.
-  virtual bool Connected() = 0;
+  virtual bool Connected() const = 0;
 };

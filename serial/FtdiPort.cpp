@@ -37,7 +37,7 @@ int FtdiPort::Write(const unsigned char* buffer, int count) {
   return static_cast<int>(written);
 }
 
-int FtdiPort::InQueueCount() {
+int FtdiPort::InQueueCount() const {
   ftdi::Dword count = 0;
   if (api_.GetQueueStatus(handle_, &count) != ftdi::kOk) return -1;
   return static_cast<int>(count);
@@ -51,6 +51,6 @@ void FtdiPort::PurgeTx() {
   api_.Purge(handle_, ftdi::kPurgeTx);
 }
 
-bool FtdiPort::Connected() {
+bool FtdiPort::Connected() const {
   return InQueueCount() >= 0;
 }

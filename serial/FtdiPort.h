@@ -18,11 +18,11 @@ class FtdiPort : public BytePort {
   // Callers ask only for what InQueueCount reported, so the library's read returns at once.
   int Read(unsigned char* buffer, int count) override;
   int Write(const unsigned char* buffer, int count) override;
-  int InQueueCount() override;
+  int InQueueCount() const override;
   void PurgeRx() override;
   void PurgeTx() override;
   // False once the converter has been unplugged.
-  bool Connected() override;
+  bool Connected() const override;
 
  private:
   FtdiPort(const ftdi::Api& api, ftdi::Handle handle) : api_(api), handle_(handle) {}

@@ -38,7 +38,7 @@ int MemoryPort::Write(const unsigned char* buffer, int count) {
   return n;
 }
 
-int MemoryPort::InQueueCount() {
+int MemoryPort::InQueueCount() const {
   return connected_ ? static_cast<int>(incoming_.size()) : -1;
 }
 
@@ -49,6 +49,6 @@ void MemoryPort::PurgeRx() {
 // What was written has already reached the far end; nothing waits to go out.
 void MemoryPort::PurgeTx() {}
 
-bool MemoryPort::Connected() {
+bool MemoryPort::Connected() const {
   return connected_;
 }

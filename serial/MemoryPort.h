@@ -26,10 +26,10 @@ class MemoryPort : public BytePort {
 
   int Read(unsigned char* buffer, int count) override;
   int Write(const unsigned char* buffer, int count) override;
-  int InQueueCount() override;
+  int InQueueCount() const override;
   void PurgeRx() override;
   void PurgeTx() override;
-  bool Connected() override;
+  bool Connected() const override;
 
  private:
   std::deque<unsigned char> incoming_;

@@ -158,7 +158,7 @@ int SerialDevicePort::Write(const unsigned char* buffer, int count) {
   return written;
 }
 
-int SerialDevicePort::InQueueCount() {
+int SerialDevicePort::InQueueCount() const {
   int count = 0;
   return ::ioctl(fd_, FIONREAD, &count) == 0 ? count : -1;
 }
@@ -170,7 +170,7 @@ void SerialDevicePort::PurgeTx() {
   ::tcflush(fd_, TCOFLUSH);
 }
 
-bool SerialDevicePort::Connected() {
+bool SerialDevicePort::Connected() const {
   pollfd p{fd_, 0, 0};
   return ::poll(&p, 1, 0) <= 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
 }

@@ -27,11 +27,11 @@ class SerialDevicePort : public BytePort {
   int Read(unsigned char* buffer, int count) override;
   // Gives up after 2 ms plus 2 ms per byte when the line does not take the bytes.
   int Write(const unsigned char* buffer, int count) override;
-  int InQueueCount() override;
+  int InQueueCount() const override;
   void PurgeRx() override;
   void PurgeTx() override;
   // False once the device has gone (unplugged converter, closed pseudo-terminal master).
-  bool Connected() override;
+  bool Connected() const override;
 
  private:
   explicit SerialDevicePort(int fd) : fd_(fd) {}

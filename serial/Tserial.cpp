@@ -94,7 +94,7 @@ void TSerial::PortAttach(std::unique_ptr<BytePort> port) {
 }
 
 // A vanished device (unplugged converter, closed pseudo-terminal) reads as disconnected.
-bool TSerial::PortConnected() {
+bool TSerial::PortConnected() const {
   return port_ && port_->Connected();
 }
 
@@ -106,7 +106,7 @@ int TSerial::PortWrite(const unsigned char* buffer, int count) {
   return port_ ? port_->Write(buffer, count) : -1;
 }
 
-int TSerial::PortInQueCount() {
+int TSerial::PortInQueCount() const {
   return port_ ? port_->InQueueCount() : -1;
 }
 

@@ -36,10 +36,10 @@ class TSerial {
   void PortOpenComm();
   bool PortOpenFtdiByDescription(const std::string& description);
   void PortClose();
-  bool PortConnected();
+  bool PortConnected() const;
   int PortRead(unsigned char* buffer, int count);
   int PortWrite(const unsigned char* buffer, int count);
-  int PortInQueCount();
+  int PortInQueCount() const;
   void PortPurgeRx();
   void PortPurgeTx();
   // The administrator's step of the rate, kept within what the line can run at; returns the

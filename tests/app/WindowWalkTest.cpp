@@ -75,7 +75,7 @@ struct Walk {
             window().obd().PortNumber,
             link.FlagiRozkazow(),
             link.FlagiZapisu(),
-            const_cast<TSterownik&>(link).PolaczonyPortComm(),
+            link.PolaczonyPortComm(),
             window().obd().PortConnected(),
             link.KalibracjaTrwa(),
             window().channelList().isVisible(),
