@@ -26,6 +26,7 @@ constexpr int kSectionHeight = 26;
 constexpr int kButtonWidth = 110, kButtonHeight = 28;
 constexpr int kFirstDrawingMs = 100, kRedrawMs = 1000;
 constexpr int kPasswordRefused = 4;  // no password, or one too long
+constexpr int kSmallestTileLabel = 7;
 
 }  // namespace
 
@@ -70,6 +71,7 @@ void TForm3::Prepare(Mode mode, const QString& title) {
   ok_->show();
   setFixedHeight(HeightOf(mode));
   uploading_ = false;
+  ShowCloseBox(true);
   if (mode == kService) ShowService();
   if (mode == kFirmware) ShowFirmware();
   if (mode == kPassword) ShowPassword();
@@ -78,6 +80,14 @@ void TForm3::Prepare(Mode mode, const QString& title) {
   Redraw();
   firstDrawing_.start(kFirstDrawingMs);
   redraw_.start();
+}
+
+// Changing a window's flags hides it; one that was up is shown again at once.
+void TForm3::ShowCloseBox(bool shown) {
+  if (windowFlags().testFlag(Qt::WindowCloseButtonHint) == shown) return;
+  const bool visible = isVisible();
+  setWindowFlag(Qt::WindowCloseButtonHint, shown);
+  if (visible) show();
 }
 
 int TForm3::HeightOf(Mode mode) const {
@@ -149,8 +159,8 @@ void TForm3::AddTile(const QRect& box, const QString& label, const QString& valu
   items_.push_back({DeviceItem::Kind::Tile, box, label, value, true});
 }
 
-void TForm3::AddText(const QRect& box, const QString& text, int points) {
-  items_.push_back({DeviceItem::Kind::Text, box, text, {}, true, points});
+void TForm3::AddText(const QRect& box, const QString& text, int points, Qt::Alignment align) {
+  items_.push_back({DeviceItem::Kind::Text, box, text, {}, true, points, align});
 }
 
 void TForm3::DeviceInfoItems() {
@@ -176,7 +186,7 @@ void TForm3::paintEvent(QPaintEvent*) {
         box.addRoundedRect(item.box, 6, 6);
         p.fillPath(box, colours_.light);
         p.setPen(colours_.secondaryText);
-        p.drawText(item.box, Qt::AlignCenter, item.label);
+        p.drawText(item.box, item.align, item.label);
         break;
       }
       case DeviceItem::Kind::Row: {
@@ -198,6 +208,12 @@ void TForm3::paintEvent(QPaintEvent*) {
         p.fillPath(box, colours_.valueBackground);
         p.setPen(colours_.text);
         const QRect labelBox = item.box.adjusted(6, 4, -6, 0);
+        // Long labels (other languages' words) get smaller before they get cut.
+        QFont label = font;
+        while (label.pointSize() > kSmallestTileLabel &&
+               QFontMetrics(label).horizontalAdvance(item.label) > labelBox.width())
+          label.setPointSize(label.pointSize() - 1);
+        p.setFont(label);
         p.drawText(labelBox, Qt::AlignLeft | Qt::AlignTop,
                    p.fontMetrics().elidedText(item.label, Qt::ElideRight, labelBox.width()));
         p.setPen(colours_.secondaryText);
@@ -210,16 +226,16 @@ void TForm3::paintEvent(QPaintEvent*) {
       }
       case DeviceItem::Kind::Text:
         p.setPen(colours_.text);
-        p.drawText(item.box, Qt::AlignCenter, item.label);
+        p.drawText(item.box, item.align, item.label);
         break;
     }
   }
 }
 
-// Escape is the OK button.
+// Escape is the OK button, which an upload hides: nothing may cut it short but its watchdog.
 void TForm3::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    accept();
+    if (!uploading_) accept();
     return;
   }
   QDialog::keyPressEvent(event);

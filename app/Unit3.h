@@ -26,8 +26,9 @@ struct DeviceItem {
   QRect box;  // the value box, or the whole section, tile or text
   QString label;
   QString value;
-  bool active = true;  // the value in the active colour, else the inactive one
-  int points = 9;      // the text's size
+  bool active = true;                     // the value in the active colour, else the inactive one
+  int points = 9;                         // the text's size
+  Qt::Alignment align = Qt::AlignCenter;  // of a text in its box
 };
 
 // The device window: device information, service, firmware update and password entry, one
@@ -60,6 +61,8 @@ class TForm3 : public QDialog {
   // Firmware mode.
   QTableWidget* firmwareList() const { return firmwareList_; }
   QPushButton* uploadButton() const { return upload_; }
+  // Tests fire it at once rather than wait its 5 seconds.
+  QTimer& uploadWatchdog() { return watchdog_; }
   // The link's progress of an upload, 0..100; -1 closes the window.
   void Progress(int percent);
   // Password mode.
@@ -85,12 +88,15 @@ class TForm3 : public QDialog {
   void AddSection(int y, const QString& text);
   void AddRow(int y, const QString& label, const QString& value, int valueX, bool active = true);
   void AddTile(const QRect& box, const QString& label, const QString& value);
-  void AddText(const QRect& box, const QString& text, int points);
+  void AddText(const QRect& box, const QString& text, int points,
+               Qt::Alignment align = Qt::AlignCenter);
 
   void DeviceInfoItems();
   void ServiceItems();
   void ShowService();
+  void ShowCloseBox(bool shown);
   void FillHistory();
+  void SetBoxesFromController();
   void IntervalChosen(int item);
   void ApplyReminderBoxes();
   void PasswordClicked();

@@ -77,7 +77,8 @@ void TForm3::FillFirmwareList() {
 void TForm3::FirmwareItems() {
   if (uploading_) {
     AddText(QRect(0, 25, kWidth, 30), Q(LangText(1361)), 15);
-    AddText(QRect(0, 65, kWidth - 2 * kMargin, 30), QString::number(progress_) + "%", 10);
+    AddText(QRect(0, 65, kWidth - kMargin, 30), QString::number(progress_) + "%", 10,
+            Qt::AlignRight | Qt::AlignVCenter);
     return;
   }
   AddRow(20, Q(LangText(1336) + ":"), Q(CurrentVersionText(link_, uploading_)), 320);
@@ -106,8 +107,7 @@ void TForm3::UploadFirmware() {
     return;
   HideControls();
   setFixedHeight(kUploadHeight);
-  setWindowFlag(Qt::WindowCloseButtonHint, false);
-  show();  // new window flags hide a window until it is shown again
+  ShowCloseBox(false);
   progressBar_->setGeometry(kMargin, 110, kWidth - 2 * kMargin, 20);
   progressBar_->show();
   uploading_ = true;

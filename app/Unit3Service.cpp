@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "app/QtColours.h"
@@ -86,14 +87,7 @@ void TForm3::ShowService() {
   interval_->setGeometry(kValueX, kServiceRows, kWidth - kMargin - kValueX, 26);
   interval_->setCurrentIndex(0);
   interval_->show();
-  // Set from the controller without acting on it.
-  for (QCheckBox* box : {reminder_, gasBlock_, passwordBox_})
-    box->blockSignals(true);
-  reminder_->setChecked(link_.ServiceReminder());
-  gasBlock_->setChecked(link_.GasBlockWhenDue());
-  passwordBox_->setChecked(link_.HasloUstawione());
-  for (QCheckBox* box : {reminder_, gasBlock_, passwordBox_})
-    box->blockSignals(false);
+  SetBoxesFromController();
   reminder_->move(kBoxX, kServiceRows + kRowStep + 5);
   reminder_->show();
   gasBlock_->move(kBoxX, kServiceRows + 3 * kRowStep + 5);
@@ -107,6 +101,20 @@ void TForm3::ShowService() {
   description_->setGeometry(kMargin, kDescriptionY + 32, kWidth - 2 * kMargin, 74);
   description_->show();
   descriptionChanged_ = false;
+}
+
+// The boxes show what the controller holds, set without acting on it; reminder boxes the
+// installer has just clicked keep his choice until it has been written.
+void TForm3::SetBoxesFromController() {
+  const auto set = [](QCheckBox* box, bool checked) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(checked);
+  };
+  if (!reminderDelay_.isActive()) {
+    set(reminder_, link_.ServiceReminder());
+    set(gasBlock_, link_.GasBlockWhenDue());
+  }
+  set(passwordBox_, link_.HasloUstawione());
 }
 
 void TForm3::FillHistory() {
@@ -133,6 +141,7 @@ void TForm3::ServiceItems() {
       AddRow(kTilesY + 22 * i, labels[i], Q(values[i]), 320);
   }
   FillHistory();
+  SetBoxesFromController();
   AddSection(kServiceY, Q(LangText(1342)));
   AddRow(kServiceRows, Q(LangText(1353) + " " + LangText(1058)), {}, kValueX);
   AddRow(kServiceRows + kRowStep, Q(LangText(1352)), Q(link_.StrCzasPrzegladu(1)), kValueX,
@@ -161,11 +170,10 @@ void TForm3::ApplyReminderBoxes() {
   Redraw();
 }
 
+// A refused change (no workstation record, a locked controller) puts the box back at once.
 void TForm3::PasswordClicked() {
-  if (link_.HasloUstawione())
-    link_.KasujHaslo();
-  else
-    link_.UstawHaslo();
+  const bool sent = link_.HasloUstawione() ? link_.KasujHaslo() : link_.UstawHaslo();
+  if (!sent) SetBoxesFromController();
 }
 
 void TForm3::DescriptionEdited() {

@@ -30,7 +30,7 @@ int CommandLink::Open(const LinkOptions& options) {
   const CommandTime time = TimeOf(options);
   if (const int connected = Connect(link_, options.port, time); connected != kOk) return connected;
   if (link_.StanIdent() != ident_state::Normal) {
-    Fail(std::string("the controller is ") + StateName(link_.StanIdent()) +
+    Fail(ControllerIs(link_.StanIdent()) +
          "; no setting can be changed");
     return kRefusedByRules;
   }

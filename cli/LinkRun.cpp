@@ -88,11 +88,23 @@ int Connect(TSterownik& link, const std::string& port, const CommandTime& time) 
 
 int ReadOut(TSterownik& link, const CommandTime& time) {
   if (link.StanIdent() != ident_state::Normal) {
-    Fail(std::string("the controller is ") + StateName(link.StanIdent()) + "; nothing to read");
+    Fail(ControllerIs(link.StanIdent()) + "; nothing to read");
     return kRefused;
   }
   return RunUntil(
       link, [&] { return link.ReadOutComplete(); }, time);
+}
+
+std::string ControllerIs(int state) {
+  switch (state) {
+    case ident_state::InBootloader:
+      return "the controller waits in its bootloader (controller software damaged)";
+    case ident_state::Normal:
+    case ident_state::PasswordLocked:
+      return std::string("the controller is ") + StateName(state);
+    default:
+      return "the controller is in an unknown state";
+  }
 }
 
 const char* StateName(int state) {

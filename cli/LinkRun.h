@@ -51,3 +51,5 @@ int RunUntil(TSterownik& link, const std::function<bool()>& done, const CommandT
 int ReadOut(TSterownik& link, const CommandTime& time);
 
 const char* StateName(int state);
+// "the controller is …", said of a controller not open to the command.
+std::string ControllerIs(int state);

@@ -1,12 +1,16 @@
 #include "cli/PasswordCommand.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/ConsoleUi.h"
 #include "cli/LinkOptions.h"
 #include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
+#include "files/FileIo.h"
 #include "lang/Langtext.h"
 
 namespace {
@@ -89,7 +93,7 @@ int Refusal(const TSterownik& link, Action action) {
     return kRefused;
   }
   if (state != ident_state::Normal && state != ident_state::PasswordLocked) {
-    Fail(std::string("the controller is ") + StateName(state));
+    Fail(ControllerIs(state));
     return kRefused;
   }
   if (action != Action::kErase && !link.SerwisHaslo()) {
@@ -107,10 +111,9 @@ bool Ask(TSterownik& link, Action action) {
 }
 
 // Runs until the controller has acknowledged and the link has identified it again.
-int Change(TSterownik& link, Action action, const CommandTime& time) {
+int Change(TSterownik& link, Action action, const CommandTime& time, bool& acknowledged) {
   const uint8_t acknowledgement =
       action == Action::kErase ? code::PasswordErased : code::PasswordWritten;
-  bool acknowledged = false;
   bool identifiedAgain = false;
   link.OnZdarzenie = [&](const LinkEvent& e) {
     if (e.kind != EventKind::ReplyAccepted) return;
@@ -124,6 +127,31 @@ int Change(TSterownik& link, Action action, const CommandTime& time) {
   return run;
 }
 
+// The workstation's record before a new one was saved: nothing when there was none.
+struct SavedRecord {
+  std::optional<std::vector<uint8_t>> bytes;
+  bool readable = true;
+};
+
+SavedRecord RecordOnDisk(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return {};
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(path, bytes, 1 << 16).ok) return {{}, false};
+  return {bytes};
+}
+
+// A controller that never acknowledged the new password still holds the old one, which the old
+// record opens: the workstation keeps it.
+void PutBack(const std::string& path, const SavedRecord& saved) {
+  if (!saved.readable) return;
+  std::error_code error;
+  const bool restored = saved.bytes ? WriteFileAtomically(path, *saved.bytes).ok
+                                    : std::filesystem::remove(path, error);
+  if (restored)
+    std::fprintf(stderr, "malver-cli: this workstation's password record is unchanged\n");
+}
+
 int ChangeOnController(const PasswordOptions& o) {
   const CommandTime time = TimeOf(o.link);
   Texts().LanguageIndex = 0;
@@ -135,10 +163,20 @@ int ChangeOnController(const PasswordOptions& o) {
   if (const int connected = Connect(link, o.link.port, time); connected != kOk) return connected;
   if (const int refused = Refusal(link, o.action); refused != kOk) return refused;
   // The workstation's record changes only for a controller that takes the new password.
-  if (o.action == Action::kSet) {
+  const bool setting = o.action == Action::kSet;
+  const SavedRecord before = setting ? RecordOnDisk(link.PasswordFile()) : SavedRecord{};
+  if (setting) {
+    // A first record on a new account goes into a data folder not made yet.
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(link.PasswordFile()).parent_path(),
+                                        error);
     if (const int saved = SaveResult(link.ZapiszPlikHaslo(o.password)); saved != kOk) return saved;
   }
-  if (const int changed = Change(link, o.action, time); changed != kOk) return changed;
+  bool acknowledged = false;
+  if (const int changed = Change(link, o.action, time, acknowledged); changed != kOk) {
+    if (setting && !acknowledged) PutBack(link.PasswordFile(), before);
+    return changed;
+  }
   const bool wanted = o.action == Action::kSet;
   if (link.StanIdent() != ident_state::Normal || link.HasloUstawione() != wanted) {
     Fail("the controller, identified again, does not show the change");

@@ -113,7 +113,7 @@ int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before, cons
 int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw,
                const CommandTime& time) {
   if (link.StanIdent() != ident_state::Normal) {
-    Fail(std::string("the controller is ") + StateName(link.StanIdent()) +
+    Fail(ControllerIs(link.StanIdent()) +
          "; no setting can be changed");
     return kRefusedByRules;
   }

@@ -81,6 +81,7 @@ bool TSterownik::FirmwareBlockAcknowledged(int length) {
   powrotZBootloadera_ = true;
   zapisFlash_ = false;
   aktualizacjaZlecona_ = false;
+  historiaAktualizacji_ = true;
   Event(EventKind::Firmware, firmware_event::Finished, upload_.Percent());
   return true;
 }

@@ -15,12 +15,6 @@ constexpr int kBootloaderPause = 8;
 constexpr int kFuelTrimBytes = 6;
 constexpr int kFuelTrimsInRecord = 5;  // where the OBD link's record keeps them
 
-// History kinds of the change history.
-constexpr int kHistoryBootloader = 0;
-constexpr int kHistoryFactorySettings = 1;
-constexpr int kHistoryErrorsCleared = 2;
-constexpr int kHistorySettingsWritten = 3;
-
 }  // namespace
 
 void TSterownik::NadawanieTx() {
@@ -71,8 +65,7 @@ void TSterownik::JumpToOrFromBootloader(bool jump) {
   przerwaNadawania_ = kBootloaderPause;
   (jump ? skokDoBootloadera_ : powrotZBootloadera_) = false;
   flagiRozkazow_ |= CommandBit::Identify;
-  if (Ramka(jump ? code::BootloaderJump : code::BootloaderReturn, 0) && jump)
-    HistoriaZmian(kHistoryBootloader);
+  Ramka(jump ? code::BootloaderJump : code::BootloaderReturn, 0);
 }
 
 // Sends one command; false only for the switch to petrol, which is dropped without sending
@@ -128,8 +121,8 @@ bool TSterownik::SendCommand(uint32_t bit) {
     return true;
   }
   if (command.cleared == transmission::Cleared::WhenSent) flagiRozkazow_ &= ~bit;
-  if (bit == CommandBit::ClearErrors) HistoriaZmian(kHistoryErrorsCleared);
-  if (bit == CommandBit::FactorySettings) HistoriaZmian(kHistoryFactorySettings);
+  if (bit == CommandBit::ClearErrors) HistoriaZmian(history_kind::ErrorsCleared);
+  if (bit == CommandBit::FactorySettings) HistoriaZmian(history_kind::FactorySettings);
   return true;
 }
 
@@ -145,7 +138,7 @@ bool TSterownik::SendWrite(const transmission::DataArea& area) {
   flagiZapisuWToku_ |= area.bit;
   flagiZapisu_ &= ~area.bit;
   if (settingsPage) NazwyWykresow(1);
-  if (area.recordsHistory) HistoriaZmian(kHistorySettingsWritten);
+  if (area.recordsHistory) HistoriaZmian(history_kind::SettingsWritten);
   return true;
 }
 

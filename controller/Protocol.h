@@ -46,6 +46,14 @@ inline constexpr int Finished = 2;      // every block acknowledged; the return 
 inline constexpr int InBootloader = 3;  // the controller waits in its bootloader, no update on
 }  // namespace firmware_event
 
+// The bits of a change-history entry, by their number: what the program changed that day.
+namespace history_kind {
+inline constexpr int FirmwareWritten = 0;
+inline constexpr int FactorySettings = 1;
+inline constexpr int ErrorsCleared = 2;
+inline constexpr int SettingsWritten = 3;
+}  // namespace history_kind
+
 // Codes of the requests and of the replies that answer them (a reply carries its request's
 // code). The data areas' read and write codes are in the transmission tables.
 namespace code {

@@ -71,6 +71,7 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
   const uint8_t* data = buforOdbioru_.data() + kDataStart;
   flagiCzytania_ &= ~area.bit;
   std::copy_n(data, img::kAreaSize, &obraz_[area.offset]);
+  if (area.bit == AreaBit::History) RecordFinishedUpdate();
   if (area.bit != AreaBit::Settings && area.bit != AreaBit::Settings2) return true;
 
   const uint8_t total = ramka::Total(data, img::kAreaSize);
@@ -78,6 +79,15 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
   if (area.bit == AreaBit::Settings2) RepairInjectionTimeAxis();
   NazwyWykresow(1);
   return true;
+}
+
+// The bootloader's identification drops every pending write, and the history is read again
+// after the return, so a finished update is entered in the history the controller reports
+// once it runs the new firmware.
+void TSterownik::RecordFinishedUpdate() {
+  if (!historiaAktualizacji_) return;
+  historiaAktualizacji_ = false;
+  HistoriaZmian(history_kind::FirmwareWritten);
 }
 
 // Controllers that never had the injection-time axis send zeros in it.

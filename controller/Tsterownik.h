@@ -508,6 +508,7 @@ class TSterownik : public TSerial {
   bool Reply(int length);
   bool DataReadReply(uint8_t code, int length);
   void RepairInjectionTimeAxis();
+  void RecordFinishedUpdate();
   bool PetrolScopeChunk(int length);
   bool IdentificationReply(int length);
   void TellUnsentWrites();
@@ -641,6 +642,7 @@ class TSterownik : public TSerial {
   bool aktualizacjaZlecona_ = false;
   bool skokDoBootloadera_ = false;
   bool powrotZBootloadera_ = false;
+  bool historiaAktualizacji_ = false;  // a finished update's history entry, still to be made
   FirmwareUpload upload_;
   bool logParamBiez_ = false;
   bool logDaneObd_ = false;

@@ -60,6 +60,15 @@ struct DeviceWindow {
   bool connected = false;
 };
 
+// The simulated bootloader holds the image file's blocks byte for byte.
+void ExpectFlashHolds(DeviceWindow& w, const fs::path& image) {
+  std::ifstream file(image, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+  const std::vector<uint8_t>& flash = w.s.controller.bootloader.Flash();
+  QCOMPARE(flash.size(), bytes.size() - 256);
+  QVERIFY(std::equal(bytes.begin() + 256, bytes.end(), flash.begin()));
+}
+
 }  // namespace
 
 class DeviceWindowTest : public QObject {
@@ -143,13 +152,58 @@ class DeviceWindowTest : public QObject {
     QVERIFY(std::any_of(items.begin(), items.end(),
                         [](const DeviceItem& i) { return i.label == Q(LangText(1361)); }));
     w.Screenshot("device-firmware-upload.png");
+    QVERIFY(!w.device().windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QTest::keyClick(&w.device(), Qt::Key_Escape);
+    QVERIFY2(w.device().isVisible() && w.s.link().ZapisFlash(), "Escape does not cut the upload");
     QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 2000));
     QVERIFY(w.s.TickUntil([&] { return w.s.link().WersjaProgramu() == 18; }, 400));
-    std::ifstream file(image, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
-    QCOMPARE(w.s.controller.bootloader.Flash().size(), bytes.size() - 256);
-    QVERIFY(
-        std::equal(bytes.begin() + 256, bytes.end(), w.s.controller.bootloader.Flash().begin()));
+    ExpectFlashHolds(w, image);
+    w.Open(TForm3::kDeviceInfo);
+    QVERIFY2(w.device().windowFlags().testFlag(Qt::WindowCloseButtonHint),
+             "the close box is back after the upload");
+  }
+
+  // The cable pulled in the middle of an upload: the watchdog gives up and says so; with the
+  // cable back, the controller waiting in its bootloader gets the firmware window again, and
+  // the update run again from there brings it back.
+  void anUploadCutInTheMiddleIsRunAgain() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    fs::remove_all(w.FirmwareFolder());
+    const fs::path image = w.PutImage("v18.img", {.flashMode = 1, .version = 18});
+    w.s.controller.silentAtBlock = 8;
+    w.Open(TForm3::kFirmware);
+    w.device().uploadButton()->click();
+    QVERIFY(w.s.TickUntil([&] { return w.s.controller.silent; }, 2000));
+    w.s.TickUntil([] { return false; }, 10);
+    QVERIFY(w.device().isVisible());
+    QVERIFY(w.device().uploadWatchdog().isActive());
+    w.device().uploadWatchdog().start(0);
+    QVERIFY(QTest::qWaitFor([&] { return !w.device().isVisible(); }, 1000));
+    QCOMPARE(w.s.ui.messages.back().text, LangText(1370));
+
+    w.s.controller.silent = false;
+    QVERIFY(w.s.TickUntil([&] { return w.device().isVisible(); }, 800));
+    QCOMPARE(w.device().mode(), TForm3::kFirmware);
+    QCOMPARE(w.s.ui.messages.back().text, LangText(1365) + "\n" + LangText(6160));
+    w.device().uploadButton()->click();
+    QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 3000));
+    QVERIFY(w.s.TickUntil([&] { return w.s.link().WersjaProgramu() == 18; }, 400));
+    QCOMPARE(w.s.controller.state, sim::State::kNormal);
+    ExpectFlashHolds(w, image);
+  }
+
+  // The password box shows what the controller holds: a click this workstation cannot carry
+  // out (it has no password record) is refused with its message and the box put back.
+  void refusedPasswordClickPutsTheBoxBack() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    w.Open(TForm3::kService);
+    QVERIFY(w.device().passwordBox()->isVisible());
+    QVERIFY(!w.device().passwordBox()->isChecked());
+    w.device().passwordBox()->click();
+    QCOMPARE(w.s.ui.messages.back().text, LangText(2201) + ".");
+    QVERIFY(!w.device().passwordBox()->isChecked());
   }
 
   // A controller found waiting in its bootloader (an upload cut short) gets the firmware window,
@@ -180,7 +234,8 @@ class DeviceWindowTest : public QObject {
     w.device().passwordButton()->click();
     QVERIFY(w.device().isVisible());
     QCOMPARE(w.device().passwordField()->palette().color(QPalette::Base), QColor(255, 0, 0));
-    w.device().passwordField()->setText(QStringLiteral("Warsztat Kowalski"));
+    QTest::keyClicks(w.device().passwordField(), QStringLiteral("Warsztat Kowalski"));
+    QVERIFY(w.device().passwordField()->palette().color(QPalette::Base) != QColor(255, 0, 0));
     w.Screenshot("device-password.png");
     w.device().passwordButton()->click();
     QVERIFY(!w.device().isVisible());

@@ -52,6 +52,22 @@ out=$(other identify --port "$PORT" --tick 5)
 grep -qE "^status: +0 normal$" <<<"$out" || fail "after clear: $(status_of "$out")"
 stop_sim
 
+# A controller that never acknowledges the new password keeps the old one, and so does the
+# workstation's record, which still opens it.
+start_sim --family 5 --silent-after 1
+"$CLI" password --port "$PORT" set Another --yes --tick 5 --timeout 5000 2>/dev/null; code=$?
+[ $code = 4 ] || fail "set to a silent controller exited $code"
+cmp -s "$RECORD" "$WORK/a.bin" || fail "an unacknowledged set changed the workstation's record"
+stop_sim
+
+# A first password on a new account makes the data folder it is kept in.
+start_sim --family 5
+HOME=$WORK/new "$CLI" password --port "$PORT" set Workshop --yes --tick 5 >/dev/null ||
+  fail "set on a new account exited $?"
+cmp -s "$WORK/new/Documents/VESK/Malver II/password.bin" "$WORK/a.bin" ||
+  fail "a new account's record"
+stop_sim
+
 # A password no workstation here holds: only the administrator's erase removes it.
 start_sim --family 255 --password
 out=$("$CLI" identify --port "$PORT" --tick 5 2>/dev/null)

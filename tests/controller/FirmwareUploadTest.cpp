@@ -130,6 +130,22 @@ INSTANTIATE_TEST_SUITE_P(Modes, EveryFlashMode,
                            return "Mode" + std::to_string(info.param.flashMode);
                          });
 
+// The bootloader's identification drops the pending history write, so the entry must be made
+// once the controller runs the new firmware and has reported its history again.
+TEST_F(FirmwareUploadTest, FinishedUpdateIsEnteredInTheControllersHistory) {
+  Connect(3);
+  m->link.SetToday(2026, 12, 11);
+  m->link.SetWorkstation(0x1A2B3C4D);
+  const uint8_t* history = &m->controller.memory[img::HistoriaZmian];
+  const std::vector<uint8_t> delivered(history, history + 8);
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(TickUntil([&] { return RunningNewFirmware() && history[8] != 0; }));
+  EXPECT_EQ(std::vector<uint8_t>(history, history + 8), delivered);
+  const std::vector<uint8_t> entry = {0x01, 26, 12, 11, 0x1A, 0x2B, 0x3C, 0x4D};
+  EXPECT_EQ(std::vector<uint8_t>(history + 8, history + 16), entry);
+  EXPECT_EQ(history[16], 0) << "one entry for one update";
+}
+
 TEST_F(FirmwareUploadTest, SlowBlocksGetTheLongerPause) {
   Connect(4, 10);
   ASSERT_TRUE(Start());
