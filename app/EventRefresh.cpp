@@ -20,7 +20,7 @@ Refresh ForReply(const LinkEvent& e) {
       if (const auto* area = transmission::AreaOfReadCode(static_cast<uint8_t>(e.code))) {
         r.panels = area->bit == AreaBit::Settings;
         // The description ends the identification: the window greets the controller then.
-        r.identity = r.connected = area->bit == AreaBit::Description;
+        r.identity = r.connected = r.description = area->bit == AreaBit::Description;
         r.chart = !r.identity;
       } else if (const auto* written =
                      transmission::AreaOfWriteCode(static_cast<uint8_t>(e.code))) {

@@ -17,6 +17,7 @@ struct Refresh {
   bool chart = false;          // the map view's data changed: draw it again
   bool obdModule = false;      // the controller's OBD module reported codes or values
   bool firmware = false;       // an upload's progress, its end, or a controller in its bootloader
+  bool description = false;    // the controller's description was read
 };
 
 Refresh RefreshFor(const LinkEvent& event);

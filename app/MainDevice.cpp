@@ -21,17 +21,19 @@ void TForm1::BuildDeviceMenu() {
   connect(deviceInfoAction_, &QAction::triggered, this,
           [this] { OpenDeviceWindow(TForm3::kDeviceInfo); });
   serviceAction_ = fileMenu_->addAction(QString());
-  connect(serviceAction_, &QAction::triggered, this, [this] {
-    // The statistics and the reminder are read with the engine on petrol.
-    link_->RozkazDoSterownika(CommandBit::SwitchToPetrol);
-    OpenDeviceWindow(TForm3::kService);
-  });
+  connect(serviceAction_, &QAction::triggered, this, &TForm1::OpenServiceWindow);
   firmwareAction_ = fileMenu_->addAction(QString());
   connect(firmwareAction_, &QAction::triggered, this, [this] {
     link_->RozkazDoSterownika(CommandBit::SwitchToPetrol);
     OpenDeviceWindow(TForm3::kFirmware);
   });
   fileMenu_->addSeparator();
+}
+
+// The statistics and the reminder are read with the engine on petrol.
+void TForm1::OpenServiceWindow() {
+  link_->RozkazDoSterownika(CommandBit::SwitchToPetrol);
+  OpenDeviceWindow(TForm3::kService);
 }
 
 void TForm1::OpenDeviceWindow(int mode) {

@@ -66,6 +66,9 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     const bool adminMenu = adminMenuAction_->isVisible();
     setWindowTitle(Q(IdentifiedTitle(baseTitle_.toStdString(), *link_, adminMenu)));
   }
+  // What the workshop wrote into the controller greets the installer who connects to it.
+  if (r.description && !link_->OpisSterownika().empty() && !device_->isVisible())
+    OpenServiceWindow();
   if (r.connected) ShowConnected();
   if (r.obdModule) ObdModuleEvent(event);
   if (r.firmware) FirmwareEvent(event);

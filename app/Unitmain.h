@@ -108,6 +108,7 @@ class TForm1 : public QMainWindow {
   TForm3& deviceWindow() { return *device_; }
   // The device window in its mode 1..4 (device information, service, firmware, password).
   void OpenDeviceWindow(int mode);
+  void OpenServiceWindow();
   TForm2& settingsHelp() { return *settingsHelp_; }
   // The setting dialogs the editors open (MainDialogs.cpp).
   TFormSeq& injectorSequence() { return *sequence_; }

@@ -206,6 +206,23 @@ class DeviceWindowTest : public QObject {
     QVERIFY(!w.device().passwordBox()->isChecked());
   }
 
+  // What the workshop wrote into the controller greets the installer: the service window opens
+  // with it at connection; no description, no window.
+  void aDescriptionGreetsTheInstaller() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    QVERIFY(!w.device().isVisible());
+    const char16_t text[] = u"Pan Kowalski, 2 x LPG";
+    for (size_t i = 0; i + 1 < std::size(text); ++i) {
+      w.s.controller.memory[img::OpisSterownika + 2 * i] = static_cast<uint8_t>(text[i]);
+      w.s.controller.memory[img::OpisSterownika + 2 * i + 1] = static_cast<uint8_t>(text[i] >> 8);
+    }
+    w.s.link().RozkazDoSterownika(CommandBit::Identify);
+    QVERIFY(w.s.TickUntil([&] { return w.device().isVisible(); }));
+    QCOMPARE(w.device().mode(), TForm3::kService);
+    QCOMPARE(w.device().description()->toPlainText(), QString::fromUtf16(text));
+  }
+
   // A controller found waiting in its bootloader (an upload cut short) gets the firmware window,
   // and the update run again brings it back.
   void aCutUploadIsRunAgain() {

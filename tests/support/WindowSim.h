@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -25,6 +26,9 @@ class WindowSim {
                      const std::string& commandLineFile = "")
       : controller(sim::DefaultIdentity(family)), server(controller) {
     controller.frozenLiveValues = true;
+    // A description greets every connection with the service window; the tests of that
+    // greeting write one.
+    std::fill_n(&controller.memory[img::OpisSterownika], img::kAreaSize, 0);
     MainWindowSetup setup;
     setup.documentsFolder = documents;
     setup.file = commandLineFile;
