@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFontDatabase>
+#include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "app/Unitparam.h"
 #include "controller/ParamList.h"
 #include "lang/Langtext.h"
+#include "obd/Telmobd.h"
 #include "tests/support/WindowSim.h"
 
 namespace fs = std::filesystem;
@@ -86,6 +88,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(ini.ReadInteger("2", "Color1400", -1), 7);  // read at start, used, written back
     QCOMPARE(ini.ReadInteger("2", "Color1402", -1), 0xFD7000);
     QCOMPARE(ini.ReadInteger("4", "View401", -1), 0x33);
+  }
+
+  // The adapter's port comes from the configuration, is changed in the ELM menu and is kept.
+  void adapterPortIsKept() {
+    WriteIni("[1]\nElmComm=7\n");
+    int chosen = 0;
+    {
+      WindowSim s(2, documents_.string());
+      s.window->show();
+      QCOMPARE(s.window->obd().PortNumber, 7);
+      QMenu* elm = nullptr;
+      for (QAction* a : s.window->menuBar()->actions())
+        if (a->text() == QStringLiteral("ELM")) elm = a->menu();
+      QVERIFY(elm);
+      emit elm->aboutToShow();
+      QAction* port = elm->actions().back();
+      QVERIFY(port->isCheckable());
+      port->trigger();
+      chosen = s.window->obd().PortNumber;
+      QVERIFY(chosen != 7);
+      s.window->close();
+    }
+    IniFile ini;
+    QVERIFY(ini.Load(IniPath()));
+    QCOMPARE(ini.ReadInteger("1", "ElmComm", -1), chosen);
   }
 
   void identificationRetitlesAndAdapts() {

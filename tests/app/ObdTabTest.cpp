@@ -24,10 +24,10 @@ namespace {
 
 constexpr int kPolling = 1000;
 
-// A connected RUMO window with the simulated adapter on the OBD link, ticked by the window's own
-// OBD tick so the page follows as it does on the timer.
+// A connected window (a RUMO unless told) with the simulated adapter on the OBD link, ticked by
+// the window's own OBD tick so the page follows as it does on the timer.
 struct ObdWindow {
-  ObdWindow() : s(2) {
+  explicit ObdWindow(int family = 2) : s(family) {
     Texts().LanguageIndex = 1;
     s.window->resize(1200, 760);
     s.window->show();
@@ -135,11 +135,13 @@ class ObdTabTest : public QObject {
     QVERIFY(w.adapter.ecus.front().stored.empty());
   }
 
-  // The Device sub-tab: the controller's own OBD module, with the OBD settings in the centre.
+  // The Device sub-tab of a FORTIX: the controller's own OBD module, with the OBD settings in
+  // the centre; its two commands ask the module to read and to clear the engine's codes.
   void deviceSubTabShowsTheOBDSettings() {
-    ObdWindow w;
+    ObdWindow w(5);
     QVERIFY(w.connected);
     w.window().SelectTab(kObdTab);
+    QVERIFY(w.window().obdButton(33)->isVisible());
     w.window().obdButton(33)->click();
     QCOMPARE(w.window().PodZakladkaObd(), 2);
     QVERIFY(w.window().settingsEditor().isVisible());
@@ -149,6 +151,16 @@ class ObdTabTest : public QObject {
     QCOMPARE(w.window().commandButton(1)->text(), Q(LangText(1274) + " [home]"));
     QVERIFY(!w.window().commandButton(3)->isVisible());
     w.Screenshot("obd-device.png");
+    const std::vector<uint8_t>& asked = w.s.controller.lastRequestCodes;
+    const auto askedFor = [&](uint8_t code) {
+      return std::find(asked.begin(), asked.end(), code) != asked.end();
+    };
+    w.page().ShowLines({{"P0133", obd::LineColour::Red}});
+    w.window().commandButton(0)->click();
+    QVERIFY(w.page().codeBox()->toPlainText().isEmpty());
+    QVERIFY(w.s.TickUntil([&] { return askedFor(code::ObdDtc); }, 40));
+    w.window().commandButton(1)->click();
+    QVERIFY(w.s.TickUntil([&] { return askedFor(code::ObdDtcCleared); }, 40));
     // Leaving the tab takes the OBD panel away.
     w.window().SelectTab(kSettingsTab);
     QVERIFY(!w.page().isVisible());
