@@ -49,6 +49,7 @@ void TForm1::Zdarzenie(const LinkEvent& event) {
     if (event.status->mapsChanged) grafika_->Przerysuj();
     scope_->AddRecord(*event.status);
     StatusToSettingDialogs(*event.status);
+    if (event.status->serviceDataChanged && device_->isVisible()) device_->Redraw();
   }
   if (r.chart) {
     grafika_->Przerysuj();

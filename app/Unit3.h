@@ -45,6 +45,8 @@ class TForm3 : public QDialog {
   // Sets the mode and the title and lays the window out; the caller then shows it modally.
   void Prepare(Mode mode, const QString& title);
   void SetColours(const PanelColours& colours);
+  // Draws the window again from the link's image.
+  void Redraw();
   Mode mode() const { return mode_; }
   const std::vector<DeviceItem>& Items() const { return items_; }
   // The text of the first drawn item with this label, for tests and the log.
@@ -82,7 +84,6 @@ class TForm3 : public QDialog {
   void BuildFirmwareControls();
   void ShowPassword();
   void CancelUpload();
-  void Redraw();
   void HideControls();
   int HeightOf(Mode mode) const;
   void AddSection(int y, const QString& text);

@@ -94,6 +94,8 @@ struct DecodedStatus {
   // A table the map view shows changed with this frame: a cell the controller reported, or
   // one the link learned; the view redraws.
   bool mapsChanged = false;
+  // The frame carried the emergency start counter; the service window shows it again.
+  bool serviceDataChanged = false;
 
   ObdStatus obd;
   std::vector<LiveValue> values;  // one per definition of the family's list, same index

@@ -109,9 +109,8 @@ bool TSterownik::StatusFrame(int length) {
   if (traits.gasController || Rodzina() == Family::PumpEmulator) CopyWorkState();
   if (traits.gasController) GasControllerStatus();
   if (Rodzina() == Family::RailEmulator) LearnRailEmulation();
-  if (status_.Byte(kSubRecord) == sub_record::Eeprom2Byte && status_.Has(kSubData))
-    obraz_[img::Eeprom2] = status_.bytes[kSubData];
   DecodeLastStatus();
+  if (status_.serviceDataChanged) obraz_[img::Eeprom2] = status_.bytes[kSubData];
   return true;
 }
 

@@ -176,6 +176,7 @@ void DecodeStatus(const StatusContext& context, DecodedStatus& s) {
   std::copy_n(s.bytes.begin() + kDetectedOrder, s.detectedChannels, s.detectedOrder.begin());
   DecodeInjection(s);
   DecodeObd(s);
+  s.serviceDataChanged = s.Byte(kSubRecord) == sub_record::Eeprom2Byte && s.Has(kSubData);
   s.values.resize(context.definitions.size());
   for (size_t i = 0; i < context.definitions.size(); ++i)
     s.values[i] = DecodeLiveValue(context.definitions[i], s.Frame(), context.settings,

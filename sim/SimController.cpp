@@ -395,6 +395,7 @@ std::vector<uint8_t> SimController::StatusPayload(uint8_t code) {
     PutEngine(code & poll_page::CalibrationData, p);
   }
   PutLearned(frame, p);
+  PutEmergencyStarts(p);
   if (longRecord) PutFastSamples(FamilyOf(static_cast<uint8_t>(identity.family)), frame, p);
   return p;
 }
@@ -439,6 +440,16 @@ void SimController::PutLearned(int frame, std::span<uint8_t> p) {
     Put8(p, kSubData, trims[second ? 2 : 0]);
     Put8(p, kSubData + 1, trims[second ? 3 : 1]);
   }
+}
+
+// Every hundred frames, frozen or not, a gas controller repeats its count of emergency starts.
+void SimController::PutEmergencyStarts(std::span<uint8_t> p) const {
+  using namespace status_frame;
+  constexpr int kEvery = 100, kPhase = 90;
+  if (!TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
+  if (statusFrames_ % kEvery != kPhase || Get8(p, kSubRecord) != 0) return;
+  Put8(p, kSubRecord, sub_record::Eeprom2Byte);
+  Put8(p, kSubData, statistics.emergencyStarts);
 }
 
 // The controller's own adaptation drifts towards what the engine needs: the MALVER families

@@ -115,6 +115,7 @@ class SimController : public ByteDevice {
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
   void PutEngine(bool calibration, std::span<uint8_t> payload) const;
   void PutLearned(int frame, std::span<uint8_t> payload);
+  void PutEmergencyStarts(std::span<uint8_t> payload) const;
   std::array<uint8_t, 4> Trims() const;
   void FillDefaultMemory();
   bool FamilyIs(Family family) const { return identity.family == static_cast<int>(family); }

@@ -116,6 +116,10 @@ class DeviceWindowTest : public QObject {
     QCOMPARE(w.Value(1352), QStringLiteral("321:00:00"));
     QVERIFY(w.s.TickUntil([&] { return w.s.controller.memory[img::Nastawy + 101] == 321 % 256; }));
 
+    // The controller's count of emergency starts, reported in a status frame, shows at once.
+    w.s.controller.statistics.emergencyStarts = 9;
+    QVERIFY(w.s.TickUntil([&] { return w.Value(1339) == QStringLiteral("9"); }, 300));
+
     w.device().description()->setPlainText(QString(130, QLatin1Char('d')));
     QCOMPARE(w.device().description()->toPlainText().size(), 127);
     w.Screenshot("device-service.png");
