@@ -42,6 +42,15 @@ after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exit
 [ "$(grep -c "^P" <<<"$after")" -eq 1 ] || fail "after clearing: $after"
 stop_sim
 
+# The transmission answers too, its line standing between the engine's two frames.
+start_sim --two-ecus
+both=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc of two ECUs exited $?"
+for code in P0133 P0234 P0171; do
+  grep -qxF "$code" <<<"$both" || fail "two ECUs, engine's $code: $both"
+done
+grep -qxF "U0101" <<<"$both" && fail "two ECUs, the transmission's code listed: $both"
+stop_sim
+
 start_sim --no-car
 "$CLI" obd --port "$PORT" info --tick 5 >/dev/null 2>&1
 [ $? -eq 9 ] || fail "no car: not exit 9"

@@ -46,6 +46,22 @@ TEST(ElmAdapterAnswers, TroubleCodesInEveryFrameForm) {
   }
 }
 
+// Another ECU's line comes between the engine's first frame and its consecutive frame, as a
+// real adapter prints the frames of several ECUs answering at once.
+TEST(ElmAdapterAnswers, AnotherEcusLineStandsBetweenTheEnginesFrames) {
+  for (const auto& [protocol, answer] : std::vector<std::pair<int, std::string>>{
+           {6,
+            "7E8 10 08 43 03 01 33 02 34 \r7E9 04 43 01 C1 01\r"
+            "7E8 21 01 71 00 00 00 00 00 \r\r>"},
+           {7,
+            "18 DA F1 10 10 08 43 03 01 33 02 34 \r18 DA F1 18 04 43 01 C1 01\r"
+            "18 DA F1 10 21 01 71 00 00 00 00 00 \r\r>"}}) {
+    sim::ElmAdapter adapter = WithHeaders(protocol, {0x0133, 0x0234, 0x0171});
+    adapter.ecus.push_back(sim::TransmissionEcu(protocol));
+    EXPECT_EQ(Ask(adapter, "03"), answer) << protocol;
+  }
+}
+
 TEST(ElmAdapterAnswers, LivePidsMoveAndClearingEmptiesTheStoredCodes) {
   sim::ElmAdapter adapter = WithHeaders(6, {0x0133});
   const std::string first = Ask(adapter, "010C");
