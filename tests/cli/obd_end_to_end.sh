@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # malver-cli obd against malver-elm-sim: the protocol found on each kind of bus, live PIDs, the
 # trouble codes read and cleared, and the exit codes of an adapter with no car behind it, of a
-# silent adapter and of no port at all.
+# silent or garbled adapter and of no port at all.
 set -uo pipefail
 CLI=$1
 SIM=$2
@@ -60,6 +60,16 @@ start_sim --silent
 "$CLI" obd --port "$PORT" info --tick 5 --timeout 2000 >/dev/null 2>&1
 [ $? -eq 4 ] || fail "silent adapter: not exit 4"
 stop_sim
+
+# Without a time limit of their own these give up once the adapter has been tried, not at the
+# command's bound, which gives another message.
+for kind in silent garbage; do
+  start_sim --"$kind"
+  said=$("$CLI" obd --port "$PORT" info --tick 5 2>&1 >/dev/null)
+  [ $? -eq 4 ] || fail "$kind adapter: not exit 4"
+  grep -qF "does not answer as an ELM327 adapter" <<<"$said" || fail "$kind adapter: $said"
+  stop_sim
+done
 
 "$CLI" obd --port "$WORK/none" info >/dev/null 2>&1
 [ $? -eq 3 ] || fail "no port: not exit 3"
