@@ -168,13 +168,13 @@ int Pids(TObd& obd, ObdRun& run, const ObdOptions& o) {
         char text[64];
         std::snprintf(text, sizeof text, "PID %02X is not supported by the vehicle", pid);
         Fail(text);
-        return kUsage;
+        return kUsageExplained;
       }
     obd.WybierzTylko(o.pids);
   }
   if (obd.PodajIlePidWybranych() == 0) {
     Fail("the vehicle answers none of the PIDs polled by default; name the PIDs to poll");
-    return kUsage;
+    return kUsageExplained;
   }
   int printed = 0;
   const int wanted = o.count * obd.PodajIlePidWybranych();
@@ -199,7 +199,7 @@ int Obd(std::span<char*> arguments) {
   if (!ParseObd(arguments, o)) return kUsage;
   if (o.action == Action::kClear && !o.yes) {
     Fail("clearing erases the engine's trouble codes and readiness; confirm with --yes");
-    return kUsage;
+    return kUsageExplained;
   }
   TObd obd;
   if (o.log)

@@ -27,15 +27,18 @@ grep -qE "^06 SHRT FT1   -?[0-9]+\.[0-9] \[%\]$" <<<"$pids" || fail "short trim:
 named=$("$CLI" obd --port "$PORT" pids 0C 05 --tick 5) || fail "named pids exited $?"
 grep -qE "^0C RPM +[0-9.]+ \[rpm\]$" <<<"$named" || fail "rpm: $named"
 grep -qE "^05 ETC +[0-9]+ \[°C\]$" <<<"$named" || fail "coolant: $named"
-"$CLI" obd --port "$PORT" pids 02 --tick 5 >/dev/null 2>&1
+# A refusal that says what is wrong says only that; a command line it cannot read gets the usage.
+said=$("$CLI" obd --port "$PORT" pids 02 --tick 5 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "an unsupported PID: not exit 2"
+[ "$said" = "malver-cli: PID 02 is not supported by the vehicle" ] || fail "an unsupported PID: $said"
 
 codes=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc exited $?"
 grep -qxF "P0133" <<<"$codes" || fail "stored P0133: $codes"
 grep -qxF " O2 Sensor Circuit Slow Response (Bank 1 Sensor 1)" <<<"$codes" || fail "description: $codes"
 grep -qxF "P0300" <<<"$codes" || fail "pending P0300: $codes"
-"$CLI" obd --port "$PORT" clear --tick 5 >/dev/null 2>&1
+said=$("$CLI" obd --port "$PORT" clear --tick 5 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "clear without --yes: not exit 2"
+[ "$(grep -c . <<<"$said")" -eq 1 ] || fail "clear without --yes: $said"
 "$CLI" obd --port "$PORT" clear --yes --tick 5 | grep -qxF "trouble codes cleared" || fail "clear"
 after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exited $?"
 # The permanent code stays until the ECU has seen the repair work.
@@ -74,7 +77,8 @@ done
 "$CLI" obd --port "$WORK/none" info >/dev/null 2>&1
 [ $? -eq 3 ] || fail "no port: not exit 3"
 
-"$CLI" obd info >/dev/null 2>&1
+said=$("$CLI" obd info 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "no --port: not exit 2"
+grep -q "^usage: " <<<"$said" || fail "no --port: no usage: $said"
 
 exit $((failures > 0))
