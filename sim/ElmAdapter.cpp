@@ -169,7 +169,7 @@ std::string ElmAdapter::Request(const std::string& c) {
 }
 
 std::string ElmAdapter::LiveData(int pid, size_t most) {
-  ++requests_;
+  const int clock = ++asked_[pid];
   std::string reply;
   size_t answered = 0;
   for (const ElmEcu& ecu : ecus) {
@@ -185,7 +185,7 @@ std::string ElmAdapter::LiveData(int pid, size_t most) {
       if (pid == 0x01)
         AppendWord(data, monitorStatus, 4);
       else
-        for (int b : EngineData(pid, Pidy()[static_cast<size_t>(pid)].IleBajtow, requests_))
+        for (int b : EngineData(pid, Pidy()[static_cast<size_t>(pid)].IleBajtow, clock))
           data.push_back(b);
     }
     reply += Line(ecu, data);

@@ -45,14 +45,21 @@ after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exit
 [ "$(grep -c "^P" <<<"$after")" -eq 1 ] || fail "after clearing: $after"
 stop_sim
 
-# The transmission answers too, its line standing between the engine's two frames.
-start_sim --two-ecus
-both=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc of two ECUs exited $?"
-for code in P0133 P0234 P0171; do
-  grep -qxF "$code" <<<"$both" || fail "two ECUs, engine's $code: $both"
+# The transmission answers too, its line standing between the engine's two frames; on 29-bit
+# CAN its flag comes before the protocol's and must still hold.
+for flags in "--two-ecus:7E8h 7E9h" "--two-ecus --protocol 7:10h 18h"; do
+  IFS=: read -r options ecus <<<"$flags"
+  # shellcheck disable=SC2086
+  start_sim $options
+  info=$("$CLI" obd --port "$PORT" info --tick 5) || fail "info of $options exited $?"
+  grep -qxF "ECUs:     $ecus (engine ${ecus%% *})" <<<"$info" || fail "ECUs of $options: $info"
+  both=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc of $options exited $?"
+  for code in P0133 P0234 P0171; do
+    grep -qxF "$code" <<<"$both" || fail "$options, engine's $code: $both"
+  done
+  grep -qxF "U0101" <<<"$both" && fail "$options, the transmission's code listed: $both"
+  stop_sim
 done
-grep -qxF "U0101" <<<"$both" && fail "two ECUs, the transmission's code listed: $both"
-stop_sim
 
 start_sim --no-car
 "$CLI" obd --port "$PORT" info --tick 5 >/dev/null 2>&1

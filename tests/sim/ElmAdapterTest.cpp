@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,27 @@ TEST(ElmAdapterAnswers, LivePidsMoveAndClearingEmptiesTheStoredCodes) {
   EXPECT_EQ(Ask(adapter, "04"), "7E8 01 44\r\r>");
   EXPECT_EQ(Ask(adapter, "03"), "7E8 02 43 00\r\r>");
   EXPECT_EQ(Ask(adapter, "0101").substr(0, 16), "7E8 06 41 01 00 ");  // lamp off, no codes
+}
+
+// However many PIDs share the polling cycle, six answers of the oxygen sensor swing it from lean
+// (0.1 V) to rich (0.85 V), each differing from the last: the value never stands still or skips
+// part of its swing because the cycle's length divides the swing's.
+TEST(ElmAdapterAnswers, TheOxygenSensorSwingsWhateverThePidsPolledBeside) {
+  for (const std::vector<std::string>& beside : std::vector<std::vector<std::string>>{
+           {"0104"}, {"0104", "010C"}, {"0104", "0105", "010C", "010D", "010E"}}) {
+    SCOPED_TRACE(beside.size() + 1);
+    sim::ElmAdapter adapter = WithHeaders(6, {});
+    std::vector<std::string> voltages;
+    for (int cycle = 0; cycle < 6; ++cycle) {
+      const std::string answer = Ask(adapter, "0114");
+      voltages.push_back(answer.substr(answer.find("41 14 ") + 6, 2));
+      for (const std::string& other : beside)
+        Ask(adapter, other);
+    }
+    EXPECT_NE(std::find(voltages.begin(), voltages.end(), "14"), voltages.end());
+    EXPECT_NE(std::find(voltages.begin(), voltages.end(), "AA"), voltages.end());
+    EXPECT_EQ(std::adjacent_find(voltages.begin(), voltages.end()), voltages.end());
+  }
 }
 
 TEST(ElmAdapterAnswers, ASlowAdapterHoldsItsAnswer) {
