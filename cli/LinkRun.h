@@ -18,6 +18,9 @@ enum Exit {
   kRefusedByRules = 7,
   kNotKept = 8,    // acknowledged, but read back different
   kNoVehicle = 9,  // the OBD adapter answers, but no vehicle protocol was found
+  // A command refused its arguments with a message of its own: exit kUsage, but the usage text
+  // would only bury that message. Never an exit code itself.
+  kUsageExplained = 100,
 };
 
 using Deadline = std::chrono::steady_clock::time_point;

@@ -18,6 +18,9 @@ namespace {
 
 // The whole search on K-line protocols takes several seconds an attempt.
 constexpr int kObdBoundMs = 90000;
+constexpr int kAdapterSearchState = 3;
+constexpr int kAdapterResetState = 100;
+constexpr int kProtocolSearchState = 200;
 constexpr int kNoProtocolState = 223;
 constexpr int kFirstReadingsState = 400;
 constexpr int kPollingState = 1000;
@@ -117,6 +120,10 @@ class ObdRun {
       if (obd_.Zadanie() == kNoProtocolState)
         return Failed(kNoVehicle, "the adapter found no vehicle protocol");
       if (!obd_.PortConnected()) return Failed(kNoPort, "the port went away");
+      // Back at the adapter search after trying the adapter: what is on the port stays silent
+      // or does not speak as an ELM327 does, and the link would only try again and again.
+      if (triedAdapter_ && !adapterAnswered_ && obd_.Zadanie() == kAdapterSearchState)
+        return Failed(kNoAnswer, "the device on the port does not answer as an ELM327 adapter");
       if (std::chrono::steady_clock::now() > deadline_)
         return adapterAnswered_ ? Failed(kNoVehicle, "no vehicle answer within " +
                                                          std::to_string(timeoutMs_) + " ms")
@@ -125,7 +132,8 @@ class ObdRun {
       if (reachedPolling_ && obd_.Zadanie() < kFirstReadingsState)
         return Failed(kNoAnswer, "the vehicle stopped answering");
       obd_.Timer1OnTimer();
-      adapterAnswered_ = adapterAnswered_ || obd_.Zadanie() >= 200;
+      triedAdapter_ = triedAdapter_ || obd_.Zadanie() >= kAdapterResetState;
+      adapterAnswered_ = adapterAnswered_ || obd_.Zadanie() >= kProtocolSearchState;
       reachedPolling_ = reachedPolling_ || obd_.Zadanie() >= kPollingState;
       std::this_thread::sleep_for(std::chrono::milliseconds(tick_));
     }
@@ -148,6 +156,7 @@ class ObdRun {
   int tick_;
   int timeoutMs_;
   std::chrono::steady_clock::time_point deadline_;
+  bool triedAdapter_ = false;
   bool adapterAnswered_ = false;
   bool reachedPolling_ = false;
 };
@@ -159,13 +168,13 @@ int Pids(TObd& obd, ObdRun& run, const ObdOptions& o) {
         char text[64];
         std::snprintf(text, sizeof text, "PID %02X is not supported by the vehicle", pid);
         Fail(text);
-        return kUsage;
+        return kUsageExplained;
       }
     obd.WybierzTylko(o.pids);
   }
   if (obd.PodajIlePidWybranych() == 0) {
     Fail("the vehicle answers none of the PIDs polled by default; name the PIDs to poll");
-    return kUsage;
+    return kUsageExplained;
   }
   int printed = 0;
   const int wanted = o.count * obd.PodajIlePidWybranych();
@@ -190,7 +199,7 @@ int Obd(std::span<char*> arguments) {
   if (!ParseObd(arguments, o)) return kUsage;
   if (o.action == Action::kClear && !o.yes) {
     Fail("clearing erases the engine's trouble codes and readiness; confirm with --yes");
-    return kUsage;
+    return kUsageExplained;
   }
   TObd obd;
   if (o.log)

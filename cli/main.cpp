@@ -307,19 +307,21 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   return kOk;
 }
 
+// A command's result as the exit code, the usage text after a usage fault left unexplained.
+int Finished(int result) {
+  if (result == kUsage) std::fputs(kUsageText, stderr);
+  return result == kUsageExplained ? kUsage : result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (AnswerVersionOrHelp(argc, argv, "malver-cli", kUsageText)) return kOk;
   if (argc >= 2 && std::string(argv[1]) == "chart") {
-    const int result = Chart({argv + 2, static_cast<size_t>(argc - 2)});
-    if (result == kUsage) std::fputs(kUsageText, stderr);
-    return result;
+    return Finished(Chart({argv + 2, static_cast<size_t>(argc - 2)}));
   }
   if (argc >= 2 && std::string(argv[1]) == "obd") {
-    const int result = Obd({argv + 2, static_cast<size_t>(argc - 2)});
-    if (result == kUsage) std::fputs(kUsageText, stderr);
-    return result;
+    return Finished(Obd({argv + 2, static_cast<size_t>(argc - 2)}));
   }
   struct OwnOptions {
     const char* name;
@@ -330,9 +332,7 @@ int main(int argc, char** argv) {
                               OwnOptions{"level", Level}, OwnOptions{"nozzle", Nozzle},
                               OwnOptions{"catalogue", Catalogue}}) {
     if (argc < 2 || std::string(argv[1]) != c.name) continue;
-    const int result = c.command({argv + 2, static_cast<size_t>(argc - 2)});
-    if (result == kUsage) std::fputs(kUsageText, stderr);
-    return result;
+    return Finished(c.command({argv + 2, static_cast<size_t>(argc - 2)}));
   }
   Options o;
   if (!Parse(argc, argv, o)) {

@@ -91,20 +91,30 @@ CanCount CountCanCodes(std::string_view text, uint8_t mode) {
 }
 
 // Joins the consecutive frames of a first frame announcing `codes` codes, so that the code
-// bytes of every frame run on separated by single spaces.
+// bytes of every frame run on separated by single spaces. Several ECUs answer at once and the
+// adapter prints their lines as they arrive, so another ECU's line may stand between the
+// engine's frames: each consecutive frame is looked for as a line of its own wherever it stands,
+// and only its bytes are moved up to the end of those already joined.
 std::string JoinConsecutiveFrames(std::string text, int codes, const CodeReply& reply,
                                   ColouredLines& log) {
-  const std::string identifier =
-      Is29Bit(reply.protocol) ? Hex(reply.adresEcu, 2) : Hex(reply.adresEcu, 3);
+  const std::string identifier = CanIdentifier(reply.protocol, reply.adresEcu);
   const size_t prefix = Is29Bit(reply.protocol) ? std::string_view("18 DA F1 ").size() : 0;
+  size_t joinedEnd = std::min(text.find('\r'), text.size());
   for (int k = 0; k < (codes - 2) * 2 / 7.0; ++k) {
-    const std::string header = identifier + " 2" + Hex((k + 1) & 0xF, 1);
-    const size_t at = text.find(header);
+    const std::string sequence = " 2" + Hex((k + 1) & 0xF, 1);
+    const size_t lineStart = text.find('\r' + identifier + sequence, joinedEnd);
+    // The log names the frame as the engine's own header shows it, without the 29-bit prefix.
+    const size_t at = lineStart == std::string::npos ? lineStart : lineStart + 1 + prefix;
+    const std::string header = identifier.substr(prefix) + sequence;
     log.push_back(
         {header + " " + std::to_string(at == std::string::npos ? -1 : int(at)), LineColour::Green});
     if (at == std::string::npos) continue;
-    const size_t start = at >= prefix + 1 ? at - prefix - 1 : 0;
-    text.erase(start, at + header.size() + 1 - start);
+    const size_t bytesStart = std::min(at + header.size() + 1, text.size());
+    const size_t lineEnd = std::min(text.find('\r', bytesStart), text.size());
+    const std::string bytes = text.substr(bytesStart, lineEnd - bytesStart);
+    text.erase(lineStart, lineEnd - lineStart);
+    text.insert(joinedEnd, bytes);
+    joinedEnd += bytes.size();
   }
   return text;
 }

@@ -43,6 +43,23 @@ constexpr int kPendingCodes = 0x07;
 constexpr int kPermanentCodes = 0x0A;
 constexpr int kAnswer = 0x40;
 
+// The ECUs answer at once and the adapter prints each frame as it arrives: while the engine's
+// consecutive frames wait for the flow control, the other ECUs' first lines come through.
+std::string Interleaved(std::vector<std::string> answers) {
+  std::string lines;
+  for (bool more = true; more;) {
+    more = false;
+    for (std::string& answer : answers) {
+      const size_t end = answer.find('\r');
+      if (end == std::string::npos) continue;
+      lines += answer.substr(0, end + 1);
+      answer.erase(0, end + 1);
+      more = true;
+    }
+  }
+  return lines;
+}
+
 }  // namespace
 
 ElmEcu TransmissionEcu(int protocol) {
@@ -152,7 +169,7 @@ std::string ElmAdapter::Request(const std::string& c) {
 }
 
 std::string ElmAdapter::LiveData(int pid, size_t most) {
-  ++requests_;
+  const int clock = ++asked_[pid];
   std::string reply;
   size_t answered = 0;
   for (const ElmEcu& ecu : ecus) {
@@ -168,7 +185,7 @@ std::string ElmAdapter::LiveData(int pid, size_t most) {
       if (pid == 0x01)
         AppendWord(data, monitorStatus, 4);
       else
-        for (int b : EngineData(pid, Pidy()[static_cast<size_t>(pid)].IleBajtow, requests_))
+        for (int b : EngineData(pid, Pidy()[static_cast<size_t>(pid)].IleBajtow, clock))
           data.push_back(b);
     }
     reply += Line(ecu, data);
@@ -178,14 +195,14 @@ std::string ElmAdapter::LiveData(int pid, size_t most) {
 }
 
 std::string ElmAdapter::TroubleCodes(int mode) {
-  std::string reply;
+  std::vector<std::string> answers;
   for (const ElmEcu& ecu : ecus) {
     const std::vector<uint16_t>& codes = mode == kStoredCodes    ? ecu.stored
                                          : mode == kPendingCodes ? ecu.pending
                                                                  : ecu.permanent;
-    reply += CodeLines(ecu, kAnswer + mode, codes);
+    answers.push_back(CodeLines(ecu, kAnswer + mode, codes));
   }
-  return reply;
+  return Interleaved(std::move(answers));
 }
 
 std::string ElmAdapter::ClearCodes() {

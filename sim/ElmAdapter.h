@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,10 @@ ElmEcu TransmissionEcu(int protocol);
 class ElmAdapter : public ByteDevice {
  public:
   static constexpr const char* kBanner = "ELM327 v1.5";
+  static constexpr int kDefaultProtocol = 6;
 
   // The car speaks `protocol` (1-9 as "ATDPN" numbers them; 0 = no car on the plug).
-  explicit ElmAdapter(int protocol = 6);
+  explicit ElmAdapter(int protocol = kDefaultProtocol);
 
   // Bytes from the program; each command ending in CR is answered (into the output).
   void Receive(const uint8_t* bytes, size_t count) override;
@@ -63,9 +65,11 @@ class ElmAdapter : public ByteDevice {
   bool echo_ = true;
   bool headers_ = false;
   bool spaces_ = true;
-  int tried_ = 0;     // the protocol set by ATTP / ATSP
-  int requests_ = 0;  // mode 01 requests answered: the engine's clock
-  int held_ = 0;      // output polls the current answer still waits
+  int tried_ = 0;  // the protocol set by ATTP / ATSP
+  // Mode 01 requests of each PID: that value's clock, so that it moves from one answer to the
+  // next however many other PIDs are polled between them.
+  std::map<int, int> asked_;
+  int held_ = 0;  // output polls the current answer still waits
 };
 
 }  // namespace sim

@@ -19,27 +19,55 @@ const char kUsage[] =
     "Serves a simulated ELM327 adapter with a car behind it on a pseudo-terminal; prints its\n"
     "path and port number.\n";
 
-int main(int argc, char** argv) {
-  if (AnswerVersionOrHelp(argc, argv, "malver-elm-sim", kUsage)) return 0;
-  sim::ElmAdapter adapter;
+struct Flags {
+  int protocol = sim::ElmAdapter::kDefaultProtocol;
+  bool noCar = false;
+  bool silent = false;
+  bool garbage = false;
+  bool slow = false;
+  bool twoEcus = false;
+};
+
+bool Parse(int argc, char** argv, Flags& f) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--protocol" && i + 1 < argc) {
-      adapter = sim::ElmAdapter(std::atoi(argv[++i]));
-    } else if (arg == "--no-car") {
-      adapter.protocol = 0;
-    } else if (arg == "--silent") {
-      adapter.silent = true;
-    } else if (arg == "--garbage") {
-      adapter.garbage = true;
-    } else if (arg == "--slow") {
-      adapter.slowness = kSlowPolls;
-    } else if (arg == "--two-ecus") {
-      adapter.ecus.push_back(sim::TransmissionEcu(adapter.protocol));
-    } else {
-      std::fputs(kUsage, stderr);
-      return 2;
-    }
+    if (arg == "--protocol" && i + 1 < argc)
+      f.protocol = std::atoi(argv[++i]);
+    else if (arg == "--no-car")
+      f.noCar = true;
+    else if (arg == "--silent")
+      f.silent = true;
+    else if (arg == "--garbage")
+      f.garbage = true;
+    else if (arg == "--slow")
+      f.slow = true;
+    else if (arg == "--two-ecus")
+      f.twoEcus = true;
+    else
+      return false;
   }
+  return true;
+}
+
+// Built once every flag is known, whatever their order: the car's protocol decides the ECUs'
+// addresses.
+sim::ElmAdapter Adapter(const Flags& f) {
+  sim::ElmAdapter adapter(f.protocol);
+  if (f.twoEcus) adapter.ecus.push_back(sim::TransmissionEcu(f.protocol));
+  if (f.noCar) adapter.protocol = 0;
+  adapter.silent = f.silent;
+  adapter.garbage = f.garbage;
+  if (f.slow) adapter.slowness = kSlowPolls;
+  return adapter;
+}
+
+int main(int argc, char** argv) {
+  if (AnswerVersionOrHelp(argc, argv, "malver-elm-sim", kUsage)) return 0;
+  Flags flags;
+  if (!Parse(argc, argv, flags)) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  sim::ElmAdapter adapter = Adapter(flags);
   return sim::ServeUntilStopped(adapter, "malver-elm-sim");
 }

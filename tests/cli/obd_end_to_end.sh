@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # malver-cli obd against malver-elm-sim: the protocol found on each kind of bus, live PIDs, the
 # trouble codes read and cleared, and the exit codes of an adapter with no car behind it, of a
-# silent adapter and of no port at all.
+# silent or garbled adapter and of no port at all.
 set -uo pipefail
 CLI=$1
 SIM=$2
@@ -27,20 +27,39 @@ grep -qE "^06 SHRT FT1   -?[0-9]+\.[0-9] \[%\]$" <<<"$pids" || fail "short trim:
 named=$("$CLI" obd --port "$PORT" pids 0C 05 --tick 5) || fail "named pids exited $?"
 grep -qE "^0C RPM +[0-9.]+ \[rpm\]$" <<<"$named" || fail "rpm: $named"
 grep -qE "^05 ETC +[0-9]+ \[°C\]$" <<<"$named" || fail "coolant: $named"
-"$CLI" obd --port "$PORT" pids 02 --tick 5 >/dev/null 2>&1
+# A refusal that says what is wrong says only that; a command line it cannot read gets the usage.
+said=$("$CLI" obd --port "$PORT" pids 02 --tick 5 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "an unsupported PID: not exit 2"
+[ "$said" = "malver-cli: PID 02 is not supported by the vehicle" ] || fail "an unsupported PID: $said"
 
 codes=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc exited $?"
 grep -qxF "P0133" <<<"$codes" || fail "stored P0133: $codes"
 grep -qxF " O2 Sensor Circuit Slow Response (Bank 1 Sensor 1)" <<<"$codes" || fail "description: $codes"
 grep -qxF "P0300" <<<"$codes" || fail "pending P0300: $codes"
-"$CLI" obd --port "$PORT" clear --tick 5 >/dev/null 2>&1
+said=$("$CLI" obd --port "$PORT" clear --tick 5 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "clear without --yes: not exit 2"
+[ "$(grep -c . <<<"$said")" -eq 1 ] || fail "clear without --yes: $said"
 "$CLI" obd --port "$PORT" clear --yes --tick 5 | grep -qxF "trouble codes cleared" || fail "clear"
 after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exited $?"
 # The permanent code stays until the ECU has seen the repair work.
 [ "$(grep -c "^P" <<<"$after")" -eq 1 ] || fail "after clearing: $after"
 stop_sim
+
+# The transmission answers too, its line standing between the engine's two frames; on 29-bit
+# CAN its flag comes before the protocol's and must still hold.
+for flags in "--two-ecus:7E8h 7E9h" "--two-ecus --protocol 7:10h 18h"; do
+  IFS=: read -r options ecus <<<"$flags"
+  # shellcheck disable=SC2086
+  start_sim $options
+  info=$("$CLI" obd --port "$PORT" info --tick 5) || fail "info of $options exited $?"
+  grep -qxF "ECUs:     $ecus (engine ${ecus%% *})" <<<"$info" || fail "ECUs of $options: $info"
+  both=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc of $options exited $?"
+  for code in P0133 P0234 P0171; do
+    grep -qxF "$code" <<<"$both" || fail "$options, engine's $code: $both"
+  done
+  grep -qxF "U0101" <<<"$both" && fail "$options, the transmission's code listed: $both"
+  stop_sim
+done
 
 start_sim --no-car
 "$CLI" obd --port "$PORT" info --tick 5 >/dev/null 2>&1
@@ -52,10 +71,21 @@ start_sim --silent
 [ $? -eq 4 ] || fail "silent adapter: not exit 4"
 stop_sim
 
+# Without a time limit of their own these give up once the adapter has been tried, not at the
+# command's bound, which gives another message.
+for kind in silent garbage; do
+  start_sim --"$kind"
+  said=$("$CLI" obd --port "$PORT" info --tick 5 2>&1 >/dev/null)
+  [ $? -eq 4 ] || fail "$kind adapter: not exit 4"
+  grep -qF "does not answer as an ELM327 adapter" <<<"$said" || fail "$kind adapter: $said"
+  stop_sim
+done
+
 "$CLI" obd --port "$WORK/none" info >/dev/null 2>&1
 [ $? -eq 3 ] || fail "no port: not exit 3"
 
-"$CLI" obd info >/dev/null 2>&1
+said=$("$CLI" obd info 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "no --port: not exit 2"
+grep -q "^usage: " <<<"$said" || fail "no --port: no usage: $said"
 
 exit $((failures > 0))

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,22 @@ TEST(ElmAdapterAnswers, TroubleCodesInEveryFrameForm) {
   }
 }
 
+// Another ECU's line comes between the engine's first frame and its consecutive frame, as a
+// real adapter prints the frames of several ECUs answering at once.
+TEST(ElmAdapterAnswers, AnotherEcusLineStandsBetweenTheEnginesFrames) {
+  for (const auto& [protocol, answer] : std::vector<std::pair<int, std::string>>{
+           {6,
+            "7E8 10 08 43 03 01 33 02 34 \r7E9 04 43 01 C1 01\r"
+            "7E8 21 01 71 00 00 00 00 00 \r\r>"},
+           {7,
+            "18 DA F1 10 10 08 43 03 01 33 02 34 \r18 DA F1 18 04 43 01 C1 01\r"
+            "18 DA F1 10 21 01 71 00 00 00 00 00 \r\r>"}}) {
+    sim::ElmAdapter adapter = WithHeaders(protocol, {0x0133, 0x0234, 0x0171});
+    adapter.ecus.push_back(sim::TransmissionEcu(protocol));
+    EXPECT_EQ(Ask(adapter, "03"), answer) << protocol;
+  }
+}
+
 TEST(ElmAdapterAnswers, LivePidsMoveAndClearingEmptiesTheStoredCodes) {
   sim::ElmAdapter adapter = WithHeaders(6, {0x0133});
   const std::string first = Ask(adapter, "010C");
@@ -58,6 +75,27 @@ TEST(ElmAdapterAnswers, LivePidsMoveAndClearingEmptiesTheStoredCodes) {
   EXPECT_EQ(Ask(adapter, "04"), "7E8 01 44\r\r>");
   EXPECT_EQ(Ask(adapter, "03"), "7E8 02 43 00\r\r>");
   EXPECT_EQ(Ask(adapter, "0101").substr(0, 16), "7E8 06 41 01 00 ");  // lamp off, no codes
+}
+
+// However many PIDs share the polling cycle, six answers of the oxygen sensor swing it from lean
+// (0.1 V) to rich (0.85 V), each differing from the last: the value never stands still or skips
+// part of its swing because the cycle's length divides the swing's.
+TEST(ElmAdapterAnswers, TheOxygenSensorSwingsWhateverThePidsPolledBeside) {
+  for (const std::vector<std::string>& beside : std::vector<std::vector<std::string>>{
+           {"0104"}, {"0104", "010C"}, {"0104", "0105", "010C", "010D", "010E"}}) {
+    SCOPED_TRACE(beside.size() + 1);
+    sim::ElmAdapter adapter = WithHeaders(6, {});
+    std::vector<std::string> voltages;
+    for (int cycle = 0; cycle < 6; ++cycle) {
+      const std::string answer = Ask(adapter, "0114");
+      voltages.push_back(answer.substr(answer.find("41 14 ") + 6, 2));
+      for (const std::string& other : beside)
+        Ask(adapter, other);
+    }
+    EXPECT_NE(std::find(voltages.begin(), voltages.end(), "14"), voltages.end());
+    EXPECT_NE(std::find(voltages.begin(), voltages.end(), "AA"), voltages.end());
+    EXPECT_EQ(std::adjacent_find(voltages.begin(), voltages.end()), voltages.end());
+  }
 }
 
 TEST(ElmAdapterAnswers, ASlowAdapterHoldsItsAnswer) {
