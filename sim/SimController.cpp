@@ -442,11 +442,12 @@ void SimController::PutLearned(int frame, std::span<uint8_t> p) {
   }
 }
 
-// Every hundred frames, frozen or not, a gas controller repeats its count of emergency starts.
+// Every hundred frames, frozen or not, an idling gas controller repeats its count of emergency
+// starts; a drive's frames stay those of the recorded drive.
 void SimController::PutEmergencyStarts(std::span<uint8_t> p) const {
   using namespace status_frame;
   constexpr int kEvery = 100, kPhase = 90;
-  if (!TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
+  if (drive || !TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
   if (statusFrames_ % kEvery != kPhase || Get8(p, kSubRecord) != 0) return;
   Put8(p, kSubRecord, sub_record::Eeprom2Byte);
   Put8(p, kSubData, statistics.emergencyStarts);
