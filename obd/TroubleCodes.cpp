@@ -1,6 +1,9 @@
 #include "obd/TroubleCodes.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "obd/ElmProtocols.h"
 #include "obd/HexText.h"
@@ -188,19 +191,44 @@ void KodyBledowCyfra(ColouredLines* box, uint16_t code, bool polishDescriptions)
   if (text[0] == 'P' && polishDescriptions) KodyBledowOpis(*box, text, DescriptionTable::Polish);
 }
 
-std::optional<std::string_view> Description(std::string_view codeText, DescriptionTable table) {
-  const std::string_view data =
-      table == DescriptionTable::English ? DtcDescriptionsEnglish() : DtcDescriptionsPolish();
-  // Only at a line's start: a description may name another code.
+namespace {
+
+using DescriptionIndex = std::vector<std::pair<std::string_view, std::string_view>>;
+
+// Each line's code (up to its first space) and its description with that space, sorted by code
+// once, so that a reply with many codes does not scan the whole table for each of them. Lines
+// of one code keep their order: the first one is the description.
+DescriptionIndex IndexOf(std::string_view data) {
+  DescriptionIndex index;
   for (size_t line = 0; line < data.size();) {
     const size_t end = std::min(data.find('\n', line), data.size());
     std::string_view text = data.substr(line, end - line);
     if (text.ends_with('\r')) text.remove_suffix(1);
-    if (text.starts_with(codeText) && text.size() > codeText.size() && text[codeText.size()] == ' ')
-      return text.substr(codeText.size());
+    if (const size_t space = text.find(' '); space != std::string_view::npos && space > 0)
+      index.emplace_back(text.substr(0, space), text.substr(space));
     line = end + 1;
   }
-  return std::nullopt;
+  std::stable_sort(index.begin(), index.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  return index;
+}
+
+const DescriptionIndex& Index(DescriptionTable table) {
+  static const DescriptionIndex english = IndexOf(DtcDescriptionsEnglish());
+  static const DescriptionIndex polish = IndexOf(DtcDescriptionsPolish());
+  return table == DescriptionTable::English ? english : polish;
+}
+
+}  // namespace
+
+// Only a line's own code counts: a description may name another code.
+std::optional<std::string_view> Description(std::string_view codeText, DescriptionTable table) {
+  const DescriptionIndex& index = Index(table);
+  const auto found =
+      std::lower_bound(index.begin(), index.end(), codeText,
+                       [](const auto& entry, std::string_view code) { return entry.first < code; });
+  if (found == index.end() || found->first != codeText) return std::nullopt;
+  return found->second;
 }
 
 void KodyBledowOpis(ColouredLines& box, std::string_view codeText, DescriptionTable table) {
