@@ -187,7 +187,10 @@ void ObdPage::ShowCodes(bool codes) {
 void ObdPage::Refresh() {
   RefreshStatus();
   RefreshPids();
-  if (elmCodes_ && obd_.Kody() != shownCodes_) ShowLines(obd_.Kody());
+  if (elmCodes_ && obd_.ZmianyKodow() != shownCodeChange_) {
+    shownCodeChange_ = obd_.ZmianyKodow();
+    ShowLines(obd_.Kody());
+  }
 }
 
 void ObdPage::RefreshStatus() {
@@ -219,7 +222,6 @@ void ObdPage::RefreshPidMarks() {
 }
 
 void ObdPage::ShowLines(const obd::ColouredLines& lines) {
-  shownCodes_ = lines;
   box_->clear();
   for (const obd::ColouredLine& line : lines) {
     QColor colour = colours_.text;
@@ -234,8 +236,9 @@ void ObdPage::ShowLines(const obd::ColouredLines& lines) {
   box_->ensureCursorVisible();
 }
 
+// What the adapter read before stays out of the cleared box until it reads again.
 void ObdPage::ClearBox() {
-  shownCodes_.clear();
+  shownCodeChange_ = obd_.ZmianyKodow();
   box_->clear();
 }
 

@@ -61,6 +61,6 @@ class ObdPage : public QWidget {
   QTextEdit* box_;
   QTableWidget* pids_;
   PanelColours colours_{};
-  obd::ColouredLines shownCodes_;
-  bool elmCodes_ = true;  // the box shows the adapter's codes, not the controller module's
+  int shownCodeChange_ = 0;  // the adapter's codes as of this change are in the box, or cleared
+  bool elmCodes_ = true;     // the box shows the adapter's codes, not the controller module's
 };

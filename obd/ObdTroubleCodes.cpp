@@ -46,7 +46,10 @@ void TObd::ZadanieKodow() {
     zadanie_ = 1000;
     return;
   }
-  if (krok == 0) kody_.clear();
+  if (krok == 0) {
+    kody_.clear();
+    ++zmianyKodow_;
+  }
   opoznienie_ = kPauzaMs;
   const Odczyt& odczyt = kOdczyty[krok / 2];
   if (krok % 2 == 0)
@@ -60,6 +63,7 @@ void TObd::WypiszKody(uint8_t tryb) {
   obd::ColouredLines log;
   obd::KodyBledow({odpowiedz_.Odpowiedz(), protokol_, adresEcu_, jezykOpisow_ == 1}, tryb, kody_,
                   log);
+  ++zmianyKodow_;
   for (const obd::ColouredLine& linia : log)
     Loguj(linia.text, KolorLogu(linia.colour));
 }

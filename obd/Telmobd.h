@@ -57,8 +57,10 @@ class TObd : public TSerial {
   const std::string& JednostkaPid(int pid) const { return jednostki_[static_cast<size_t>(pid)]; }
   int BiezacyPid() const { return biezacyPid_; }
   int NrWCyklu() const { return nrWCyklu_; }
-  // The trouble-code box: the codes of the last read.
+  // The trouble-code box: the codes of the last read, and a count of their changes, by which a
+  // box shows them again only when a read changed them.
   const obd::ColouredLines& Kody() const { return kody_; }
+  int ZmianyKodow() const { return zmianyKodow_; }
 
   // The user's selection in the PID grid; a double click also withdraws the readings the
   // controller was given, since the PIDs behind them may no longer be polled.
@@ -115,6 +117,7 @@ class TObd : public TSerial {
   std::array<std::string, kPidCount> wartosci_;
   std::array<std::string, kPidCount> jednostki_;
   obd::ColouredLines kody_;
+  int zmianyKodow_ = 0;
   int biezacyPid_ = 0;
   int nrWCyklu_ = 0;
   int licznikNieudanych_ = 0;

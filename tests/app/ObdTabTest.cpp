@@ -128,6 +128,19 @@ class ObdTabTest : public QObject {
     QTest::mouseDClick(w.page().codeBox()->viewport(), Qt::LeftButton);
     w.Ticks(4);
     QVERIFY(w.page().codeBox()->toPlainText().isEmpty());
+    // Nor after coming back to the ELM sub-tab, which starts with an empty box; the controller
+    // module's lines shown there stay until the adapter reads again.
+    w.window().commandButton(0)->click();
+    QVERIFY(w.TickUntil([&] { return w.window().obd().Zadanie() == 3005; }));
+    QVERIFY(w.Polling());
+    w.window().obdButton(34)->click();
+    w.window().SelectTab(kObdTab);
+    w.window().obdButton(31)->click();
+    w.Ticks(4);
+    QVERIFY(w.page().codeBox()->toPlainText().isEmpty());
+    w.page().ShowLines({{"U0100", obd::LineColour::Red}});
+    w.Ticks(4);
+    QCOMPARE(w.page().codeBox()->toPlainText(), QStringLiteral("U0100"));
 
     w.window().commandButton(1)->click();
     QVERIFY(w.TickUntil([&] { return w.window().obd().Zadanie() == 4001; }));
