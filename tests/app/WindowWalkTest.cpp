@@ -206,6 +206,7 @@ struct Walk {
         continue;
       }
       if (a->isCheckable() && a->isChecked() && a->actionGroup()) continue;  // chosen already
+      if (ForeignPort(menu, a)) continue;
       const QString what = menu->title() + " / " + a->text();
       Acts(what, [a] { a->trigger(); });
       if (a->isCheckable() && a->isChecked() && !a->actionGroup()) a->trigger();
@@ -213,6 +214,17 @@ struct Walk {
         QVERIFY(s.Connect());
       emit menu->aboutToShow();
     }
+  }
+
+  // A port entry other than this walk's own controller line: the ports present may be lines
+  // other tests are talking on at the same time, and the adapter's menu would put the OBD link
+  // on the controller's own line.
+  bool ForeignPort(QMenu* menu, QAction* entry) {
+    const bool portMenu =
+        menu->title() == QStringLiteral("ELM") || menu->title() == Q(LangText(1117));
+    if (!portMenu || !entry->isCheckable()) return false;
+    const QString own = QStringLiteral("COM%1 ").arg(ComPortNumber(s.server.path()));
+    return menu->title() == QStringLiteral("ELM") || !entry->text().startsWith(own);
   }
 
   void PressKeys() {
