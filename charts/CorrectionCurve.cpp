@@ -92,9 +92,12 @@ std::string CurvePositionText(const CurveKind& kind, int x, char decimalSeparato
   return FormatNumber(x * 0.01, 2, decimalSeparator);
 }
 
+int CurveCorrectionShown(int y) {
+  return static_cast<int>(y * curve::kPerCentPerUnit - 100);
+}
+
 std::string CurveCorrectionText(int y) {
-  const int perCent = static_cast<int>(y * curve::kPerCentPerUnit - 100);
-  return (y > curve::kNeutral ? "+" : "") + std::to_string(perCent);
+  return (y > curve::kNeutral ? "+" : "") + std::to_string(CurveCorrectionShown(y));
 }
 
 const char* CurveUnitName(const CurveKind& kind) {
@@ -149,10 +152,12 @@ void StoreCurve(TSterownik& link, const CorrectionCurve& c) {
   link.ZapiszObszar(c.kind->curve.area, c.record, c.kind->curve.write);
 }
 
-void StoreCurveNodes(TSterownik& link, CorrectionCurve c) {
+bool StoreCurveNodes(TSterownik& link, CorrectionCurve c) {
   int selected = -1;
   PorzadkujPunkty(c, selected);
+  if (c.record == CurveInView(link, *c.kind).record) return false;
   StoreCurve(link, c);
+  return true;
 }
 
 }  // namespace chart

@@ -42,7 +42,9 @@ int KodKrzywej(int kind);
 
 // A position in the axis' unit: "-30" (°C), "1.20" (bar).
 std::string CurvePositionText(const CurveKind& kind, int x, char decimalSeparator);
-// A node's value as the correction in whole per cent, "+" when above none: "-12", "0", "+5".
+// A node's value as the correction the view shows: whole per cent, truncated toward zero.
+int CurveCorrectionShown(int y);
+// That correction as text, "+" when above none: "-12", "0", "+5".
 std::string CurveCorrectionText(int y);
 // The unit's name for a column's title.
 const char* CurveUnitName(const CurveKind& kind);
@@ -104,6 +106,11 @@ std::vector<CurveRow> CurveRows(const TSterownik& link, const CurveKind& kind,
 // Nodes given as positions in the axis' unit and corrections in per cent: the first at the start
 // of the axis, the last at its end, 2 to 8 in all, in increasing order. Either the curve with
 // these nodes (not yet recomputed) or what is wrong, naming the row; nothing partial.
+// A correction is read as the view shows one, in whole per cent truncated: the value stored is
+// the one nearest to it among those the view then shows as that per cent (limited to -50 ..
+// +50 %). Where the current curve has a node at the same position showing the same correction,
+// that node keeps its value, and when the rows hold exactly the current nodes' positions every
+// node keeps its slot: rows read back from the curve's own text change no byte.
 struct CurvePoint {
   double position;
   double perCent;
@@ -112,9 +119,10 @@ struct CurveFromRows {
   std::optional<CorrectionCurve> curve;
   std::string error;
 };
-CurveFromRows CurveNodesFromRows(const CurveKind& kind, std::span<const CurvePoint> rows);
-// Nodes from rows recomputed into their curve and stored.
-void StoreCurveNodes(TSterownik& link, CorrectionCurve curve);
+CurveFromRows CurveNodesFromRows(const CorrectionCurve& current, std::span<const CurvePoint> rows);
+// Nodes from rows recomputed into their curve and stored, unless the link holds that curve
+// already (false then, and nothing is to be written).
+bool StoreCurveNodes(TSterownik& link, CorrectionCurve curve);
 
 // The curves by the names of their areas: KorOdCis, KorOdTempRed, KorOdTempGazu.
 const CurveKind* CurveNamed(std::string_view name);
@@ -123,7 +131,8 @@ std::vector<std::string_view> CurveNames();
 // with "." decimals.
 std::string CurveCsv(const TSterownik& link, const CurveKind& kind);
 // Nodes read back from such a CSV (or one saved with ";" and decimal commas; the titles' line
-// may be left out): the curve, or what is wrong with the file, naming its line.
-CurveFromRows ReadCurveCsv(const CurveKind& kind, std::string_view text);
+// may be left out) against the current curve, as CurveNodesFromRows reads them: the curve, or
+// what is wrong with the file, naming its line.
+CurveFromRows ReadCurveCsv(const CorrectionCurve& current, std::string_view text);
 
 }  // namespace chart

@@ -114,10 +114,9 @@ struct DeviationPoints {
   std::vector<Point> fitted;
   int highLoad = 0;
   int low = 0;
-  void Count(int c, int r, Point at) {
+  void Count(int c, int r) {
     highLoad += r > 8;
     low += c < 6 && r < 6;
-    fitted.push_back(at);
   }
 };
 
@@ -135,7 +134,9 @@ DeviationPoints TimeDeviation(Picture& p, const TSterownik& link, const PlotGeom
       if (shown) p.Add(Dot(at.x, at.y, colours.grid));
       if (r == 15 && c > 8) continue;
       if (petrol > 0.9 * range || gas > 0.9 * range) continue;
-      if (c <= 12) d.Count(c, r, at);
+      // Every column counts towards the advice; the line is fitted to those up to 12 only.
+      d.Count(c, r);
+      if (c <= 12) d.fitted.push_back(at);
     }
   }
   return d;
@@ -151,8 +152,10 @@ DeviationPoints ObdDeviation(const TSterownik& link, const PlotGeometry& plot, i
       const int petrol = MapCell(link, img::MapaEcuBen, c, r);
       const int e = MapCell(link, petrolObd, c, r);
       const int f = MapCell(link, gasObd, c, r);
-      if (petrol > 0 && petrol <= range && e > 0 && f > 0)
-        d.Count(c, r, {TimeX(plot, petrol, range), PercentY(plot, ObdPercent(e - f))});
+      if (petrol > 0 && petrol <= range && e > 0 && f > 0) {
+        d.Count(c, r);
+        d.fitted.push_back({TimeX(plot, petrol, range), PercentY(plot, ObdPercent(e - f))});
+      }
     }
   }
   return d;

@@ -81,14 +81,15 @@ RowAxis MainRowAxis(const TSterownik& link, int kind) {
 }
 
 // The cell editor's text as one number, the first "," read as a decimal point.
-std::optional<double> ReadTyped(const std::string& text) {
+FieldNumber ReadTyped(const std::string& text) {
   const TextRows rows = SplitRows(text, '\n');
-  if (rows.size() != 1) return std::nullopt;
+  if (rows.size() != 1) return {0, NumberProblem::NotANumber};
   return ReadNumber(rows[0][0], true);
 }
 
 int Units(double value, double unit) {
-  return static_cast<int>(std::clamp(std::lround(value / unit), 0L, long{kHighestBreakpoint}));
+  // Held before rounding: a number far beyond the breakpoints does not fit a long.
+  return static_cast<int>(std::lround(std::clamp(value / unit, 0.0, double{kHighestBreakpoint})));
 }
 
 void StoreSetting(TSterownik& link, int number, int value) {
@@ -130,16 +131,19 @@ Typeable TypeableOf(const TSterownik& link, int kind) {
       kind == kPressureMapKind};
 }
 
-double TypedNumber(const std::string& text) {
-  return ReadTyped(text).value_or(0);
+std::optional<double> TypedNumber(const std::string& text) {
+  const FieldNumber typed = ReadTyped(text);
+  if (typed.problem == NumberProblem::OutOfRange) return std::nullopt;
+  return typed.value;
 }
 
 TableEdit CommitColumnHeader(TSterownik& link, int column, const std::string& text) {
   if (column < 0 || column > kLastRow) return TableEdit::Beep;
-  const std::optional<double> typed = ReadTyped(text);
-  const bool whole = typed && std::trunc(*typed) == *typed;
+  const FieldNumber typed = ReadTyped(text);
+  const bool whole = typed && std::trunc(typed.value) == typed.value;
   if (!whole) return TableEdit::Refill;  // the header shows the old rpm again
-  const int rpm = static_cast<int>(std::clamp(*typed, double{kLowestRpm}, double{kHighestRpm}));
+  const int rpm =
+      static_cast<int>(std::clamp(typed.value, double{kLowestRpm}, double{kHighestRpm}));
   StoreSetting(link, setting::kRpmBreakpoints + column, rpm / kRpmUnit);
   return TableEdit::Refill;
 }
@@ -147,7 +151,9 @@ TableEdit CommitColumnHeader(TSterownik& link, int column, const std::string& te
 TableEdit CommitRowHeader(TSterownik& link, int kind, int row, const std::string& text) {
   if (row < 0 || row > kLastRow || !TypeableOf(link, kind).rowHeaders) return TableEdit::Beep;
   const RowAxis axis = MainRowAxis(link, kind);
-  const int units = Units(TypedNumber(text), axis.unit);
+  const std::optional<double> typed = TypedNumber(text);
+  if (!typed) return TableEdit::Beep;
+  const int units = Units(*typed, axis.unit);
   if (units != 0 || row == 0) StoreSetting(link, axis.firstSetting + row, units);
   return TableEdit::Refill;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "charts/TableKinds.h"
@@ -43,14 +44,15 @@ struct Typeable {
 Typeable TypeableOf(const TSterownik& link, int kind);
 
 // The text read as the cell editor takes it: the first "," is a decimal point; what does not
-// read as a number counts as 0.
-double TypedNumber(const std::string& text);
+// read as a number counts as 0. Nothing for a number too large or too small for a double, which
+// is refused rather than taken for 0.
+std::optional<double> TypedNumber(const std::string& text);
 
 // A typed rpm into column 0..15: a whole number, else the old rpm stays; held to 50..10000.
 TableEdit CommitColumnHeader(TSterownik& link, int column, const std::string& text);
 // A typed breakpoint into row 0..15 of a kind's main grid, into the store its header shows,
 // in the header's unit, held to 0..255 units. 0 keeps the old breakpoint except in the bottom
-// row. A fixed axis takes nothing (Beep).
+// row. A fixed axis takes nothing (Beep), nor does a number beyond a double.
 TableEdit CommitRowHeader(TSterownik& link, int kind, int row, const std::string& text);
 
 // Re-spaces the row axis of the kind's main grid evenly between its first and last breakpoint

@@ -56,11 +56,11 @@ PasteResult PasteBlock(TSterownik& link, const TableView& view, int column, int 
         cell = 0;
         continue;
       }
-      const std::optional<double> shown = ReadNumber(field, true);
+      const FieldNumber shown = ReadNumber(field, true);
       if (!shown)
-        return Refused("Line " + std::to_string(i + 1) + ", value " + std::to_string(j + 1) +
-                       ": \"" + field + "\" is not a number.");
-      const StoredByte stored = StoredByteOf(view, *shown, cell);
+        return Refused("Line " + std::to_string(i + 1) + ", value " + std::to_string(j + 1) + ": " +
+                       NumberRefusal(field, shown.problem) + ".");
+      const StoredByte stored = StoredByteOf(view, shown.value, cell);
       cell = stored.value;
       result.clamped += stored.clamped;
     }

@@ -51,9 +51,10 @@ std::string CheckShape(const TextRows& rows) {
 // A header must name the breakpoint the controller has, or the values would land on others.
 std::string CheckHeader(const std::string& field, double expected, const std::string& shown,
                         bool decimalComma, size_t line, size_t column) {
-  const std::optional<double> value = ReadNumber(field, decimalComma);
-  if (!value) return Where(line, column) + ": the header \"" + field + "\" is not a number.";
-  if (std::fabs(*value - expected) > kHeaderTolerance)
+  const FieldNumber value = ReadNumber(field, decimalComma);
+  if (!value)
+    return Where(line, column) + ": the header " + NumberRefusal(field, value.problem) + ".";
+  if (std::fabs(value.value - expected) > kHeaderTolerance)
     return Where(line, column) + ": the header is " + field + " but the controller's is " + shown +
            "; the table would land on other breakpoints.";
   return {};
@@ -126,9 +127,10 @@ CsvLoad ReadTableCsv(const TSterownik& link, const TableView& view, std::string_
         cell = 0;
         continue;
       }
-      const std::optional<double> shown = ReadNumber(value, decimalComma);
-      if (!shown) return Refused(Where(line, field) + ": \"" + value + "\" is not a number.");
-      const StoredByte stored = StoredByteOf(view, *shown, cell);
+      const FieldNumber shown = ReadNumber(value, decimalComma);
+      if (!shown)
+        return Refused(Where(line, field) + ": " + NumberRefusal(value, shown.problem) + ".");
+      const StoredByte stored = StoredByteOf(view, shown.value, cell);
       cell = stored.value;
       if (stored.clamped) load.clamped.push_back({column, row});
     }

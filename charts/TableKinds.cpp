@@ -148,7 +148,11 @@ void StoreTable(TSterownik& link, const TableView& view, const TableBytes& bytes
 
 StoredByte StoredByteOf(const TableView& view, double shown, uint8_t old) {
   if (shown == ShownValue(view.cells, old)) return {old, false};
-  const long nearest = std::lround(shown / view.cells.scale) - view.cells.offset;
+  // Held just beyond the range before rounding: a number far beyond it does not fit a long, and
+  // would come out as anything, the table's lowest value included.
+  const double units = std::clamp(shown / view.cells.scale, view.lowest + view.cells.offset - 1.0,
+                                  view.highest + view.cells.offset + 1.0);
+  const long nearest = std::lround(units) - view.cells.offset;
   const long held = std::clamp<long>(nearest, view.lowest, view.highest);
   return {static_cast<uint8_t>(held), held != nearest};
 }

@@ -41,7 +41,7 @@ TextRows SplitRows(std::string_view text, char separator) {
   }
 }
 
-std::optional<double> ReadNumber(const std::string& field, bool decimalComma) {
+FieldNumber ReadNumber(const std::string& field, bool decimalComma) {
   std::string text = field;
   size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
   bool digits = false;
@@ -54,15 +54,24 @@ std::optional<double> ReadNumber(const std::string& field, bool decimalComma) {
       point = true;
       c = '.';
     } else {
-      return std::nullopt;
+      return {0, NumberProblem::NotANumber};
     }
   }
-  if (!digits) return std::nullopt;
+  if (!digits) return {0, NumberProblem::NotANumber};
   // from_chars takes no "+" and ignores the locale.
   const size_t start = text[0] == '+' ? 1 : 0;
   double value = 0;
-  std::from_chars(text.data() + start, text.data() + text.size(), value);
-  return value;
+  // Beyond what a double holds from_chars leaves the value as it was and only says so: taken
+  // as it stands, a "1" with 400 zeros would be stored as 0.
+  const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+  if (error != std::errc()) return {0, NumberProblem::OutOfRange};
+  return {value, NumberProblem::None};
+}
+
+std::string NumberRefusal(const std::string& field, NumberProblem problem) {
+  const std::string quoted = "\"" + field + "\"";
+  if (problem == NumberProblem::OutOfRange) return quoted + " is too large or too small a number";
+  return quoted + " is not a number";
 }
 
 }  // namespace chart

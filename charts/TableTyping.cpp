@@ -11,7 +11,9 @@ TableEdit CommitCell(TSterownik& link, const TableView& view, int column, int ro
     return TableEdit::Beep;
   TableBytes table = TableOf(link, view);
   uint8_t& cell = table[static_cast<size_t>(column * setting::kMapSize + row)];
-  const uint8_t typed = StoredByteOf(view, TypedNumber(text), cell).value;
+  const std::optional<double> number = TypedNumber(text);
+  if (!number) return TableEdit::Beep;  // the cell keeps its value
+  const uint8_t typed = StoredByteOf(view, *number, cell).value;
   if (typed == cell) return TableEdit::Refill;  // the cell shows its value again
   cell = typed;
   StoreTable(link, view, table);

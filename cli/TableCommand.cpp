@@ -93,16 +93,21 @@ int CurveFromController(TSterownik& link, const chart::CurveKind& kind, bool csv
   return kOk;
 }
 
+// The file's nodes are read against the curve the controller has: a node showing what it shows
+// there keeps its value.
 int LoadCurveCsv(TSterownik& link, const chart::CurveKind& kind, const std::string& name,
                  std::string_view text, const std::string& path, const CommandTime& time) {
-  const chart::CurveFromRows read = chart::ReadCurveCsv(kind, text);
+  link.CzytajZeSterownika(kind.curve.write);
+  if (const int before = ReadOut(link, time); before != kOk) return before;
+  const chart::CurveFromRows read = chart::ReadCurveCsv(chart::CurveInView(link, kind), text);
   if (!read.curve) {
     Fail(path + ": " + read.error + ". Nothing was written.");
     return kFileError;
   }
-  link.CzytajZeSterownika(kind.curve.write);
-  if (const int before = ReadOut(link, time); before != kOk) return before;
-  chart::StoreCurveNodes(link, *read.curve);
+  if (!chart::StoreCurveNodes(link, *read.curve)) {
+    std::printf("%s: the controller holds this curve already\n", name.c_str());
+    return kOk;
+  }
   return WriteAndReadBack(link, name, kind.curve.write, WriteCheck(link, kind.curve.write), time);
 }
 

@@ -414,25 +414,74 @@ TEST_F(CurveLinkTest, RowsShowTheNodesAsTheViewDoes) {
 
 TEST_F(CurveLinkTest, NodesFromRowsAreRecomputedAndStored) {
   const CurvePoint rows[] = {{-30, 20}, {0, -12.5}, {45, 80}, {100, 1}};
-  const CurveFromRows read = CurveNodesFromRows(Kind(kGasTemperatureKind), rows);
+  const CurveKind& kind = Kind(kGasTemperatureKind);
+  const CurveFromRows read = CurveNodesFromRows(CurveInView(m.link, kind), rows);
   ASSERT_TRUE(read.curve) << read.error;
   EXPECT_EQ(PositionsOf(*read.curve), (Positions{98, 128, 173, 0, 0, 0, 0, 228}));
-  EXPECT_EQ(read.curve->Y(0), 154) << "20 % is 25.6 units";
+  EXPECT_EQ(read.curve->Y(0), 154) << "20 % is 25.6 units; 26 shows 20.3 as 20";
   EXPECT_EQ(read.curve->Y(1), 112);
   EXPECT_EQ(read.curve->Y(2), 192) << "limited to +50 %";
-  EXPECT_EQ(read.curve->Y(7), 129);
-  StoreCurveNodes(m.link, *read.curve);
-  const uint8_t* stored = Record(Kind(kGasTemperatureKind));
+  EXPECT_EQ(read.curve->Y(7), 130) << "1 % is 1.28 units, but 129 shows as +0";
+  EXPECT_TRUE(StoreCurveNodes(m.link, *read.curve));
+  const uint8_t* stored = Record(kind);
   EXPECT_EQ(stored[0], 10);
   EXPECT_EQ(stored[50], 154);
   EXPECT_EQ(stored[113], 133);  // 154 -> 112 over 30 positions, half-way
-  EXPECT_EQ(stored[255], 129);
+  EXPECT_EQ(stored[255], 130);
   EXPECT_EQ(m.link.FlagiZapisu(), AreaBit::GasTempCorrection);
-  const std::vector<CurveRow> shown = CurveRows(m.link, Kind(kGasTemperatureKind), '.');
+  const std::vector<CurveRow> shown = CurveRows(m.link, kind, '.');
   ASSERT_EQ(shown.size(), 4u);
   EXPECT_EQ(shown[1].position, "0");
   EXPECT_EQ(shown[1].correction, "-12");
   EXPECT_EQ(shown[2].correction, "+50");
+  EXPECT_EQ(shown[3].correction, "+1");
+}
+
+// Whole per cent as the view shows them, truncated: a correction typed is stored as a value the
+// view then shows as that correction, the nearest such value (-33 % is 85.76 units, but 86
+// shows as -32).
+TEST_F(CurveLinkTest, ATypedCorrectionIsStoredAsTheViewThenShowsIt) {
+  const CurveKind& kind = Kind(kPressureCurveKind);
+  for (int perCent = -50; perCent <= 50; ++perCent) {
+    const CurvePoint rows[] = {{0.5, 0}, {1.5, static_cast<double>(perCent)}, {2.5, 0}};
+    const CurveFromRows read = CurveNodesFromRows(CurveInView(m.link, kind), rows);
+    ASSERT_TRUE(read.curve) << read.error;
+    EXPECT_EQ(CurveCorrectionShown(read.curve->Y(1)), perCent);
+  }
+  const CurvePoint typed[] = {{0.5, 0}, {1.5, -33}, {2.5, 0}};
+  EXPECT_EQ(CurveNodesFromRows(CurveInView(m.link, kind), typed).curve->Y(1), 85);
+}
+
+// A curve exported and loaded back unchanged changes no byte, whatever a node's value (0 is no
+// node): several values show as the same whole per cent, so the text alone cannot give the
+// value back; a node showing what the file says keeps its own. Inner nodes keep their slots.
+TEST_F(CurveLinkTest, ACurvesOwnCsvLoadsBackWithoutChangingAByte) {
+  for (int kind : {kReducerTemperatureKind, kGasTemperatureKind, kPressureCurveKind}) {
+    const CurveKind& k = Kind(kind);
+    const int middle = (k.curve.axisMin + k.curve.axisMax) / 2;
+    for (int value = 1; value <= 255; ++value) {
+      CorrectionCurve c = Bare(
+          kind,
+          {{0, k.curve.axisMin, value}, {2, middle, 255 - value + 1}, {7, k.curve.axisMax, value}});
+      int none = -1;
+      PorzadkujPunkty(c, none);
+      Put(c);
+      const std::string csv = CurveCsv(m.link, k);
+      const CurveFromRows read = ReadCurveCsv(CurveInView(m.link, k), csv);
+      ASSERT_TRUE(read.curve) << read.error;
+      EXPECT_EQ(read.curve->record, c.record) << "kind " << kind << ", value " << value;
+      EXPECT_FALSE(StoreCurveNodes(m.link, *read.curve)) << "kind " << kind << ", value " << value;
+    }
+  }
+  // A changed node takes the value its text asks for; the others keep theirs.
+  Put(Pressure({{133, 86}, {180, 134}}));
+  const std::string csv = CurveCsv(m.link, Kind(kPressureCurveKind));
+  EXPECT_EQ(csv, "bar,%\n0.50,0\n1.33,-32\n1.80,+4\n2.50,0\n");
+  const CurveFromRows read = ReadCurveCsv(CurveInView(m.link, Kind(kPressureCurveKind)),
+                                          "bar,%\n0.50,0\n1.33,-33\n1.80,+4\n2.50,0\n");
+  ASSERT_TRUE(read.curve) << read.error;
+  EXPECT_EQ(read.curve->Y(1), 85);
+  EXPECT_EQ(read.curve->Y(2), 134) << "not 133, the nearest to 4 %";
 }
 
 // The nodes as a spreadsheet keeps them: the CSV the command line writes reads back to the same
@@ -444,7 +493,7 @@ TEST_F(CurveLinkTest, CurveCsvRoundTripsAndNamesBadLines) {
   EXPECT_EQ(csv, "bar,%\n0.50,0\n1.33,-50\n1.80,+9\n2.50,0\n");
   for (const std::string& text : {csv, csv.substr(csv.find('\n') + 1),
                                   std::string("bar;%\r\n0,50;0\r\n1,33;-50\r\n1,80;9\r\n2,5;0")}) {
-    const CurveFromRows read = ReadCurveCsv(pressure, text);
+    const CurveFromRows read = ReadCurveCsv(CurveInView(m.link, pressure), text);
     ASSERT_TRUE(read.curve) << read.error;
     const curve::Record shown = CurveInView(m.link, pressure).record;
     EXPECT_TRUE(
@@ -462,7 +511,7 @@ TEST_F(CurveLinkTest, CurveCsvRoundTripsAndNamesBadLines) {
       {"", "2 to 8 nodes"},
   };
   for (const Bad& b : bad) {
-    const CurveFromRows read = ReadCurveCsv(pressure, b.text);
+    const CurveFromRows read = ReadCurveCsv(CurveInView(m.link, pressure), b.text);
     EXPECT_FALSE(read.curve) << b.text;
     EXPECT_NE(read.error.find(b.names), std::string::npos) << read.error;
   }
@@ -498,7 +547,7 @@ class BadRowsTest : public ::testing::TestWithParam<BadRows> {};
 
 TEST_P(BadRowsTest, RowsAreRefusedWholeWithTheRowNamed) {
   const BadRows& t = GetParam();
-  const CurveFromRows read = CurveNodesFromRows(Kind(t.kind), t.rows);
+  const CurveFromRows read = CurveNodesFromRows(CorrectionCurve{&Kind(t.kind)}, t.rows);
   EXPECT_FALSE(read.curve);
   EXPECT_NE(read.error.find(t.names), std::string::npos) << read.error;
 }

@@ -199,6 +199,10 @@ const AdviceCase kAdviceCases[] = {
     {"SevenLowPoints", {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 0}, {5, 5}}, true},
     // Not counted: the top row at high RPM; column 6 at low load is fitted but counts as neither.
     {"UncountedPoints", {{7, 9}, {7, 10}, {7, 11}, {7, 12}, {7, 13}, {9, 15}, {6, 3}}, false},
+    // High-load points count in every column, though the line is fitted to columns up to 12.
+    {"HighLoadPointsAtHighRpm",
+     {{7, 9}, {7, 10}, {7, 11}, {13, 9}, {14, 10}, {15, 11}, {15, 14}},
+     true},
 };
 
 class DeviationAdviceTest : public InjectionMapTest,

@@ -165,11 +165,36 @@ TEST(TableAxesTest, TypedRpmIsAWholeNumberHeldTo50To10000) {
 }
 
 TEST(TableAxesTest, TypedNumbersReadTheFirstCommaAsAPoint) {
-  EXPECT_DOUBLE_EQ(chart::TypedNumber(" 2,5 "), 2.5);
-  EXPECT_DOUBLE_EQ(chart::TypedNumber("-0.8"), -0.8);
-  EXPECT_DOUBLE_EQ(chart::TypedNumber("1,5,3"), 0);
-  EXPECT_DOUBLE_EQ(chart::TypedNumber("1e3"), 0);
-  EXPECT_DOUBLE_EQ(chart::TypedNumber(""), 0);
+  EXPECT_DOUBLE_EQ(chart::TypedNumber(" 2,5 ").value(), 2.5);
+  EXPECT_DOUBLE_EQ(chart::TypedNumber("-0.8").value(), -0.8);
+  EXPECT_DOUBLE_EQ(chart::TypedNumber("1,5,3").value(), 0);
+  EXPECT_DOUBLE_EQ(chart::TypedNumber("1e3").value(), 0);
+  EXPECT_DOUBLE_EQ(chart::TypedNumber("").value(), 0);
+  // A number beyond a double is no 0: it is refused.
+  EXPECT_FALSE(chart::TypedNumber("1" + std::string(400, '0')));
+}
+
+// A number beyond a double typed into a cell or a breakpoint changes nothing; one merely far
+// beyond the table is held to its range like any other, not taken for its lowest value.
+TEST(TableAxesTest, TypedNumbersBeyondADoubleAreRefused) {
+  Controller k(kKavi, 17, {{12, 0}, {141, 60}});
+  const chart::TableView view = chart::MainTableInView(k.link(), *chart::GridKindOf(12));
+  auto& cell = LinkTestAccess::ObrazSterownika(k.link())[img::MapaCis];
+  for (const std::string& text : {"1" + std::string(400, '0'), "-1" + std::string(400, '0'),
+                                  "0," + std::string(400, '0') + "1"}) {
+    cell = 100;
+    EXPECT_EQ(chart::CommitCell(k.link(), view, 0, 0, text), TableEdit::Beep);
+    EXPECT_EQ(cell, 100);
+    EXPECT_EQ(chart::CommitRowHeader(k.link(), 9, 1, text), TableEdit::Beep);
+    EXPECT_EQ(k.link().Nastawy()[141], 60);
+  }
+  EXPECT_EQ(k.link().FlagiZapisu(), 0u);
+  EXPECT_EQ(chart::CommitCell(k.link(), view, 0, 0, "99999999999999999999"), TableEdit::Refill);
+  EXPECT_EQ(cell, 255);
+  EXPECT_EQ(chart::CommitCell(k.link(), view, 0, 0, "-99999999999999999999"), TableEdit::Refill);
+  EXPECT_EQ(cell, 0);
+  EXPECT_EQ(chart::CommitRowHeader(k.link(), 9, 1, "99999999999999999999"), TableEdit::Refill);
+  EXPECT_EQ(k.link().Nastawy()[141], 255);
 }
 
 TEST(TableAxesTest, AutomaticRangeSwapsTheEndsAndSpacesEvenly) {

@@ -10,6 +10,7 @@
 #include "charts/TableCsv.h"
 #include "charts/TableEdits.h"
 #include "charts/TableNames.h"
+#include "charts/TableText.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/MemoryLink.h"
 
@@ -199,6 +200,86 @@ TEST_F(SpreadsheetTest, BadCsvIsRefusedNamingWhere) {
     EXPECT_EQ(loaded.message, message);
   }
   EXPECT_EQ(m.link.FlagiZapisu(), 0u);
+}
+
+// The one reader of the numbers of a CSV, a paste and a typed cell.
+TEST(NumberReader, TakesPlainDecimalsAndRefusesTheRestSayingWhy) {
+  using chart::NumberProblem;
+  const std::string huge = "1" + std::string(400, '0');
+  const std::string tiny = "0." + std::string(400, '0') + "1";
+  struct Case {
+    std::string field;
+    bool decimalComma;
+    NumberProblem problem;
+    double value;
+  };
+  const Case cases[] = {
+      {"12", false, NumberProblem::None, 12},
+      {"-0.5", false, NumberProblem::None, -0.5},
+      {"+7.", false, NumberProblem::None, 7},
+      {".25", false, NumberProblem::None, 0.25},
+      {"2,5", true, NumberProblem::None, 2.5},
+      {"2.5", true, NumberProblem::None, 2.5},
+      {"2,5", false, NumberProblem::NotANumber, 0},
+      {"2,5.1", true, NumberProblem::NotANumber, 0},
+      {"1.2.3", false, NumberProblem::NotANumber, 0},
+      {"99999999999999999999", false, NumberProblem::None, 1e20},
+      {huge, false, NumberProblem::OutOfRange, 0},
+      {"-" + huge, false, NumberProblem::OutOfRange, 0},
+      {huge + ".5", false, NumberProblem::OutOfRange, 0},
+      {tiny, false, NumberProblem::OutOfRange, 0},
+      {"1e3", false, NumberProblem::NotANumber, 0},
+      {"1E-3", false, NumberProblem::NotANumber, 0},
+      {"inf", false, NumberProblem::NotANumber, 0},
+      {"nan", false, NumberProblem::NotANumber, 0},
+      {"0x10", false, NumberProblem::NotANumber, 0},
+      {std::string("1\0", 2), false, NumberProblem::NotANumber, 0},
+      {std::string("\0", 1), false, NumberProblem::NotANumber, 0},
+      {"", false, NumberProblem::NotANumber, 0},
+      {"-", false, NumberProblem::NotANumber, 0},
+      {"+", true, NumberProblem::NotANumber, 0},
+      {".", false, NumberProblem::NotANumber, 0},
+      {"- 1", false, NumberProblem::NotANumber, 0},
+  };
+  for (const Case& c : cases) {
+    const chart::FieldNumber read = chart::ReadNumber(c.field, c.decimalComma);
+    EXPECT_EQ(read.problem, c.problem) << c.field.substr(0, 24);
+    if (read) EXPECT_DOUBLE_EQ(read.value, c.value) << c.field;
+  }
+  EXPECT_EQ(chart::NumberRefusal("x", NumberProblem::NotANumber), "\"x\" is not a number");
+  EXPECT_EQ(chart::NumberRefusal("1e999", NumberProblem::OutOfRange),
+            "\"1e999\" is too large or too small a number");
+}
+
+// A number beyond a double in a CSV or a pasted block is refused with where it stands, and
+// nothing changes; one merely far beyond the table is held to its range and named, not stored
+// as the table's lowest value.
+TEST_F(SpreadsheetTest, NumbersBeyondADoubleAreRefusedNamingWhere) {
+  const TableView view = View(1);  // per cent, 50 .. 150
+  const chart::TableBytes before = Bytes(view);
+  const std::string huge = "1" + std::string(400, '0');
+  const std::string csv = chart::TableCsv(m.link, view);
+  const chart::CsvLoad loaded = chart::ReadTableCsv(m.link, view, Replaced(csv, 3, 2, huge));
+  EXPECT_FALSE(loaded.ok);
+  EXPECT_EQ(loaded.message,
+            "line 4, column 3: \"" + huge + "\" is too large or too small a number.");
+  const chart::CsvLoad header = chart::ReadTableCsv(m.link, view, Replaced(csv, 0, 1, huge));
+  EXPECT_NE(header.message.find("line 1, column 2: the header \"1000"), std::string::npos)
+      << header.message;
+  const chart::PasteResult pasted = chart::PasteBlock(m.link, view, 0, 15, "1\t-" + huge + "\n");
+  EXPECT_EQ(pasted.edit, TableEdit::Beep);
+  EXPECT_EQ(pasted.message,
+            "Line 1, value 2: \"-" + huge + "\" is too large or too small a number.");
+  EXPECT_EQ(Bytes(view), before);
+  EXPECT_EQ(m.link.FlagiZapisu(), 0u);
+
+  const chart::CsvLoad held =
+      chart::ReadTableCsv(m.link, view, Replaced(csv, 1, 1, "99999999999999999999"));
+  ASSERT_TRUE(held.ok) << held.message;
+  EXPECT_EQ(held.bytes[15], 150) << "+50 %, its highest";
+  EXPECT_EQ(held.clamped, (std::vector<chart::GridCell>{{0, 15}}));
+  EXPECT_EQ(chart::PasteBlock(m.link, view, 0, 15, "-99999999999999999999\n").clamped, 1);
+  EXPECT_EQ(Bytes(view)[15], 50);
 }
 
 TEST_F(SpreadsheetTest, ACsvNamesTheCellsItHeld) {

@@ -38,13 +38,16 @@ after=$(table MapaCis --csv) || fail "listing after the load exited $?"
 sed '5s/,[^,]*$//' "$WORK/before.csv" >"$WORK/short.csv"
 sed '9s/,[^,]*,/,ten,/' "$WORK/before.csv" >"$WORK/word.csv"
 sed '1s/,600,/,650,/' "$WORK/before.csv" >"$WORK/header.csv"
-for bad in short word header; do
+sed "9s/,[^,]*,/,1$(printf '0%.0s' {1..400}),/" "$WORK/before.csv" >"$WORK/huge.csv"
+for bad in short word header huge; do
   err=$(table MapaCis --load "$WORK/$bad.csv" 2>&1 >/dev/null)
   [ $? = 6 ] || fail "$bad.csv is not refused as a file"
   grep -qF "Nothing was written." <<<"$err" || fail "$bad.csv: $err"
 done
 grep -qF "Line 5 has 16 fields" <<<"$(table MapaCis --load "$WORK/short.csv" 2>&1)" ||
   fail "the short line is not named"
+grep -qF "line 9, column 2: \"1000" <<<"$(table MapaCis --load "$WORK/huge.csv" 2>&1)" ||
+  fail "the number beyond a double is not named"
 [ "$(table MapaCis --csv)" = "$after" ] || fail "a refused CSV changed the table"
 
 # A correction curve: its nodes, as CSV, a node moved and raised, written and read back; a
@@ -53,6 +56,14 @@ listed=$(table KorOdTempRed) || fail "listing the curve exited $?"
 grep -qE '^ *°C +%$' <<<"$listed" || fail "curve titles: $listed"
 table KorOdTempRed --csv >"$WORK/curve.csv" || fail "curve --csv exited $?"
 [ "$(cat "$WORK/curve.csv")" = $'°C,%\n-30,+17\n20,0\n100,-3' ] || fail "curve CSV: $(cat "$WORK/curve.csv")"
+# A correction typed as the label shows it is what the label then shows, and the curve's own CSV
+# loads back changing nothing.
+sed 's/^20,0$/20,-33/' "$WORK/curve.csv" >"$WORK/typed.csv"
+table KorOdTempRed --load "$WORK/typed.csv" >/dev/null || fail "a typed correction exited $?"
+[ "$(table KorOdTempRed --csv | sed -n 3p)" = "20,-33" ] || fail "-33 % is not shown as typed"
+table KorOdTempRed --csv >"$WORK/again.csv" || fail "curve --csv exited $?"
+out=$(table KorOdTempRed --load "$WORK/again.csv") || fail "the curve's own CSV exited $?"
+grep -qF "holds this curve already" <<<"$out" || fail "the curve's own CSV changed it: $out"
 sed 's/^20,0$/40,+10/' "$WORK/curve.csv" >"$WORK/moved.csv"
 out=$(table KorOdTempRed --load "$WORK/moved.csv") || fail "a changed curve exited $?"
 grep -qF "written and read back" <<<"$out" || fail "curve not read back: $out"

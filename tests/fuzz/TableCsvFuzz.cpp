@@ -1,7 +1,8 @@
-// Arbitrary text as the CSV of a table, as the CSV of a correction curve's nodes and as a
-// spreadsheet's block pasted into the table, for the controller family the first byte picks and
-// the table and curve the second picks. Reading never changes the link; a refused paste changes
-// nothing; a table or curve taken from a CSV reads back from its own CSV unchanged.
+// Arbitrary text as the CSV of a table, as the CSV of a correction curve's nodes, as a
+// spreadsheet's block pasted into the table and as a value typed into one of its cells, for the
+// controller family the first byte picks and the table and curve the second picks. Reading never
+// changes the link; a refused paste or typed value changes nothing; a table or curve taken from
+// a CSV reads back from its own CSV unchanged.
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "charts/TableClipboard.h"
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
+#include "charts/TableTyping.h"
 #include "tests/fuzz/FuzzLink.h"
 
 namespace {
@@ -42,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   const chart::CurveKind& curve = *chart::CurveNamed(chart::CurveNames()[data[1] % 3]);
-  const chart::CurveFromRows nodes = chart::ReadCurveCsv(curve, text);
+  const chart::CurveFromRows nodes = chart::ReadCurveCsv(chart::CurveInView(link, curve), text);
   Require(link.ObrazSterownika() == image);
   Require(nodes.curve.has_value() == nodes.error.empty());
   if (nodes.curve) {
     chart::StoreCurveNodes(link, *nodes.curve);
-    const chart::CurveFromRows again = chart::ReadCurveCsv(curve, chart::CurveCsv(link, curve));
-    const curve::Record stored = chart::CurveInView(link, curve).record;
-    Require(again.curve && std::equal(stored.begin(), stored.begin() + curve::kFirstValue,
-                                      again.curve->record.begin()));
+    const chart::CorrectionCurve stored = chart::CurveInView(link, curve);
+    const chart::CurveFromRows again = chart::ReadCurveCsv(stored, chart::CurveCsv(link, curve));
+    Require(again.curve && again.curve->record == stored.record);
+    Require(!chart::StoreCurveNodes(link, *again.curve));
   }
 
   const chart::TableBytes before = chart::TableOf(link, *view);
@@ -58,5 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const chart::PasteResult pasted =
       chart::PasteBlock(link, *view, cell % 4 * 4, 15 - cell / 4 * 4, std::string(text));
   if (!pasted.message.empty()) Require(chart::TableOf(link, *view) == before);
+
+  const chart::TableBytes beforeTyping = chart::TableOf(link, *view);
+  if (chart::CommitCell(link, *view, cell, 15 - cell, std::string(text)) == chart::TableEdit::Beep)
+    Require(chart::TableOf(link, *view) == beforeTyping);
   return 0;
 }
