@@ -10,6 +10,7 @@
 
 #include "cli/LinkRun.h"
 #include "controller/PortProblem.h"
+#include "obd/CodeClearing.h"
 #include "obd/ElmProtocols.h"
 #include "obd/PidCatalogue.h"
 #include "obd/Telmobd.h"
@@ -192,6 +193,29 @@ void PrintCodes(const TObd& obd) {
     std::printf("%s\n", line.text.c_str());
 }
 
+// Done only when the car said so and holds no stored codes after it; otherwise the box as the
+// window shows it, with the codes still stored, and why.
+int Clear(TObd& obd, ObdRun& run) {
+  if (const int done = run.Command(TObd::kPrzyciskKasujBledy); done != kOk) return done;
+  const obd::ClearingResult& result = obd.Kasowanie();
+  if (result.Cleared()) {
+    std::printf("%s\n", obd::ClearingText(result).c_str());
+    return kOk;
+  }
+  PrintCodes(obd);
+  Fail(obd::ClearingText(result));
+  switch (result.answer.outcome) {
+    case obd::Clearing::Cleared:
+      return kNotKept;
+    case obd::Clearing::NoAnswer:
+      if (!result.storedCodes) return kNoAnswer;
+      break;
+    case obd::Clearing::Refused:
+      break;
+  }
+  return kRefusedByRules;
+}
+
 }  // namespace
 
 int Obd(std::span<char*> arguments) {
@@ -228,9 +252,7 @@ int Obd(std::span<char*> arguments) {
       PrintCodes(obd);
       return kOk;
     case Action::kClear:
-      if (const int done = run.Command(TObd::kPrzyciskKasujBledy); done != kOk) return done;
-      std::printf("trouble codes cleared\n");
-      return kOk;
+      return Clear(obd, run);
     case Action::kNone:
       break;
   }

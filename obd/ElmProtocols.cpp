@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "obd/HexText.h"
+
 const std::vector<ProbaProtokolu>& ProbyProtokolow() {
   static const std::vector<ProbaProtokolu> kProby = {
       {"try CAN (11 bit ID, 500 Kbaud)", "ISO 15765-4 CAN (11 bit ID, 500 Kbaud)", "ATTP6\r"},
@@ -57,5 +59,17 @@ GrupaProtokolu Grupa(int protokol) {
       return GrupaProtokolu::Can29;
     default:
       return GrupaProtokolu::Brak;
+  }
+}
+
+std::string CanIdentifier(int protokol, int adresEcu) {
+  const unsigned address = static_cast<unsigned>(adresEcu);
+  switch (Grupa(protokol)) {
+    case GrupaProtokolu::Can11:
+      return obd::HexText(address, 3);
+    case GrupaProtokolu::Can29:
+      return "18 DA F1 " + obd::HexText(address, 2);
+    default:
+      return {};
   }
 }

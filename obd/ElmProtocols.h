@@ -36,3 +36,7 @@ NazwaProtokolu NazwijProtokol(int numer);
 // The header forms the reply parsers know.
 enum class GrupaProtokolu { Brak, IsoJ1850, Kwp, Can11, Can29 };
 GrupaProtokolu Grupa(int protokol);
+
+// The engine ECU's CAN identifier as the adapter prints it in front of every frame with headers
+// on: "7E8" (11-bit), "18 DA F1 10" (29-bit); empty for the other groups.
+std::string CanIdentifier(int protokol, int adresEcu);

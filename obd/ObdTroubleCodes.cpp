@@ -1,5 +1,6 @@
 // The task states that read the engine's trouble codes and clear them, between two polls.
 
+#include "obd/CodeClearing.h"
 #include "obd/Telmobd.h"
 
 namespace {
@@ -32,13 +33,8 @@ uint32_t KolorLogu(obd::LineColour kolor) {
 }  // namespace
 
 void TObd::ZadanieKodow() {
-  if (zadanie_ == 4000) {
-    Wyslij("04\r");
-    zadanie_ = 4001;
-    return;
-  }
-  if (zadanie_ == 4001) {
-    zadanie_ = 1000;  // what the ECU said to the clearing changes nothing here
+  if (zadanie_ >= 4000) {
+    ZadanieKasowania();
     return;
   }
   const int krok = zadanie_ - kPierwszyStan;
@@ -59,11 +55,46 @@ void TObd::ZadanieKodow() {
   zadanie_ = krok == 5 ? 1000 : zadanie_ + 1;
 }
 
-void TObd::WypiszKody(uint8_t tryb) {
+// The clearing, then the stored codes read again: a car may refuse to clear them, or not answer,
+// and only what it says tells whether they are gone.
+void TObd::ZadanieKasowania() {
+  switch (zadanie_) {
+    case 4000:
+      kody_.clear();
+      ++zmianyKodow_;
+      kasowanie_ = {};
+      Wyslij("04\r");
+      zadanie_ = 4001;
+      return;
+    case 4001:
+      kasowanie_.answer = obd::ClearingAnswerOf(OdpowiedzKodow());
+      opoznienie_ = kPauzaMs;
+      Wyslij(kOdczyty[0].rozkaz);
+      zadanie_ = 4002;
+      return;
+    case 4002: {
+      kasowanie_.storedCodes = WypiszKody(obd::kStoredCodes);
+      const obd::ColouredLine wynik = obd::ClearingLine(kasowanie_);
+      kody_.insert(kody_.begin(), wynik);
+      Loguj(wynik.text, KolorLogu(wynik.colour));
+      zadanie_ = 1000;
+      return;
+    }
+    default:
+      zadanie_ = 1000;
+      return;
+  }
+}
+
+obd::CodeReply TObd::OdpowiedzKodow() const {
+  return {odpowiedz_.Odpowiedz(), protokol_, adresEcu_, jezykOpisow_ == 1};
+}
+
+std::optional<int> TObd::WypiszKody(uint8_t tryb) {
   obd::ColouredLines log;
-  obd::KodyBledow({odpowiedz_.Odpowiedz(), protokol_, adresEcu_, jezykOpisow_ == 1}, tryb, kody_,
-                  log);
+  const std::optional<int> ile = obd::KodyBledow(OdpowiedzKodow(), tryb, kody_, log);
   ++zmianyKodow_;
   for (const obd::ColouredLine& linia : log)
     Loguj(linia.text, KolorLogu(linia.colour));
+  return ile;
 }

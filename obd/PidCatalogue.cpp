@@ -66,8 +66,8 @@ const std::array<PidRecord, kPidCount>& Pidy() {
       {4, 52, "O2S7_WR_lambda(1)", "O2 S7", ""},                                        // 3A
       {4, 52, "O2S8_WR_lambda(1)", "O2 S8", ""},                                        // 3B
       {2, 60, "Catalyst Temperature Bank 1, Sensor 1", "CAT TEMP11", "°C"},             // 3C
-      {2, 60, "Catalyst Temperature Bank 1, Sensor 2", "CAT TEMP21", "°C"},             // 3D
-      {2, 60, "Catalyst Temperature Bank 2, Sensor 1", "CAT TEMP12", "°C"},             // 3E
+      {2, 60, "Catalyst Temperature Bank 2, Sensor 1", "CAT TEMP21", "°C"},             // 3D
+      {2, 60, "Catalyst Temperature Bank 1, Sensor 2", "CAT TEMP12", "°C"},             // 3E
       {2, 60, "Catalyst Temperature Bank 2, Sensor 2", "CAT TEMP22", "°C"},             // 3F
       {4, 64, "PIDs supported 41-60", "", ""},                                          // 40
       {4, 65, "Monitor status this drive cycle", "", ""},                               // 41
@@ -93,7 +93,7 @@ const std::array<PidRecord, kPidCount>& Pidy() {
       {2, 85, "Short term secondary O2S trim bank 1,3", "", "%"},                       // 55
       {2, 85, "Long term secondary O2S trim bank 1,3", "", "%"},                        // 56
       {2, 85, "Short term secondary O2S trim bank 2,4", "", "%"},                       // 57
-      {2, 85, "Long term secondary O2S trim bank 3,4", "", "%"},                        // 58
+      {2, 85, "Long term secondary O2S trim bank 2,4", "", "%"},                        // 58
       {2, 35, "Fuel rail pressure (absolute)", "FRP abs", "kPa"},                       // 59
       {1, 4, "Relative accelerator pedal position", "", "%"},                           // 5A
       {1, 4, "Hybrid battery pack remaining life", "", "%"},                            // 5B

@@ -29,7 +29,7 @@ constexpr NumericType kNumericTypes[] = {
     {11, Source::A, 0, 1, 1, 0},          {12, Source::V, 0, 1, 4, 0},
     {14, Source::A, -128, 1, 2, 0},       {16, Source::V, 0, 1, 100, 0},
     {20, Source::A, 0, 5, 1000, 0},       {31, Source::V, 0, 1, 1, 0},
-    {34, Source::V, 0, 10, 128, 2},       {35, Source::V, 0, 10, 1, 0},
+    {34, Source::V, 0, 0.079, 1, 2},      {35, Source::V, 0, 10, 1, 0},
     {36, Source::AB, 0, 1, 32768, 3},     {52, Source::AB, 0, 1, 32768, 3},
     {50, Source::SignedAB, 0, 1, 4, 0},
 };

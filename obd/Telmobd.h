@@ -3,10 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "controller/Tsterownik.h"
+#include "obd/CodeClearing.h"
 #include "obd/ElmReply.h"
 #include "obd/ElmStatusGrid.h"
 #include "obd/PidReply.h"
@@ -61,6 +63,8 @@ class TObd : public TSerial {
   // box shows them again only when a read changed them.
   const obd::ColouredLines& Kody() const { return kody_; }
   int ZmianyKodow() const { return zmianyKodow_; }
+  // The last clearing of the codes: what the engine answered and the stored codes read after it.
+  const obd::ClearingResult& Kasowanie() const { return kasowanie_; }
 
   // The user's selection in the PID grid; a double click also withdraws the readings the
   // controller was given, since the PIDs behind them may no longer be polled.
@@ -107,7 +111,9 @@ class TObd : public TSerial {
   bool WyswietlPid();
   void PrzekazDoSterownika(const PidReading& odczyt);
   void OpiszPid();
-  void WypiszKody(uint8_t tryb);
+  void ZadanieKasowania();
+  obd::CodeReply OdpowiedzKodow() const;
+  std::optional<int> WypiszKody(uint8_t tryb);
 
   TSterownik* sterownik_ = nullptr;
   ElmReply odpowiedz_;
@@ -118,6 +124,7 @@ class TObd : public TSerial {
   std::array<std::string, kPidCount> jednostki_;
   obd::ColouredLines kody_;
   int zmianyKodow_ = 0;
+  obd::ClearingResult kasowanie_;
   int biezacyPid_ = 0;
   int nrWCyklu_ = 0;
   int licznikNieudanych_ = 0;

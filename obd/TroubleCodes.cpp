@@ -33,11 +33,6 @@ bool IsIsoOrKwp(int protocol) {
   return Grupa(protocol) == GrupaProtokolu::IsoJ1850 || Grupa(protocol) == GrupaProtokolu::Kwp;
 }
 
-// The CAN identifier as the adapter prints it with headers on.
-std::string CanIdentifier(int protocol, int adresEcu) {
-  return Is29Bit(protocol) ? "18 DA F1 " + Hex(adresEcu, 2) : Hex(adresEcu, 3);
-}
-
 // The byte printed at `at`, or nothing when the text holds no two hex digits there.
 std::optional<uint8_t> ByteAt(std::string_view text, size_t at) {
   const std::optional<int> byte = HexAt(text, at, 2);
@@ -67,12 +62,15 @@ bool ModeAt(std::string_view text, size_t at, uint8_t mode) {
 }
 
 // Prints codes from the start of the text until `count` are read, a zero fills the place or the
-// text runs out; returns the text after the last code read.
-std::string_view PrintCodes(std::string_view text, int count, bool polish, ColouredLines& box) {
+// text runs out; returns the text after the last code read and adds the codes printed to
+// `printed`.
+std::string_view PrintCodes(std::string_view text, int count, bool polish, ColouredLines& box,
+                            int& printed) {
   for (int k = 0; k < count && text.size() >= kCodeWidth - 1; ++k) {
     const std::optional<uint16_t> code = CodeAt(text);
     if (!code || *code == 0) break;
     KodyBledowCyfra(&box, *code, polish);
+    ++printed;
     text = Drop(text, kCodeWidth);
   }
   return text;
@@ -153,34 +151,42 @@ std::optional<std::string> SzukajEcuMode(std::string_view text, int protocol, in
   return std::nullopt;
 }
 
-void KodyBledow(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log) {
-  if (IsIsoOrKwp(reply.protocol)) KodyBledowISO(reply, mode, box);
-  if (IsCan(reply.protocol)) KodyBledowCAN(reply, mode, box, log);
+std::optional<int> KodyBledow(const CodeReply& reply, uint8_t mode, ColouredLines& box,
+                              ColouredLines& log) {
+  if (IsIsoOrKwp(reply.protocol)) return KodyBledowISO(reply, mode, box);
+  if (IsCan(reply.protocol)) return KodyBledowCAN(reply, mode, box, log);
+  return std::nullopt;
 }
 
-void KodyBledowISO(const CodeReply& reply, uint8_t mode, ColouredLines& box) {
+std::optional<int> KodyBledowISO(const CodeReply& reply, uint8_t mode, ColouredLines& box) {
   std::optional<std::string> message =
       SzukajEcuMode(reply.odpowiedz, reply.protocol, reply.adresEcu, mode);
-  if (message) box.push_back({std::string(Heading(mode)), LineColour::DarkGreen});
+  if (!message) return std::nullopt;
+  box.push_back({std::string(Heading(mode)), LineColour::DarkGreen});
+  int printed = 0;
   while (message) {
     const std::string_view rest =
-        PrintCodes(*message, kCodesPerIsoMessage, reply.polishDescriptions, box);
-    if (rest.size() < kCodeWidth + 1) return;
+        PrintCodes(*message, kCodesPerIsoMessage, reply.polishDescriptions, box, printed);
+    if (rest.size() < kCodeWidth + 1) break;
     message = SzukajEcuMode(rest, reply.protocol, reply.adresEcu, mode);
   }
+  return printed;
 }
 
-void KodyBledowCAN(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log) {
+std::optional<int> KodyBledowCAN(const CodeReply& reply, uint8_t mode, ColouredLines& box,
+                                 ColouredLines& log) {
   const std::optional<std::string> answer =
       SzukajEcuMode(reply.odpowiedz, reply.protocol, reply.adresEcu, mode);
-  if (!answer) return;
+  if (!answer) return std::nullopt;
   box.push_back({std::string(Heading(mode)), LineColour::DarkGreen});
   const CanCount count = CountCanCodes(*answer, mode);
-  if (count.codes == 0) return;
+  int printed = 0;
+  if (count.codes == 0) return printed;
   std::string codes(Drop(*answer, count.codesStart));
   if (count.codes > 2) codes = JoinConsecutiveFrames(std::move(codes), count.codes, reply, log);
   log.push_back({std::to_string(count.codes) + " " + codes, LineColour::Magenta});
-  PrintCodes(codes, count.codes, reply.polishDescriptions, box);
+  PrintCodes(codes, count.codes, reply.polishDescriptions, box, printed);
+  return printed;
 }
 
 void KodyBledowCyfra(ColouredLines* box, uint16_t code, bool polishDescriptions) {

@@ -47,10 +47,13 @@ std::string_view Heading(uint8_t mode);
 std::optional<std::string> SzukajEcuMode(std::string_view text, int protocol, int adresEcu,
                                          uint8_t mode);
 
-// Lists the codes of the reply into the box; the CAN frame joining goes to the log.
-void KodyBledow(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log);
-void KodyBledowISO(const CodeReply& reply, uint8_t mode, ColouredLines& box);
-void KodyBledowCAN(const CodeReply& reply, uint8_t mode, ColouredLines& box, ColouredLines& log);
+// Lists the codes of the reply into the box; the CAN frame joining goes to the log. Returns how
+// many codes were listed, nothing when the reply holds no answer of the ECU.
+std::optional<int> KodyBledow(const CodeReply& reply, uint8_t mode, ColouredLines& box,
+                              ColouredLines& log);
+std::optional<int> KodyBledowISO(const CodeReply& reply, uint8_t mode, ColouredLines& box);
+std::optional<int> KodyBledowCAN(const CodeReply& reply, uint8_t mode, ColouredLines& box,
+                                 ColouredLines& log);
 
 // One code in red, then its English description and, for a P code in Polish, the Polish one.
 void KodyBledowCyfra(ColouredLines* box, uint16_t code, bool polishDescriptions);

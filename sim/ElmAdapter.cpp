@@ -42,6 +42,8 @@ constexpr int kClearCodes = 0x04;
 constexpr int kPendingCodes = 0x07;
 constexpr int kPermanentCodes = 0x0A;
 constexpr int kAnswer = 0x40;
+constexpr int kNegativeAnswer = 0x7F;
+constexpr int kConditionsNotCorrect = 0x22;
 
 // The ECUs answer at once and the adapter prints each frame as it arrives: while the engine's
 // consecutive frames wait for the flow control, the other ECUs' first lines come through.
@@ -68,7 +70,8 @@ ElmEcu TransmissionEcu(int protocol) {
 }
 
 ElmAdapter::ElmAdapter(int protocol) : protocol(protocol) {
-  ElmEcu engine{protocol >= 6 ? 0x7E8 : 0x10, {0xBE3FB813, 0x80000001, 0x80000000, 0}};
+  // Among its PIDs 68 and 7F, whose answers are longer than one CAN frame.
+  ElmEcu engine{protocol >= 6 ? 0x7E8 : 0x10, {0xBE3FB813, 0x80000001, 0x80000001, 0x01000002}};
   if (protocol == 7 || protocol == 9) engine.address = 0x10;
   engine.stored = {0x0133, 0x0234, 0x0171};
   engine.pending = {0x0300};
@@ -206,12 +209,18 @@ std::string ElmAdapter::TroubleCodes(int mode) {
 }
 
 std::string ElmAdapter::ClearCodes() {
+  if (clearing == Clearing::Ignores) return {};
+  std::string reply;
+  if (clearing == Clearing::Refuses) {
+    for (const ElmEcu& ecu : ecus)
+      reply += Line(ecu, {kNegativeAnswer, kClearCodes, kConditionsNotCorrect});
+    return reply;
+  }
   for (ElmEcu& ecu : ecus) {
     ecu.stored.clear();
     ecu.pending.clear();
   }
   monitorStatus &= 0x00FFFFFF;  // no codes, lamp off
-  std::string reply;
   for (const ElmEcu& ecu : ecus)
     reply += Line(ecu, {kAnswer + kClearCodes});
   return reply;

@@ -38,8 +38,13 @@ class ElmAdapter : public ByteDevice {
   void Receive(const uint8_t* bytes, size_t count) override;
   std::vector<uint8_t> TakeOutput() override;
 
+  // How the car takes a clearing of its codes (mode 04): it clears them, refuses (negative
+  // response 22, conditions not correct, as an engine that runs answers) or does not answer.
+  enum class Clearing { Clears, Refuses, Ignores };
+
   int protocol;
   std::vector<ElmEcu> ecus;
+  Clearing clearing = Clearing::Clears;
   uint32_t monitorStatus = 0x83076504;  // answer to 0101: 3 stored codes, lamp on
   bool silent = false;                  // answers nothing at all
   bool garbage = false;                 // answers noise (before its prompt)

@@ -15,9 +15,10 @@ constexpr int kSlowPolls = 25;
 
 const char kUsage[] =
     "usage: malver-elm-sim [--protocol 1-9] [--no-car] [--silent] [--garbage] [--slow]\n"
-    "                      [--two-ecus]\n"
+    "                      [--two-ecus] [--refuse-clear | --ignore-clear]\n"
     "Serves a simulated ELM327 adapter with a car behind it on a pseudo-terminal; prints its\n"
-    "path and port number.\n";
+    "path and port number. --refuse-clear: the car refuses to clear its trouble codes\n"
+    "(conditions not correct); --ignore-clear: it does not answer the clearing.\n";
 
 struct Flags {
   int protocol = sim::ElmAdapter::kDefaultProtocol;
@@ -26,6 +27,7 @@ struct Flags {
   bool garbage = false;
   bool slow = false;
   bool twoEcus = false;
+  sim::ElmAdapter::Clearing clearing = sim::ElmAdapter::Clearing::Clears;
 };
 
 bool Parse(int argc, char** argv, Flags& f) {
@@ -43,6 +45,10 @@ bool Parse(int argc, char** argv, Flags& f) {
       f.slow = true;
     else if (arg == "--two-ecus")
       f.twoEcus = true;
+    else if (arg == "--refuse-clear")
+      f.clearing = sim::ElmAdapter::Clearing::Refuses;
+    else if (arg == "--ignore-clear")
+      f.clearing = sim::ElmAdapter::Clearing::Ignores;
     else
       return false;
   }
@@ -55,6 +61,7 @@ sim::ElmAdapter Adapter(const Flags& f) {
   sim::ElmAdapter adapter(f.protocol);
   if (f.twoEcus) adapter.ecus.push_back(sim::TransmissionEcu(f.protocol));
   if (f.noCar) adapter.protocol = 0;
+  adapter.clearing = f.clearing;
   adapter.silent = f.silent;
   adapter.garbage = f.garbage;
   if (f.slow) adapter.slowness = kSlowPolls;

@@ -146,6 +146,30 @@ class ObdTabTest : public QObject {
     QVERIFY(w.TickUntil([&] { return w.window().obd().Zadanie() == 4001; }));
     QVERIFY(w.Polling());
     QVERIFY(w.adapter.ecus.front().stored.empty());
+    w.Ticks(2);
+    QVERIFY2(
+        w.page().codeBox()->toPlainText().startsWith(QStringLiteral("\ttrouble codes cleared")),
+        qPrintable(w.page().codeBox()->toPlainText()));
+  }
+
+  // A car that refuses the clearing keeps its codes, and the box says why, above them.
+  void aRefusedClearingIsShownWithItsReason() {
+    ObdWindow w;
+    w.adapter.clearing = sim::ElmAdapter::Clearing::Refuses;
+    QVERIFY(w.connected);
+    QVERIFY(w.Polling());
+    w.page().codesButton()->click();
+    w.window().commandButton(1)->click();
+    QVERIFY(w.TickUntil([&] { return w.window().obd().Zadanie() == 4002; }));
+    QVERIFY(w.Polling());
+    w.Ticks(2);
+    const QString box = w.page().codeBox()->toPlainText();
+    QVERIFY2(box.startsWith(QStringLiteral("\tthe vehicle refused to clear its trouble codes: "
+                                           "conditions not correct (negative response 22)")),
+             qPrintable(box));
+    QVERIFY(box.contains(QStringLiteral("Stored Trouble Codes")));
+    QVERIFY(box.contains(QStringLiteral("P0133")));
+    QVERIFY(!w.adapter.ecus.front().stored.empty());
   }
 
   // The Device sub-tab of a FORTIX: the controller's own OBD module, with the OBD settings in

@@ -15,7 +15,8 @@ for case in "6:ISO 15765-4 CAN (11 bit ID, 500 Kbaud):7E8h" "4:ISO 14230-4 KWP (
   grep -qxF "adapter:  ELM327 v1.5" <<<"$info" || fail "adapter: $info"
   grep -qxF "protocol: $number $name" <<<"$info" || fail "protocol $number: $info"
   grep -qxF "ECUs:     $ecu (engine $ecu)" <<<"$info" || fail "ECUs of $number: $info"
-  grep -qE "^PIDs: +01 03 04 05 06 07 .* 20 21 40 41$" <<<"$info" || fail "PIDs of $number: $info"
+  grep -qE "^PIDs: +01 03 04 05 06 07 .* 20 21 40 41 60 68 7F$" <<<"$info" ||
+    fail "PIDs of $number: $info"
   stop_sim
 done
 
@@ -27,6 +28,10 @@ grep -qE "^06 SHRT FT1   -?[0-9]+\.[0-9] \[%\]$" <<<"$pids" || fail "short trim:
 named=$("$CLI" obd --port "$PORT" pids 0C 05 --tick 5) || fail "named pids exited $?"
 grep -qE "^0C RPM +[0-9.]+ \[rpm\]$" <<<"$named" || fail "rpm: $named"
 grep -qE "^05 ETC +[0-9]+ \[°C\]$" <<<"$named" || fail "coolant: $named"
+# Answers longer than a CAN frame: a first frame and one or two consecutive frames.
+long=$("$CLI" obd --port "$PORT" pids 68 7F --count 2 --tick 5) || fail "multi-frame pids exited $?"
+[ "$(grep -cE "^68 +0x[0-9A-F]{7,8}$" <<<"$long")" -eq 2 ] || fail "PID 68: $long"
+[ "$(grep -cE "^7F +0x[0-9A-F]{13}$" <<<"$long")" -eq 2 ] || fail "PID 7F: $long"
 # A refusal that says what is wrong says only that; a command line it cannot read gets the usage.
 said=$("$CLI" obd --port "$PORT" pids 02 --tick 5 2>&1 >/dev/null)
 [ $? -eq 2 ] || fail "an unsupported PID: not exit 2"
@@ -44,6 +49,22 @@ after=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "dtc after clearing exit
 # The permanent code stays until the ECU has seen the repair work.
 [ "$(grep -c "^P" <<<"$after")" -eq 1 ] || fail "after clearing: $after"
 stop_sim
+
+# A car that refuses the clearing, or does not answer it, keeps its codes, and the command says
+# so: never "cleared".
+for refusal in "--refuse-clear:conditions not correct (negative response 22)" \
+  "--ignore-clear:did not answer the clearing; it holds 3 stored trouble codes"; do
+  IFS=: read -r flag reason <<<"$refusal"
+  start_sim "$flag"
+  out=$("$CLI" obd --port "$PORT" clear --yes --tick 5 2>"$WORK/said")
+  [ $? -eq 7 ] || fail "$flag: not exit 7"
+  grep -qF "$reason" "$WORK/said" || fail "$flag: $(cat "$WORK/said")"
+  grep -qxF "trouble codes cleared" <<<"$out" && fail "$flag claims a clear: $out"
+  grep -qxF "P0133" <<<"$out" || fail "$flag: the codes still stored are not listed: $out"
+  codes=$("$CLI" obd --port "$PORT" dtc --tick 5) || fail "$flag: dtc exited $?"
+  [ "$(grep -c "^P" <<<"$codes")" -eq 5 ] || fail "$flag: codes after the clearing: $codes"
+  stop_sim
+done
 
 # The transmission answers too, its line standing between the engine's two frames; on 29-bit
 # CAN its flag comes before the protocol's and must still hold.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "charts/TableCsv.h"
@@ -167,6 +168,20 @@ void CsvSeeds(const fs::path& root, int selector, int family) {
   Write(root / "table_csv", "family" + std::to_string(family) + "-paste", seed);
 }
 
+// A correction curve's CSV, and numbers beyond what a double holds and merely far beyond a table.
+void NumberSeeds(const fs::path& root) {
+  const std::pair<const char*, std::string> texts[] = {
+      {"curve", "°C,%\n-30,+17\n20,0\n60,-33\n100,-3\n"},
+      {"huge", "1\t" + std::string(400, '9') + "\n99999999999999999999\t-0." +
+                   std::string(400, '0') + "1\n"},
+  };
+  for (const auto& [name, text] : texts) {
+    Bytes seed = {2, 1};
+    seed.insert(seed.end(), text.begin(), text.end());
+    Write(root / "table_csv", name, seed);
+  }
+}
+
 void TextSeeds(const fs::path& root) {
   const std::string configuration =
       "[1]\r\nComm=305\r\nLang=1\r\nComp=9\r\nWWidth=5000\r\nWLeft=-30\r\n[2]\r\nColor1400="
@@ -202,6 +217,11 @@ void PidSeeds(const fs::path& root) {
       {"iso_lambda", 3, 0x24, 0x10, "48 6B 10 41 24 80 00 12 34 4E \r\r>"},
       {"j1850_standard", 1, 0x1C, 0x10, "41 6B 10 41 1C 06 8F \r\r>"},
       {"no_data", 6, 0x0D, 0x7E8, "NO DATA\r\r>"},
+      {"can11_three_frames", 6, 0x7F, 0x7E8,
+       "7E8 10 0F 41 7F 01 02 03 04 \r7E9 03 41 0D 00 \r7E8 21 05 06 07 08 09 0A 0B \r"
+       "7E8 22 0C 0D 00 00 00 00 00 \r\r>"},
+      {"can29_two_frames", 7, 0x68, 0x10,
+       "18 DA F1 10 10 09 41 68 01 02 03 04 \r18 DA F1 10 21 05 06 07 00 00 00 00 \r\r>"},
   };
   for (const Seed& seed : seeds) {
     const std::string reply = seed.reply;
@@ -228,6 +248,8 @@ void TroubleCodeSeeds(const fs::path& root) {
       {"kwp", {5, 0x80, 1}, "86 F1 10 47 01 33 00 00 00 00 \r86 F1 10 47 C1 23 41 23 81 23 \r>"},
       {"iso", {3, 0, 2}, "48 6B 10 4A 01 71 01 72 00 00 9E \r\r>"},
       {"no_data", {6, 1, 0}, "NO DATA\r\r>"},
+      {"clearing_refused", {6, 1, 0}, "7E8 03 7F 04 78 \r7E8 03 7F 04 22 \r\r>"},
+      {"clearing_done", {5, 0, 0}, "83 F1 10 44 C8\r\r>"},
   };
   for (const auto& seed : seeds) {
     Bytes bytes = seed.head;
@@ -272,6 +294,7 @@ int main(int argc, char** argv) {
     CsvSeeds(root, static_cast<int>(i), kFamilies[i]);
   }
   TextSeeds(root);
+  NumberSeeds(root);
   PidSeeds(root);
   TroubleCodeSeeds(root);
   FirmwareSeeds(root);

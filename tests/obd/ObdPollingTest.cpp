@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controller/Tsterownik.h"
+#include "obd/CodeClearing.h"
 #include "obd/Telmobd.h"
 #include "sim/ElmAdapter.h"
 #include "sim/ElmPairing.h"
@@ -216,6 +217,68 @@ TEST_F(ObdPolling, ClearingSendsOneRequestAndPollingGoesOn) {
   EXPECT_TRUE(adapter.ecus.front().stored.empty());
   Ticks(4);
   EXPECT_FALSE(Requests(from).empty());
+}
+
+// The stored codes are read again after the clearing; the box and the result say what the car
+// did, and a car that refuses or does not answer is never taken for one that cleared.
+TEST_F(ObdPolling, TheClearingsOutcomeIsWhatTheCarSaid) {
+  struct Case {
+    sim::ElmAdapter::Clearing clearing;
+    obd::Clearing outcome;
+    uint8_t reason;
+    int stored;
+    obd::LineColour colour;
+    const char* says;
+  };
+  const Case cases[] = {
+      {sim::ElmAdapter::Clearing::Clears, obd::Clearing::Cleared, 0, 0, obd::LineColour::DarkGreen,
+       "trouble codes cleared"},
+      {sim::ElmAdapter::Clearing::Refuses, obd::Clearing::Refused, 0x22, 3, obd::LineColour::Red,
+       "conditions not correct"},
+      {sim::ElmAdapter::Clearing::Ignores, obd::Clearing::NoAnswer, 0, 3, obd::LineColour::Red,
+       "did not answer the clearing"},
+  };
+  Connect();
+  std::vector<std::string> log;
+  link.OnTekst = [&](const std::string& text, uint32_t) { log.push_back(text); };
+  for (const Case& c : cases) {
+    adapter.clearing = c.clearing;
+    adapter.ecus.front().stored = {0x0133, 0x0234, 0x0171};
+    const size_t from = adapter.commands.size();
+    link.WcisnietoPrzycisk(TObd::kPrzyciskKasujBledy);
+    ASSERT_TRUE(pairing->TickUntil([&] { return link.Zadanie() == kPolling; }, 100));
+    const std::vector<std::string> sent(adapter.commands.begin() + static_cast<long>(from),
+                                        adapter.commands.end());
+    EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 2),
+              (std::vector<std::string>{"04", "03"}));
+    const obd::ClearingResult& result = link.Kasowanie();
+    EXPECT_EQ(result.answer.outcome, c.outcome) << c.says;
+    EXPECT_EQ(result.answer.reason, c.reason) << c.says;
+    EXPECT_EQ(result.storedCodes, c.stored) << c.says;
+    EXPECT_EQ(result.Cleared(), c.clearing == sim::ElmAdapter::Clearing::Clears);
+    const obd::ColouredLines& box = link.Kody();
+    ASSERT_FALSE(box.empty());
+    EXPECT_EQ(box.front().colour, c.colour);
+    EXPECT_NE(box.front().text.find(c.says), std::string::npos) << box.front().text;
+    EXPECT_EQ(box.size() > 2, c.stored > 0) << "the codes still stored follow it";
+    EXPECT_EQ(log.back(), box.front().text);
+  }
+}
+
+// PIDs whose answers take two or three CAN frames are read like any other; the car answering
+// them is no car that stopped answering.
+TEST_F(ObdPolling, AnswersLongerThanAFrameArePolled) {
+  Connect();
+  const int pids[] = {0x68, 0x7F};
+  link.WybierzTylko(pids);
+  ASSERT_EQ(link.PodajIlePidWybranych(), 2);
+  Ticks(60);
+  EXPECT_EQ(link.Zadanie() / 1000, 1) << "still polling";
+  EXPECT_GE(pidEvents.size(), 20u);
+  // Shown in hexadecimal with at least a digit for each data byte.
+  EXPECT_TRUE(link.WartoscPid(0x68).starts_with("0x"));
+  EXPECT_GE(link.WartoscPid(0x68).size(), 2u + 7u);
+  EXPECT_EQ(link.WartoscPid(0x7F).size(), 2u + 13u);
 }
 
 }  // namespace

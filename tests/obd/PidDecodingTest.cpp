@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "obd/PidDecoding.h"
 #include "obd/PidReply.h"
@@ -56,7 +57,8 @@ const DecodingCase kDecodingCases[] = {
     {0x1C, "00", "Reserved"},
     {0x1D, "E4", "B1:0 B2:1 B3:2 B4:3"},
     {0x1F, "FF FF", "65535"},
-    {0x22, "00 80", "10.00"},
+    {0x22, "00 80", "10.11"},  // 0.079 kPa a unit, as the standard has it
+    {0x22, "FF FF", "5177.27"},
     {0x23, "FF FF", "655350"},
     {0x24, "80 00 12 34", "1.000"},  // only A B count, the voltage bytes do not
     {0x34, "FF FF 00 00", "2.000"},
@@ -88,6 +90,25 @@ TEST(PidDecoding, UnitIsShownInBracketsWhenThereIsOne) {
   EXPECT_EQ(PidUnitText(0x05), "[°C]");
   EXPECT_EQ(PidUnitText(0x0C), "[rpm]");
   EXPECT_EQ(PidUnitText(0x03), "");
+}
+
+// The standard's bank and sensor of each catalyst temperature and secondary oxygen-sensor trim;
+// the short names say the same (CAT TEMPbs).
+TEST(PidCatalogue, LongNamesGiveTheStandardsBankAndSensor) {
+  const std::tuple<int, const char*, const char*> names[] = {
+      {0x3C, "Catalyst Temperature Bank 1, Sensor 1", "CAT TEMP11"},
+      {0x3D, "Catalyst Temperature Bank 2, Sensor 1", "CAT TEMP21"},
+      {0x3E, "Catalyst Temperature Bank 1, Sensor 2", "CAT TEMP12"},
+      {0x3F, "Catalyst Temperature Bank 2, Sensor 2", "CAT TEMP22"},
+      {0x55, "Short term secondary O2S trim bank 1,3", ""},
+      {0x56, "Long term secondary O2S trim bank 1,3", ""},
+      {0x57, "Short term secondary O2S trim bank 2,4", ""},
+      {0x58, "Long term secondary O2S trim bank 2,4", ""},
+  };
+  for (const auto& [pid, name, shortName] : names) {
+    EXPECT_STREQ(Pidy()[pid].Nazwa, name) << pid;
+    EXPECT_STREQ(Pidy()[pid].Skrot, shortName) << pid;
+  }
 }
 
 // The reading holds the longest answer of the catalogue, and every PID decodes it.

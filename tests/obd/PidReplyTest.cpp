@@ -64,11 +64,58 @@ TEST(PidReply, DataStartsRightAfterThePatternAndItsSpace) {
   EXPECT_EQ(LocatePidData("10 04 41 0C 1A F8", 7, 0x10, 0x0C), 12u);
 }
 
-// On CAN the length byte is part of the pattern: nine data bytes and more need a multi-frame
-// answer, which the locator does not take apart, so such a PID is never decoded.
-TEST(PidReply, CanPidsOfNineBytesAndMoreAreNeverFound) {
-  EXPECT_FALSE(ReadPidReply("7E8 10 0B 41 70 01 02 03 \r>", 6, 0x7E8, 0x70));
-  // The same PID on a K-line protocol has no length byte and is read.
+// On CAN an answer of more than five data bytes comes as a first frame and consecutive frames,
+// each a line behind the ECU's identifier; its bytes are read across them, whatever other ECUs'
+// lines stand between. Frames missing, out of order or unreadable give no value.
+struct LongAnswerCase {
+  const char* name;
+  int protocol;
+  int ecu;
+  int pid;
+  const char* reply;
+  uint32_t V;  // the last 32 bits of the data; 0: not read
+};
+
+// clang-format off
+const LongAnswerCase kLongAnswerCases[] = {
+  {"two frames", 6, 0x7E8, 0x68,
+   "7E8 10 09 41 68 01 02 03 04 \r7E8 21 05 06 07 00 00 00 00 \r\r>", 0x04050607},
+  {"without the spaces after the last bytes", 8, 0x7E8, 0x68,
+   "7E8 10 09 41 68 01 02 03 04\r7E8 21 05 06 07 00 00 00 00\r\r>", 0x04050607},
+  {"29-bit identifiers", 7, 0x10, 0x70,
+   "18 DA F1 10 10 0B 41 70 01 02 03 04 \r18 DA F1 10 21 05 06 07 08 09 00 00 \r>", 0x06070809},
+  {"three frames, another ECU between them", 6, 0x7E8, 0x7F,
+   "7E8 10 0F 41 7F 01 02 03 04 \r7E9 03 41 0D 00 \r7E8 21 05 06 07 08 09 0A 0B \r"
+   "7E8 22 0C 0D 00 00 00 00 00 \r>", 0x0A0B0C0D},
+  {"the first frame alone", 6, 0x7E8, 0x70, "7E8 10 0B 41 70 01 02 03 \r>", 0},
+  {"a consecutive frame missing", 6, 0x7E8, 0x7F,
+   "7E8 10 0F 41 7F 01 02 03 04 \r7E8 22 0C 0D 00 00 00 00 00 \r>", 0},
+  {"consecutive frames out of order", 6, 0x7E8, 0x7F,
+   "7E8 10 0F 41 7F 01 02 03 04 \r7E8 22 0C 0D 00 00 00 00 00 \r"
+   "7E8 21 05 06 07 08 09 0A 0B \r>", 0},
+  {"another ECU's frames", 6, 0x7E8, 0x68,
+   "7E9 10 09 41 68 01 02 03 04 \r7E9 21 05 06 07 00 00 00 00 \r>", 0},
+  {"another length", 6, 0x7E8, 0x68,
+   "7E8 10 0A 41 68 01 02 03 04 \r7E8 21 05 06 07 08 00 00 00 \r>", 0},
+  {"another PID", 6, 0x7E8, 0x68,
+   "7E8 10 09 41 69 01 02 03 04 \r7E8 21 05 06 07 00 00 00 00 \r>", 0},
+  {"garbage in a consecutive frame", 6, 0x7E8, 0x68,
+   "7E8 10 09 41 68 01 02 03 04 \r7E8 21 05 0G 07 00 00 00 00 \r>", 0},
+  {"no data", 6, 0x7E8, 0x68, "NO DATA\r\r>", 0},
+};
+// clang-format on
+
+TEST(PidReply, CanAnswersLongerThanAFrameAreReadAcrossTheirFrames) {
+  for (const LongAnswerCase& c : kLongAnswerCases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<PidReading> reading = ReadPidReply(c.reply, c.protocol, c.ecu, c.pid);
+    ASSERT_EQ(reading.has_value(), c.V != 0);
+    if (!reading) continue;
+    EXPECT_EQ(reading->count, Pidy()[c.pid].IleBajtow);
+    EXPECT_EQ(reading->bytes[0], 0x01);
+    EXPECT_EQ(reading->V, c.V);
+  }
+  // The same PID on a K-line protocol comes in one message.
   const auto kwp = ReadPidReply("87 F1 10 41 70 01 02 03 04 05 06 07 08 09 CC\r>", 4, 0x10, 0x70);
   ASSERT_TRUE(kwp);
   EXPECT_EQ(kwp->count, 9);

@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "obd/CodeClearing.h"
 #include "obd/ElmProtocols.h"
 #include "obd/ModuleCodes.h"
 #include "resources/EmbeddedResources.h"
@@ -44,9 +45,13 @@ class ListingTest : public testing::TestWithParam<Transcript> {};
 TEST_P(ListingTest, ListsTheEcusCodesUnderOneHeading) {
   const Transcript& t = GetParam();
   ColouredLines box, log;
-  KodyBledow({t.odpowiedz, t.protocol, t.adresEcu, false}, t.mode, box, log);
+  const std::optional<int> listed =
+      KodyBledow({t.odpowiedz, t.protocol, t.adresEcu, false}, t.mode, box, log);
   EXPECT_EQ(CodesListed(box), t.codes);
   EXPECT_EQ(Headings(box), t.headings);
+  // How many were listed, nothing when the ECU's answer is not there.
+  EXPECT_EQ(listed,
+            t.headings ? std::optional<int>(static_cast<int>(t.codes.size())) : std::nullopt);
   if (t.headings) {
     EXPECT_EQ(box.front().text, Heading(t.mode));
   }
@@ -247,6 +252,10 @@ TEST(DescriptionTest, FoundOnlyAsALinesCodeAndShownCharacterForCharacter) {
   EXPECT_EQ(Description("P0001", DescriptionTable::Polish),
             " Obwód sterowania regulatora ilości paliwa - przerwa");
   EXPECT_EQ(Description("U0155", DescriptionTable::Polish), std::nullopt);
+  // Each side's restraints sensors 1 and 2 by their own codes.
+  EXPECT_EQ(Description("B0092", DescriptionTable::English), " Left Side Restraints Sensor 2");
+  EXPECT_EQ(Description("B0096", DescriptionTable::English), " Right Side Restraints Sensor 1");
+  EXPECT_EQ(Description("B0097", DescriptionTable::English), " Right Side Restraints Sensor 2");
   EXPECT_EQ(Description("P013", DescriptionTable::English), std::nullopt);
   EXPECT_EQ(Description("0133", DescriptionTable::English), std::nullopt);
 }
@@ -294,6 +303,65 @@ TEST(SzukajEcuModeTest, TextAfterTheHeaderAndMode) {
   EXPECT_EQ(SzukajEcuMode("7E8 06 47 02 01 33 \r", ep::kCan11Bit500, 0x7E8, kStoredCodes),
             std::nullopt);
   EXPECT_EQ(SzukajEcuMode("7E8", ep::kCan11Bit500, 0x7E8, kStoredCodes), std::nullopt);
+}
+
+// What the engine ECU answered to the clearing (mode 04), among the adapter's lines: only its
+// own answer counts, and a "response pending" waits for the answer after it.
+TEST(ClearingAnswerTest, TheEnginesAnswerAndItsReason) {
+  struct Case {
+    const char* name;
+    int protocol;
+    int ecu;
+    const char* reply;
+    Clearing outcome;
+    uint8_t reason;
+  };
+  const Case cases[] = {
+      {"cleared", ep::kCan11Bit500, 0x7E8, "7E8 01 44 \r\r>", Clearing::Cleared, 0},
+      {"refused", ep::kCan11Bit500, 0x7E8, "7E8 03 7F 04 22 \r\r>", Clearing::Refused, 0x22},
+      {"29-bit", ep::kCan29Bit250, 0x10, "18 DA F1 10 03 7F 04 22 \r>", Clearing::Refused, 0x22},
+      {"J1850", ep::kJ1850Vpw, 0x10, "48 6B 10 7F 04 11 1F\r>", Clearing::Refused, 0x11},
+      {"KWP", ep::kKwpFast, 0x10, "83 F1 10 44 C8\r>", Clearing::Cleared, 0},
+      {"pending, then cleared", ep::kCan11Bit500, 0x7E8, "7E8 03 7F 04 78 \r7E8 01 44 \r>",
+       Clearing::Cleared, 0},
+      {"pending alone", ep::kCan11Bit500, 0x7E8, "7E8 03 7F 04 78 \r>", Clearing::NoAnswer, 0},
+      {"the transmission clears, the engine refuses", ep::kCan11Bit500, 0x7E8,
+       "7E9 01 44 \r7E8 03 7F 04 22 \r>", Clearing::Refused, 0x22},
+      {"the transmission alone", ep::kCan11Bit500, 0x7E8, "7E9 01 44 \r>", Clearing::NoAnswer, 0},
+      {"another service refused", ep::kCan11Bit500, 0x7E8, "7E8 03 7F 01 12 \r>",
+       Clearing::NoAnswer, 0},
+      {"no data", ep::kCan11Bit500, 0x7E8, "NO DATA\r\r>", Clearing::NoAnswer, 0},
+      {"nothing", ep::kIso9141, 0x10, "", Clearing::NoAnswer, 0},
+  };
+  for (const Case& c : cases) {
+    const ClearingAnswer answer = ClearingAnswerOf({c.reply, c.protocol, c.ecu, false});
+    EXPECT_EQ(answer.outcome, c.outcome) << c.name;
+    EXPECT_EQ(answer.reason, c.reason) << c.name;
+  }
+}
+
+TEST(ClearingAnswerTest, SaysWhatBecameOfTheClearing) {
+  EXPECT_EQ(NegativeResponseMeaning(0x22), "conditions not correct");
+  EXPECT_EQ(NegativeResponseMeaning(0x99), "a reason the standard does not name");
+  const std::pair<ClearingResult, const char*> cases[] = {
+      {{{Clearing::Cleared}, 0}, "trouble codes cleared"},
+      {{{Clearing::Cleared}, std::nullopt}, "trouble codes cleared"},
+      {{{Clearing::Cleared}, 1},
+       "the vehicle acknowledged the clearing but still holds 1 stored trouble code"},
+      {{{Clearing::Refused, 0x22}, 3},
+       "the vehicle refused to clear its trouble codes: conditions not correct (negative "
+       "response 22)"},
+      {{{Clearing::NoAnswer}, 3},
+       "the vehicle did not answer the clearing; it holds 3 stored trouble codes"},
+      {{{Clearing::NoAnswer}, std::nullopt},
+       "the vehicle answered neither the clearing nor the read after it"},
+  };
+  for (const auto& [result, text] : cases) {
+    EXPECT_EQ(ClearingText(result), text);
+    const ColouredLine line = ClearingLine(result);
+    EXPECT_EQ(line.text.substr(1, line.text.find("  /  ") - 1), text);
+    EXPECT_EQ(line.colour, result.Cleared() ? LineColour::DarkGreen : LineColour::Red);
+  }
 }
 
 TEST(CanLogTest, JoinedFramesAndTheCountGoToTheLog) {
