@@ -168,9 +168,10 @@ int Finish(TSterownik& link, const CommandTime& time) {
       },
       time);
   if (run == Run::kDone) return kOk;
-  Fail("the controller runs the new firmware, but the update could not be entered in its change "
-       "history: " +
-       std::string(run == Run::kTimedOut ? "the update ran out of time" : "no answer"));
+  const std::string why =
+      run == Run::kTimedOut ? "the update ran out of time" : "the controller stopped answering";
+  Fail("the controller runs the new firmware, but its change history does not show the update: " +
+       why);
   return kNoAnswer;
 }
 

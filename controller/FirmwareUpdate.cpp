@@ -67,8 +67,8 @@ void TSterownik::SendFirmwareBlock() {
 // before does not count for the frame out.
 bool TSterownik::FirmwareBlockAcknowledged(int length) {
   if (!zapisFlash_) return true;
-  const std::span<const uint8_t> header(&buforOdbioru_[kBlockNumber],
-                                        static_cast<size_t>(std::clamp(length - kBlockNumber, 0, 2)));
+  const std::span<const uint8_t> header(
+      &buforOdbioru_[kBlockNumber], static_cast<size_t>(std::clamp(length - kBlockNumber, 0, 2)));
   if (!obraz_[img::PotwierdzenieBloku]) {
     upload_.StrayAnswer();
     return true;

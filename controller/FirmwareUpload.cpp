@@ -38,8 +38,7 @@ int FirmwareUpload::PauseAfter() const {
 // once per time that block went out; so no layout holds the upload up for longer than a few
 // more sends, and one that names nothing costs at most one.
 bool FirmwareUpload::IsLateAnswer(std::span<const uint8_t> header) {
-  if (lateAnswersDue_ == 0 || header.empty() || header[0] != (previousBlock_ & 0xFF))
-    return false;
+  if (lateAnswersDue_ == 0 || header.empty() || header[0] != (previousBlock_ & 0xFF)) return false;
   --lateAnswersDue_;
   return true;
 }
