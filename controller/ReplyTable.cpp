@@ -83,12 +83,12 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
 
 // The bootloader's identification drops every pending write, and the history is read again
 // after the return, so a finished update is entered in the history the controller reports
-// once it runs the new firmware: that controller's history, and no other's.
+// once it runs the new firmware. The identification has dropped an entry due to another
+// controller.
 void TSterownik::RecordFinishedUpdate() {
   if (!firmwareEntryDue_) return;
-  const bool updatedOne = *firmwareEntryDue_ == StrKodKreskowy();
   firmwareEntryDue_.reset();
-  if (updatedOne) HistoriaZmian(history_kind::FirmwareWritten);
+  HistoriaZmian(history_kind::FirmwareWritten);
 }
 
 // Controllers that never had the injection-time axis send zeros in it.
