@@ -80,8 +80,8 @@ void ExpectFirmwareEntry(DeviceWindow& w) {
       },
       400));
   const uint8_t* written = &w.s.controller.memory[img::HistoriaZmian];
-  QVERIFY(std::equal(written, written + img::kAreaSize,
-                     &link.ObrazSterownika()[img::HistoriaZmian]));
+  QVERIFY(
+      std::equal(written, written + img::kAreaSize, &link.ObrazSterownika()[img::HistoriaZmian]));
   int last = 0;
   while (last + 1 < 32 && !link.StrHistoria(0, last + 1).empty())
     ++last;
