@@ -8,6 +8,7 @@
 
 #include "cli/ConsoleUi.h"
 #include "cli/LinkRun.h"
+#include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
 #include "controller/FirmwareImage.h"
 #include "lang/Langtext.h"
@@ -114,7 +115,7 @@ struct Upload {
 void Follow(TSterownik& link, Upload& upload) {
   link.OnZdarzenie = [&link, &upload](const LinkEvent& e) {
     if (e.kind == EventKind::ReplyAccepted && e.code == code::Identification && upload.finished)
-      upload.identifiedAfter = link.StanIdent() == ident_state::Normal;
+      upload.identifiedAfter = link.StanIdent() != ident_state::InBootloader;
     if (e.kind != EventKind::Firmware) return;
     if (e.code == firmware_event::InBootloader) upload.inBootloader = true;
     if (e.code == firmware_event::Finished) upload.finished = true;
@@ -145,6 +146,35 @@ int Cut(TSterownik& link, const std::string& why, const CommandTime& time) {
   return kNoAnswer;
 }
 
+std::string VersionOf(const firmware::NaglowekObrazu& image) {
+  return std::to_string(image.version) + (image.beta ? " beta " + std::to_string(image.beta) : "");
+}
+
+// The controller is back from its bootloader. Done when it runs the image, locked or not, and
+// the update stands in its change history as the firmware window leaves it there.
+int Finish(TSterownik& link, const CommandTime& time) {
+  if (!link.RunsUploadedFirmware()) {
+    Fail("the controller came back running version " + link.StrWersjaCyframi(0x0D) +
+         ", not the image's " + VersionOf(link.WgrywanyObraz().Header()));
+    return kNotKept;
+  }
+  std::printf("version: %s\n", link.StrWersjaCyframi(0x0D).c_str());
+  std::fflush(stdout);
+  const Run run = RunTicks(
+      link,
+      [&] {
+        return link.ReadOutComplete() && !link.FirmwareEntryDue() && link.FlagiZapisu() == 0 &&
+               link.FlagiZapisuWToku() == 0;
+      },
+      time);
+  if (run == Run::kDone) return kOk;
+  const std::string why =
+      run == Run::kTimedOut ? "the update ran out of time" : "the controller stopped answering";
+  Fail("the controller runs the new firmware, but its change history does not show the update: " +
+       why);
+  return kNoAnswer;
+}
+
 int Update(TSterownik& link, const FirmwareOptions& o, const CommandTime& time) {
   if (const int connected = Connect(link, o.port, time); connected != kOk) return connected;
   if (const int checked = CheckFile(o.file, &link, false); checked != kOk) return checked;
@@ -163,10 +193,7 @@ int Update(TSterownik& link, const FirmwareOptions& o, const CommandTime& time) 
         return watchdog || upload.inBootloader || upload.identifiedAfter;
       },
       time);
-  if (upload.identifiedAfter) {
-    std::printf("version: %s\n", link.StrWersjaCyframi(0x0D).c_str());
-    return kOk;
-  }
+  if (upload.identifiedAfter) return Finish(link, time);
   if (upload.inBootloader) {
     Fail("the controller stayed in its bootloader after the upload: run the update again");
     return kNoAnswer;
@@ -186,6 +213,7 @@ int Firmware(std::span<char*> arguments) {
   ConsoleUi ui(o.yes);
   SteadyClock clock;
   TSterownik link(ui, clock);
+  UseWorkstation(link);
   if (o.log)
     link.OnTekst = [](const TSerial*, const std::string& text, uint32_t) {
       std::fprintf(stderr, "%s\n", text.c_str());

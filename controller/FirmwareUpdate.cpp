@@ -1,6 +1,7 @@
 // The firmware update: the image checked and loaded, its blocks streamed to the bootloader one
 // frame per turn, each acknowledgement advancing the next, and the way back when it is cut.
 
+#include <algorithm>
 #include <cstring>
 
 #include "controller/FirmwareImage.h"
@@ -28,7 +29,8 @@ bool TSterownik::Aktualizacja(const std::string& file) {
   }
   Log("  wersja : " + std::to_string(check.header.flashMode), log_colour::kGreen);
   Log("  rozmiar: " + std::to_string(check.blocks), log_colour::kGreen);
-  upload_.Start(std::move(bytes), check.header.flashMode, check.blocks);
+  upload_.Start(std::move(bytes), check.header, check.blocks);
+  updatedController_ = StrKodKreskowy();
   // No block of the new image goes out before the bootloader has identified itself.
   zapisFlash_ = false;
   obraz_[img::PotwierdzenieBloku] = 0;
@@ -56,23 +58,27 @@ void TSterownik::SendFirmwareBlock() {
   std::memcpy(&buforNadawania_[kData], data.data(), data.size());
   przerwaNadawania_ = upload_.PauseAfter();
   obraz_[img::PotwierdzenieBloku] = 1;
+  upload_.Sent();
   Log("\n  Zapis Flash", log_colour::kGrey);
   Ramka(code::FirmwareBlock, kHeaderPayload + static_cast<int>(data.size()));
 }
 
-// Only the first acknowledgement of a frame advances the block. A bootloader that names the
-// block it acknowledges is believed only for the block awaited: a late acknowledgement of a
-// frame sent twice would otherwise skip the next block and leave a hole in the firmware.
+// Only the first acknowledgement of a frame advances the block; a late answer to the frame
+// before does not count for the frame out.
 bool TSterownik::FirmwareBlockAcknowledged(int length) {
-  if (!zapisFlash_ || !obraz_[img::PotwierdzenieBloku]) return true;
-  if (length >= kData) {
-    const int named = buforOdbioru_[kBlockNumber] | buforOdbioru_[kBlockNumber + 1] << 8;
-    if (named != upload_.BlokFlash()) {
-      Log("  potwierdzenie bloku " + std::to_string(named) + " zamiast " +
-              std::to_string(upload_.BlokFlash()),
-          log_colour::kRed);
-      return true;
-    }
+  if (!zapisFlash_) return true;
+  const std::span<const uint8_t> header(
+      &buforOdbioru_[kBlockNumber], static_cast<size_t>(std::clamp(length - kBlockNumber, 0, 2)));
+  if (!obraz_[img::PotwierdzenieBloku]) {
+    upload_.StrayAnswer();
+    return true;
+  }
+  if (upload_.IsLateAnswer(header)) {
+    const int named = header.size() < 2 ? header[0] : header[0] | header[1] << 8;
+    Log("  potwierdzenie bloku " + std::to_string(named) + " zamiast " +
+            std::to_string(upload_.BlokFlash()),
+        log_colour::kRed);
+    return true;
   }
   obraz_[img::PotwierdzenieBloku] = 0;
   upload_.Advance();
@@ -81,9 +87,17 @@ bool TSterownik::FirmwareBlockAcknowledged(int length) {
   powrotZBootloadera_ = true;
   zapisFlash_ = false;
   aktualizacjaZlecona_ = false;
-  historiaAktualizacji_ = true;
+  firmwareEntryDue_ = updatedController_;
   Event(EventKind::Firmware, firmware_event::Finished, upload_.Percent());
   return true;
+}
+
+bool TSterownik::RunsUploadedFirmware() const {
+  const firmware::NaglowekObrazu& image = upload_.Header();
+  const bool running =
+      stanIdent_ == ident_state::Normal || stanIdent_ == ident_state::PasswordLocked;
+  return running && image.version != 0 && WersjaProgramu() == image.version &&
+         obraz_[img::WerBeta] == image.beta;
 }
 
 // An update cut off in the middle leaves the controller in its bootloader: the installer is

@@ -31,6 +31,7 @@ bool TSterownik::IdentificationReply(int length) {
     return false;
   }
   stanIdent_ = buforOdbioru_[kStatusByte];
+  KeepFirmwareEntryForUpdatedController();
   switch (stanIdent_) {
     case ident_state::Normal:
       ListaNastawWykresyOdPlytki(0);
@@ -51,6 +52,14 @@ bool TSterownik::IdentificationReply(int length) {
     default:
       return true;
   }
+}
+
+// A finished update's history entry waits through a lost connection for the controller that
+// was updated: another controller identifying in its place must not get it, and one that keeps
+// no history now (locked, or of a family without one) never will.
+void TSterownik::KeepFirmwareEntryForUpdatedController() {
+  if (!firmwareEntryDue_ || stanIdent_ == ident_state::InBootloader) return;
+  if (!HistoryKept() || *firmwareEntryDue_ != StrKodKreskowy()) firmwareEntryDue_.reset();
 }
 
 void TSterownik::TellUnsentWrites() {

@@ -31,11 +31,11 @@ bool TSterownik::SerwisHaslo() const {
   return WersjaProgramu() >= kFirstVersionWithPassword;
 }
 
+// Whatever the file holds now is the record: a file that is gone or refused leaves none, or
+// a record the workshop has since replaced would still be presented at every identification.
 int TSterownik::CzytajPlikHaslo() {
-  if (!FileExists(plikHasla_)) {
-    std::fill_n(&obraz_[img::RekordHasla], password_record::kSize, 0);
-    return -1;
-  }
+  std::fill_n(&obraz_[img::RekordHasla], password_record::kSize, 0);
+  if (!FileExists(plikHasla_)) return -1;
   std::vector<uint8_t> bytes;
   if (!ReadWholeFile(plikHasla_, bytes, kLargestFileRead).ok) {
     ShowFileError(ui_, FileError::PasswordNotOpened, plikHasla_);
@@ -45,6 +45,7 @@ int TSterownik::CzytajPlikHaslo() {
 }
 
 int TSterownik::LoadPasswordRecord(std::span<const uint8_t> bytes, const std::string& path) {
+  std::fill_n(&obraz_[img::RekordHasla], password_record::kSize, 0);
   switch (CheckPasswordRecord(bytes)) {
     case RecordFault::WrongLength:
       ShowFileError(ui_, FileError::PasswordWrongSize, path);

@@ -83,10 +83,11 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
 
 // The bootloader's identification drops every pending write, and the history is read again
 // after the return, so a finished update is entered in the history the controller reports
-// once it runs the new firmware.
+// once it runs the new firmware. The identification has dropped an entry due to another
+// controller.
 void TSterownik::RecordFinishedUpdate() {
-  if (!historiaAktualizacji_) return;
-  historiaAktualizacji_ = false;
+  if (!firmwareEntryDue_) return;
+  firmwareEntryDue_.reset();
   HistoriaZmian(history_kind::FirmwareWritten);
 }
 

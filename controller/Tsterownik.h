@@ -311,8 +311,8 @@ class TSterownik : public TSerial {
   bool SerwisHaslo() const;
   // A record is loaded: every identification presents it.
   bool HasPasswordRecord() const { return obraz_[img::RekordHasla] != 0; }
-  // Loads the record: 0 loaded, -1 none. Without a file no record stays loaded; a file that
-  // cannot be read or is no record is told and changes nothing.
+  // Loads the record: 0 loaded, -1 none. Without a file, or with one that cannot be read or is
+  // no record (told), no record stays loaded.
   int CzytajPlikHaslo();
   // The same from the file's bytes; path names the file in messages.
   int LoadPasswordRecord(std::span<const uint8_t> bytes, const std::string& path);
@@ -415,6 +415,10 @@ class TSterownik : public TSerial {
   // The firmware window closed: no more blocks are sent, and a controller already sent to its
   // bootloader is brought back from it.
   void PrzerwijAktualizacje();
+  // The controller identifies running the image last sent, its password lock or not.
+  bool RunsUploadedFirmware() const;
+  // A finished update waits to be entered in the updated controller's change history.
+  bool FirmwareEntryDue() const { return firmwareEntryDue_.has_value(); }
 
   // ---- Automatic calibration and the learning of tables ----
   // Starts a run on a gas controller whose settings and multipliers have been read, or stops
@@ -512,6 +516,7 @@ class TSterownik : public TSerial {
   bool PetrolScopeChunk(int length);
   bool IdentificationReply(int length);
   void TellUnsentWrites();
+  void KeepFirmwareEntryForUpdatedController();
   IdentificationRefusal RefusalOf(int length) const;
   void LogIdentity(int length);
   void TellPortProblem(bool opened, const std::string& problem);
@@ -642,7 +647,9 @@ class TSterownik : public TSerial {
   bool aktualizacjaZlecona_ = false;
   bool skokDoBootloadera_ = false;
   bool powrotZBootloadera_ = false;
-  bool historiaAktualizacji_ = false;  // a finished update's history entry, still to be made
+  std::string updatedController_;  // the barcode of the controller the update was started on
+  // A finished update's history entry, still to be made: the updated controller's barcode.
+  std::optional<std::string> firmwareEntryDue_;
   FirmwareUpload upload_;
   bool logParamBiez_ = false;
   bool logDaneObd_ = false;

@@ -282,8 +282,8 @@ void SimController::Answer(uint8_t code, const std::vector<uint8_t>& payload) {
   output_.push_back({frame, delayCalls, false});
 }
 
-// Only the bootloader takes blocks; each is acknowledged with its number, which stands where
-// other requests carry their payload header.
+// Only the bootloader takes blocks; each is acknowledged, with its number where other requests
+// carry their payload header, or in the layout the test chose.
 void SimController::FirmwareBlock(const std::vector<uint8_t>& frame) {
   if (state != State::kBootloader || frame.size() < kHeader + 2) return;
   const std::span<const uint8_t> payload(frame.begin() + kHeader, frame.end());
@@ -303,9 +303,24 @@ void SimController::FirmwareBlock(const std::vector<uint8_t>& frame) {
   }
   bootloader.Write(payload);
   if (fires(dropAckAt)) return;
-  const std::vector<uint8_t> ack(payload.begin(), payload.begin() + 2);
+  const std::vector<uint8_t> ack = AcknowledgementOf(ackLayout, block);
   Answer(kFirmwareBlock, ack);
   if (fires(duplicateAckAt)) Answer(kFirmwareBlock, ack);
+}
+
+std::vector<uint8_t> AcknowledgementOf(AckLayout layout, int block) {
+  const uint8_t low = static_cast<uint8_t>(block & 0xFF);
+  switch (layout) {
+    case AckLayout::kBlockNumber:
+      return {low, static_cast<uint8_t>(block >> 8)};
+    case AckLayout::kLowByte:
+      return {low, 0};
+    case AckLayout::kZeros:
+      return {0, 0};
+    case AckLayout::kEmpty:
+      break;
+  }
+  return {};
 }
 
 // The application starts when it is whole, and runs the version its record names; a half

@@ -38,6 +38,12 @@ Identity DefaultIdentity(int family);
 
 enum class State { kNormal = 0, kBootloader = 1, kPasswordLocked = 2 };
 
+// What the bootloader puts in the two header bytes of a block's acknowledgement: the block's
+// number (low byte first), its low byte only, two zero bytes, or no payload at all.
+enum class AckLayout { kBlockNumber, kLowByte, kZeros, kEmpty };
+// The payload of the acknowledgement of a block in a layout.
+std::vector<uint8_t> AcknowledgementOf(AckLayout layout, int block);
+
 // What the controller has counted since it was fitted; it reports them with its identity.
 struct Statistics {
   int petrolHours = 215;
@@ -81,6 +87,7 @@ class SimController : public ByteDevice {
   int powerCutAtBlock = -1;
   int powerOffRequests = 20;
   bool ignoreJump = false;  // answers the jump to its bootloader, but stays where it is
+  AckLayout ackLayout = AckLayout::kBlockNumber;
 
   // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
   bool drive = false;

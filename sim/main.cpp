@@ -11,6 +11,25 @@
 
 namespace {
 
+// The names of the bootloader's acknowledgement layouts on the command line.
+struct AckLayoutName {
+  const char* name;
+  sim::AckLayout layout;
+};
+constexpr AckLayoutName kAckLayouts[] = {{"number", sim::AckLayout::kBlockNumber},
+                                         {"low-byte", sim::AckLayout::kLowByte},
+                                         {"zeros", sim::AckLayout::kZeros},
+                                         {"empty", sim::AckLayout::kEmpty}};
+
+bool ParseAckLayout(const std::string& name, sim::AckLayout& layout) {
+  for (const AckLayoutName& a : kAckLayouts) {
+    if (name != a.name) continue;
+    layout = a.layout;
+    return true;
+  }
+  return false;
+}
+
 const char kUsage[] =
     "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
     "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
@@ -18,6 +37,7 @@ const char kUsage[] =
     "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
     "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
     "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n"
+    "                  [--ack-layout number|low-byte|zeros|empty]\n"
     "Serves a simulated controller on a pseudo-terminal; prints its path and port number.\n";
 
 }  // namespace
@@ -49,6 +69,9 @@ int main(int argc, char** argv) {
       controller.silentAtBlock = std::atoi(argv[++i]);
     } else if (arg == "--power-cut-at-block" && hasValue) {
       controller.powerCutAtBlock = std::atoi(argv[++i]);
+    } else if (arg == "--ack-layout" && hasValue &&
+               ParseAckLayout(argv[i + 1], controller.ackLayout)) {
+      ++i;
     } else if (arg == "--ignore-jump") {
       controller.ignoreJump = true;
     } else if (arg == "--bootloader") {

@@ -69,6 +69,27 @@ void ExpectFlashHolds(DeviceWindow& w, const fs::path& image) {
   QVERIFY(std::equal(bytes.begin() + 256, bytes.end(), flash.begin()));
 }
 
+// The controller's change history ends with the update's entry: today, the firmware column,
+// this workstation (the command line's update leaves the same, tests/cli).
+void ExpectFirmwareEntry(DeviceWindow& w) {
+  TSterownik& link = w.s.link();
+  QVERIFY(w.s.TickUntil(
+      [&] {
+        return link.ReadOutComplete() && !link.FirmwareEntryDue() && link.FlagiZapisu() == 0 &&
+               link.FlagiZapisuWToku() == 0;
+      },
+      400));
+  const uint8_t* written = &w.s.controller.memory[img::HistoriaZmian];
+  QVERIFY(
+      std::equal(written, written + img::kAreaSize, &link.ObrazSterownika()[img::HistoriaZmian]));
+  int last = 0;
+  while (last + 1 < 32 && !link.StrHistoria(0, last + 1).empty())
+    ++last;
+  QCOMPARE(Q(link.StrHistoria(0, last)), QDate::currentDate().toString("yyyy.MM.dd"));
+  QCOMPARE(Q(link.StrHistoria(1, last)), QStringLiteral("v"));
+  QCOMPARE(Q(link.StrHistoria(5, last)), Q(link.StrIdentWlasny()));
+}
+
 }  // namespace
 
 class DeviceWindowTest : public QObject {
@@ -162,6 +183,7 @@ class DeviceWindowTest : public QObject {
     QVERIFY(w.s.TickUntil([&] { return !w.device().isVisible(); }, 2000));
     QVERIFY(w.s.TickUntil([&] { return w.s.link().WersjaProgramu() == 18; }, 400));
     ExpectFlashHolds(w, image);
+    ExpectFirmwareEntry(w);
     w.Open(TForm3::kDeviceInfo);
     QVERIFY2(w.device().windowFlags().testFlag(Qt::WindowCloseButtonHint),
              "the close box is back after the upload");

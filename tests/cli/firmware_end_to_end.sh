@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # malver-cli firmware against malver-sim: the checks of image files, a whole update over a line
-# that loses and repeats acknowledgements, and an update cut off in the middle, after which
-# the controller waits in its bootloader until the update is run again.
+# that loses and repeats acknowledgements, updates past block 256 acknowledged without the
+# blocks' numbers, an update of a locked controller, the update's entry in the change history,
+# and an update cut off in the middle, after which the controller waits in its bootloader until
+# the update is run again.
 set -uo pipefail
 CLI=$1
 SIM=$2
 MAKE_IMAGE=$3
 source "$(dirname "$0")/common.sh"
-FAST=(--tick 5)
+# Faster than the link's own pace, yet slow enough that a simulator held up by a busy machine
+# does not fall a kilobyte of replies behind during the read-out after an update.
+FAST=(--tick 10)
+# This workstation, with no password record, in a home of the test's own.
+export HOME=$WORK/home
+unset XDG_CONFIG_HOME
+mkdir -p "$HOME/Documents"
 
 "$MAKE_IMAGE" --family 2 --flash-mode 3 --version 18 "$WORK/v18.img" || fail "make image exited $?"
 out=$("$CLI" firmware --check "$WORK/v18.img") || fail "check exited $?"
@@ -38,6 +46,33 @@ grep -qx "progress: 100%" <<<"$out" || fail "last progress: $out"
 grep -q "^version: 18 " <<<"$out" || fail "new version: $out"
 out=$("$CLI" identify --port "$PORT") || fail "identify after the update exited $?"
 grep -q "^version:  18 " <<<"$out" || fail "identify after the update: $out"
+# The history holds the entry the firmware window leaves: today, firmware, this workstation.
+out=$("$CLI" service --port "$PORT" "${FAST[@]}") || fail "service after the update exited $?"
+user=$(sed -n 's/^  Current user ID *//p' <<<"$out")
+grep -qE "^  $(date +%Y.%m.%d) +v +$user\$" <<<"$out" || fail "history after the update: $out"
+stop_sim
+
+# Bootloaders that acknowledge a block without its whole number: two zero bytes, or its low
+# byte only, past block 256 (a mode-2 image of 480 blocks, a mode-4 image of 320).
+for case in "2 0 zeros" "2 0 low-byte" "4 20 low-byte" "4 20 empty"; do
+  read -r mode by16 layout <<<"$case"
+  "$MAKE_IMAGE" --family 2 --flash-mode "$mode" --blocks16 "$by16" "$WORK/mode$mode.img" ||
+    fail "make image exited $?"
+  start_sim --family 2 --flash-mode "$mode" --ack-layout "$layout"
+  out=$("$CLI" firmware --port "$PORT" "$WORK/mode$mode.img" --yes "${FAST[@]}") ||
+    fail "mode $mode, $layout acknowledgements: exited $?"
+  grep -q "^version: 18 " <<<"$out" || fail "mode $mode, $layout acknowledgements: $out"
+  stop_sim
+done
+
+# A controller locked by a password this workstation does not hold: the update is done once it
+# identifies, still locked, with the new version.
+start_sim --family 2 --flash-mode 3 --password
+out=$("$CLI" firmware --port "$PORT" "$WORK/v18.img" --yes "${FAST[@]}" 2>/dev/null) ||
+  fail "the update of a locked controller exited $?"
+grep -q "^version: 18 " <<<"$out" || fail "locked controller's version: $out"
+out=$("$CLI" identify --port "$PORT" "${FAST[@]}" 2>/dev/null)
+grep -qx "status:   2 password protected" <<<"$out" || fail "locked after the update: $out"
 stop_sim
 
 # The cable pulled at block 5: the upload stops, and the controller, powered up again, waits in

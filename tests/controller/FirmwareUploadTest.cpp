@@ -130,6 +130,51 @@ INSTANTIATE_TEST_SUITE_P(Modes, EveryFlashMode,
                            return "Mode" + std::to_string(info.param.flashMode);
                          });
 
+// Bootloaders put different things in the header of an acknowledgement: the block's number,
+// its low byte, zeros or nothing. None may hold an upload up, in any flash mode, across block
+// 256 too (modes 2, 4 and 5 go past it).
+struct Layout {
+  const char* name;
+  sim::AckLayout layout;
+};
+
+const Layout kLayouts[] = {{"Number", sim::AckLayout::kBlockNumber},
+                           {"LowByte", sim::AckLayout::kLowByte},
+                           {"Zeros", sim::AckLayout::kZeros},
+                           {"Empty", sim::AckLayout::kEmpty}};
+
+class EveryAckLayout : public FirmwareUploadTest,
+                       public ::testing::WithParamInterface<std::tuple<Layout, Mode>> {};
+
+TEST_P(EveryAckLayout, ImageArrivesWholeAndTheControllerRunsIt) {
+  const auto& [layout, mode] = GetParam();
+  Connect(mode.flashMode, mode.blocksBy16);
+  m->controller.ackLayout = layout.layout;
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(TickUntil([&] { return RunningNewFirmware(); }, 5000))
+      << "held up at block " << m->link.WgrywanyObraz().BlokFlash();
+  ExpectImageReceived();
+  std::vector<int> numbers;
+  for (const SentBlock& b : sent)
+    numbers.push_back(b.number);
+  EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end())) << "never back, never a gap";
+  EXPECT_LE(static_cast<int>(sent.size()), mode.frames + 2)
+      << "a header that names no block costs a send or two, not more";
+  EXPECT_EQ(FirmwareEvents(firmware_event::Finished), 1);
+  EXPECT_TRUE(m->ui.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LayoutsAndModes, EveryAckLayout,
+    ::testing::Combine(::testing::ValuesIn(kLayouts),
+                       ::testing::Values(Mode{1, 0, 224, 224, 258}, Mode{2, 0, 480, 240, 514},
+                                         Mode{3, 0, 20, 20, 258}, Mode{4, 20, 320, 320, 258},
+                                         Mode{5, 18, 288, 288, 258})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param).name) + "Mode" +
+             std::to_string(std::get<1>(info.param).flashMode);
+    });
+
 // The bootloader's identification drops the pending history write, so the entry must be made
 // once the controller runs the new firmware and has reported its history again.
 TEST_F(FirmwareUploadTest, FinishedUpdateIsEnteredInTheControllersHistory) {
@@ -145,6 +190,94 @@ TEST_F(FirmwareUploadTest, FinishedUpdateIsEnteredInTheControllersHistory) {
   EXPECT_EQ(std::vector<uint8_t>(history + 8, history + 16), entry);
   EXPECT_EQ(history[16], 0) << "one entry for one update";
 }
+
+// The update is done when the controller identifies running the image, whether or not its
+// password lock keeps this workstation out; a controller that comes back with another version
+// did not take it.
+struct Comeback {
+  const char* name;
+  bool locked;
+  int versionRun;
+  bool runsImage;
+};
+
+class Comebacks : public FirmwareUploadTest, public ::testing::WithParamInterface<Comeback> {};
+
+TEST_P(Comebacks, ControllerRunsTheImageOnlyWithItsVersion) {
+  const Comeback& c = GetParam();
+  Connect(3);
+  const std::span<uint8_t> data(file.begin() + firmware::kHeaderSize, file.end());
+  sim::SimFirmwareRecord record = *sim::ReadRecord(data);
+  record.version = c.versionRun;
+  sim::PutRecord(record, data);
+  ASSERT_TRUE(WriteFileAtomically(path, file).ok);
+  if (c.locked) {
+    m->controller.password.assign(256, 0x5A);  // no workstation holds it
+    m->link.RozkazDoSterownika(CommandBit::Identify);
+    ASSERT_TRUE(m->TickUntil([&] { return m->link.StanIdent() == ident_state::PasswordLocked; }));
+  }
+  const uint8_t* history = &m->controller.memory[img::HistoriaZmian];
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(TickUntil([&] { return FirmwareEvents(firmware_event::Finished) == 1; }));
+  const int identified = m->Accepted(code::Identification);
+  ASSERT_TRUE(TickUntil([&] {
+    return m->Accepted(code::Identification) > identified && m->link.ReadOutComplete() &&
+           !m->link.FirmwareEntryDue() && m->link.FlagiZapisuWToku() == 0;
+  }));
+  EXPECT_EQ(m->link.StanIdent(), c.locked ? ident_state::PasswordLocked : ident_state::Normal);
+  EXPECT_EQ(m->link.WersjaProgramu(), c.versionRun);
+  EXPECT_EQ(m->link.RunsUploadedFirmware(), c.runsImage);
+  EXPECT_EQ(history[8] != 0, !c.locked) << "a locked controller keeps no history";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Comebacks,
+                         ::testing::Values(Comeback{"Unlocked", false, kNewVersion, true},
+                                           Comeback{"Locked", true, kNewVersion, true},
+                                           Comeback{"OtherVersion", false, kNewVersion - 1, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The connection is lost after the controller came back and before its history was read again:
+// the update's entry waits for that controller and is not given to another one that answers in
+// its place.
+struct Reconnection {
+  const char* name;
+  const char* barcode;  // of the controller answering after the loss; empty: the same one
+  bool entry;
+};
+
+class AfterALostConnection : public FirmwareUploadTest,
+                             public ::testing::WithParamInterface<Reconnection> {};
+
+TEST_P(AfterALostConnection, OnlyTheUpdatedControllerGetsTheHistoryEntry) {
+  const Reconnection& r = GetParam();
+  Connect(3);
+  const uint8_t* history = &m->controller.memory[img::HistoriaZmian];
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(TickUntil([&] { return FirmwareEvents(firmware_event::Finished) == 1; }));
+  const int identified = m->Accepted(code::Identification);
+  ASSERT_TRUE(TickUntil([&] { return m->Accepted(code::Identification) > identified; }));
+  m->controller.silent = true;
+  ASSERT_TRUE(TickUntil([&] { return m->link.ConnectionLost(); }));
+  ASSERT_TRUE(m->link.FirmwareEntryDue());
+  ASSERT_EQ(history[8], 0) << "the history was not read before the loss";
+
+  m->link.KasujFlagiTransmisji("LiczDoBrakuPolaczenia > 8");
+  if (*r.barcode) m->controller.identity.barcode = r.barcode;
+  m->controller.silent = false;
+  m->link.RozkazDoSterownika(CommandBit::Identify);
+  ASSERT_TRUE(m->TickUntil([&] {
+    return m->link.ReadOutComplete() && m->link.FlagiZapisu() == 0 &&
+           m->link.FlagiZapisuWToku() == 0;
+  }));
+  EXPECT_EQ(history[8] == 0x01, r.entry);
+  EXPECT_FALSE(m->link.FirmwareEntryDue());
+}
+
+INSTANTIATE_TEST_SUITE_P(Controllers, AfterALostConnection,
+                         ::testing::Values(Reconnection{"SameController", "", true},
+                                           Reconnection{"AnotherController", "MV0000999999999",
+                                                        false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FirmwareUploadTest, SlowBlocksGetTheLongerPause) {
   Connect(4, 10);
@@ -228,19 +361,43 @@ TEST_F(FirmwareUploadTest, UnnamedDuplicateAcknowledgementAdvancesOnce) {
 }
 
 // The first acknowledgement of a block sent twice, arriving late, while the next block is out
-// and lost: counting it would skip that block and leave a hole in the firmware.
-TEST_F(FirmwareUploadTest, LateAcknowledgementOfAnEarlierBlockIsNotCounted) {
-  Connect(3);
-  m->controller.dropAckAt = 5;
-  m->controller.silentAtBlock = 6;
+// and lost: counting it would skip that block and leave a hole in the firmware. A bootloader
+// that names its blocks, by number or by low byte only, is heard, past block 256 too.
+struct LateAnswer {
+  const char* name;
+  sim::AckLayout layout;
+  int flashMode;
+  int blocksBy16;
+  int block;  // acknowledged late
+  const char* logged;
+};
+
+class LateAnswers : public FirmwareUploadTest, public ::testing::WithParamInterface<LateAnswer> {};
+
+TEST_P(LateAnswers, LateAcknowledgementOfAnEarlierBlockIsNotCounted) {
+  const LateAnswer& late = GetParam();
+  Connect(late.flashMode, late.blocksBy16);
+  m->controller.ackLayout = late.layout;
+  m->controller.dropAckAt = late.block;
+  m->controller.silentAtBlock = late.block + 1;
   ASSERT_TRUE(Start());
-  ASSERT_TRUE(TickUntil([&] { return !sent.empty() && sent.back().number == 6; }));
-  m->Inject(ReplyFrame(code::FirmwareBlock, {5, 0}));
+  ASSERT_TRUE(TickUntil([&] { return !sent.empty() && sent.back().number == late.block + 1; }));
+  m->Inject(ReplyFrame(code::FirmwareBlock, sim::AcknowledgementOf(late.layout, late.block)));
   m->controller.silent = false;
   ASSERT_TRUE(TickUntil([&] { return RunningNewFirmware(); }));
-  EXPECT_TRUE(m->Logged("  potwierdzenie bloku 5 zamiast 6"));
+  EXPECT_TRUE(m->Logged(late.logged));
   ExpectImageReceived();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, LateAnswers,
+    ::testing::Values(LateAnswer{"Number", sim::AckLayout::kBlockNumber, 3, 0, 5,
+                                 "  potwierdzenie bloku 5 zamiast 6"},
+                      LateAnswer{"NumberPast256", sim::AckLayout::kBlockNumber, 4, 20, 256,
+                                 "  potwierdzenie bloku 256 zamiast 257"},
+                      LateAnswer{"LowBytePast256", sim::AckLayout::kLowByte, 4, 20, 256,
+                                 "  potwierdzenie bloku 0 zamiast 257"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FirmwareUploadTest, ClosingTheWindowSendsTheReturnAndNoMoreBlocks) {
   Connect(1);

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   firmware::FaultText(check);
   if (!check.ok()) return 0;
   FirmwareUpload upload;
-  upload.Start({file.begin(), file.end()}, header.flashMode, check.blocks);
+  upload.Start({file.begin(), file.end()}, check.header, check.blocks);
   size_t sent = 0;
   while (!upload.Complete()) {
     sent += upload.FrameData().size();
