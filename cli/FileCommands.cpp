@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdio>
 
+#include "cli/SetCommand.h"
 #include "cli/SettingsListing.h"
 #include "controller/AreaNames.h"
 #include "controller/FileInspection.h"
@@ -141,6 +142,7 @@ int Load(TSterownik& link, const ConsoleUi& ui, const std::vector<uint8_t>& file
     Fail("read back different from what was written: " + AreaNames(differing));
     return kNotKept;
   }
+  TellLearnedCells(link, check);
   std::printf("written and read back equal: %s\n", AreaNames(check.Areas()).c_str());
   return kOk;
 }

@@ -9,7 +9,6 @@
 #include "controller/AreaNames.h"
 #include "controller/NumberText.h"
 #include "controller/SettingsCatalogue.h"
-#include "controller/WriteCheck.h"
 #include "settings/SetValue.h"
 #include "settings/SettingTexts.h"
 #include "settings/TypedValue.h"
@@ -17,7 +16,7 @@
 namespace {
 
 // The command line sees every setting the advanced view shows.
-constexpr EditorView kAdvancedView{2, EditorView::kMainPage, false};
+constexpr int kAdvanced = 2;
 
 // What a setting takes, for the message that refuses a value.
 std::string Takes(const TSterownik& link, int setting) {
@@ -44,6 +43,9 @@ int Refuse(const TSterownik& link, int setting, const std::string& typed, TypedR
       break;
     case TypedRefusal::Hidden:
       Fail(described + " is not offered for this controller as it is set now");
+      break;
+    case TypedRefusal::Administrators:
+      Fail(described + " is changed only in administrator mode (--admin)");
       break;
     case TypedRefusal::NotAValue:
       Fail("\"" + typed + "\" is not a value of " + described + "; it takes " +
@@ -107,25 +109,33 @@ int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before, cons
     Fail("the controller did not keep what was written: " + AreaNames(differing));
     return kNotKept;
   }
+  TellLearnedCells(link, written);
   return kOk;
 }
 
+void TellLearnedCells(const TSterownik& link, const WriteCheck& written) {
+  const std::vector<LearnedCell> cells = written.LearnedMeanwhile(link);
+  if (cells.empty()) return;
+  std::printf("learned by the controller meanwhile, its own and not a lost write: %s\n",
+              LearnedCellNames(cells).c_str());
+}
+
 int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw,
-               const CommandTime& time) {
+               bool administrator, const CommandTime& time) {
   if (link.StanIdent() != ident_state::Normal) {
-    Fail(ControllerIs(link.StanIdent()) +
-         "; no setting can be changed");
+    Fail(ControllerIs(link.StanIdent()) + "; no setting can be changed");
     return kRefusedByRules;
   }
   if (const int read = ReadOut(link, time); read != kOk) return read;
   const std::vector<std::string> before = ShownValues(link);
+  const EditorView view{kAdvanced, EditorView::kMainPage, administrator};
   TypedChange change;
   if (raw) {
     const std::optional<int> byte = RawOf(typed);
-    change = byte ? SetRawValue(link, kAdvancedView, setting, *byte)
-                  : TypedChange{TypedRefusal::NotAValue, {}};
+    change =
+        byte ? SetRawValue(link, view, setting, *byte) : TypedChange{TypedRefusal::NotAValue, {}};
   } else {
-    change = SetTypedValue(link, kAdvancedView, setting, typed);
+    change = SetTypedValue(link, view, setting, typed);
   }
   if (change.refusal != TypedRefusal::None) return Refuse(link, setting, typed, change.refusal);
 

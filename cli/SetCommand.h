@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "cli/LinkRun.h"
+#include "controller/WriteCheck.h"
 
 // One change of a setting through the editor's rules, written, acknowledged and read back.
-// typed is the value as the program prints it, or the raw byte when raw is set.
+// typed is the value as the program prints it, or the raw byte when raw is set; administrator
+// opens the settings the editor shows only in administrator mode.
 int SetSetting(TSterownik& link, int setting, const std::string& typed, bool raw,
-               const CommandTime& time);
+               bool administrator, const CommandTime& time);
 
 // Every setting's value as the program prints it, to tell afterwards what a change drove.
 std::vector<std::string> ShownValues(const TSterownik& link);
@@ -17,3 +19,6 @@ std::vector<std::string> ShownValues(const TSterownik& link);
 // controller and were read back; prints each setting whose value differs from before.
 int ConfirmWrites(TSterownik& link, const std::vector<std::string>& before, const CommandTime& time,
                   uint32_t commands = 0);
+// Names the map cells the controller learned between a write and its read-back, if any: they
+// differ from what was written without being lost.
+void TellLearnedCells(const TSterownik& link, const WriteCheck& written);

@@ -8,6 +8,7 @@
 #include "charts/CorrectionCurve.h"
 #include "charts/TableCsv.h"
 #include "charts/TableNames.h"
+#include "cli/SetCommand.h"
 #include "cli/TablePrint.h"
 #include "controller/AreaNames.h"
 #include "controller/NumberText.h"
@@ -73,6 +74,7 @@ int WriteAndReadBack(TSterownik& link, const std::string& name, uint32_t areas,
     Fail("the controller did not keep what was written: " + AreaNames(areas));
     return kNotKept;
   }
+  TellLearnedCells(link, written);
   std::printf("%s: written and read back\n", name.c_str());
   return kOk;
 }

@@ -4,7 +4,7 @@
 //   malver-cli read --port P --out FILE [--log] [--timeout MS]
 //   malver-cli live --port P [--count N] [--log] [--timeout MS]
 //   malver-cli settings (--port P | --image FILE | --file FILE.set) [--log] [--timeout MS]
-//   malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]
+//   malver-cli set --port P NUMBER VALUE [--raw] [--admin] [--log] [--timeout MS]
 //   malver-cli save --port P --out FILE.set [--log] [--timeout MS]
 //   malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]
 //   malver-cli record --port P --seconds N --out FILE.osc [--long] [--log] [--timeout MS]
@@ -84,7 +84,7 @@ const char kUsageText[] =
     "       malver-cli live --port P [--count N] [--log] [--timeout MS]\n"
     "       malver-cli settings (--port P | --image FILE | --file FILE.set) [--log]\n"
     "                           [--timeout MS]\n"
-    "       malver-cli set --port P NUMBER VALUE [--raw] [--log] [--timeout MS]\n"
+    "       malver-cli set --port P NUMBER VALUE [--raw] [--admin] [--log] [--timeout MS]\n"
     "       malver-cli save --port P --out FILE.set [--log] [--timeout MS]\n"
     "       malver-cli load --port P FILE.set [--yes] [--log] [--timeout MS]\n"
     "       malver-cli record --port P --seconds N --out FILE.osc [--long] [--log]\n"
@@ -150,6 +150,7 @@ struct Options {
   int tickMs = 0;
   bool log = false;
   bool raw = false;
+  bool admin = false;
   bool yes = false;
   bool longRecords = false;
   bool csv = false;
@@ -187,6 +188,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.file = argv[++i];
     else if (arg == "--raw")
       o.raw = true;
+    else if (arg == "--admin")
+      o.admin = true;
     else if (arg == "--yes")
       o.yes = true;
     else if (arg == "--seconds" && value)
@@ -207,7 +210,8 @@ bool Parse(int argc, char** argv, Options& o) {
       return false;
   }
   const bool asks = o.command == "load" || o.command == "calibrate";
-  if (o.raw != (o.command == "set" && o.raw) || o.yes != (asks && o.yes) ||
+  const bool set = o.command == "set";
+  if (o.raw != (set && o.raw) || o.admin != (set && o.admin) || o.yes != (asks && o.yes) ||
       o.longRecords != (o.command == "record" && o.longRecords) || o.tickMs < 0)
     return false;
   const bool map = o.command == "map";
@@ -294,7 +298,8 @@ int WithController(TSterownik& link, const ConsoleUi& ui, const Options& o,
   if (o.command == "record") return Record(link, o.out, o.seconds, o.longRecords, time);
   if (o.command == "calibrate") return Calibrate(link, time);
   if (o.command == "set")
-    return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, time);
+    return SetSetting(link, std::atoi(o.arguments[0].c_str()), o.arguments[1], o.raw, o.admin,
+                      time);
   if (o.command == "map") return MapFromController(link, o.listing, o.csv, time);
   if (o.command == "table")
     return o.load.empty() ? TableFromController(link, o.arguments[0], o.csv, time)

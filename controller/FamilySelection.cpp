@@ -44,6 +44,7 @@ void TSterownik::ListaNastawWykresyOdPlytki(int afterFile) {
       break;
   }
   WyznaczBank();
+  LimitLevelSensorTypes();
   if (traits.emulator) return;
   VersionDependentMaxima();
   InjectorTracesFollowChannelCount();
@@ -105,7 +106,7 @@ void TSterownik::ApplyTraceColoursAndVisibility(Family family) {
 }
 
 void TSterownik::KaviCatalogueChanges() {
-  KaviListPatches();
+  PodmianaNastaw();
   const int firmware = WersjaProgramu();
   const int model = Wyrob();
   if (firmware >= 15 && ileWtryskiwaczy_ == 6) listaNastaw_[262].max = 2;
@@ -121,6 +122,14 @@ void TSterownik::VersionDependentMaxima() {
   listaNastaw_[139].max = firmware < 11 ? 2 : 3;
   listaNastaw_[24].max = firmware < 11 ? 28 : 31;
   listaNastaw_[123].max = listaNastaw_[124].max = firmware < 11 ? 32 : 40;
+}
+
+// Every family's list has the level sensor types; a firmware of versions 2 to 9 knows only the
+// first five. Decided with the catalogue, not where a view lays it out, so that no front end
+// writes a type the controller lacks.
+void TSterownik::LimitLevelSensorTypes() {
+  const int firmware = WersjaProgramu();
+  listaNastaw_[40].max = firmware < 2 || firmware > 9 ? 11 : 4;
 }
 
 void TSterownik::InjectorTracesFollowChannelCount() {

@@ -172,7 +172,10 @@ void TSterownik::StatusSubRecord() {
       break;
     case sub_record::MapCellReport:
       if (!status_.Has(kSubData, 3) || data[2] == 0) break;
-      if (data[0] < std::size(kMapOfReport)) obraz_[kMapOfReport[data[0]] + data[1]] = data[2];
+      if (data[0] < std::size(kMapOfReport)) {
+        obraz_[kMapOfReport[data[0]] + data[1]] = data[2];
+        learnedCells_.Note(kMapOfReport[data[0]] + data[1]);
+      }
       status_.mapsChanged = true;
       break;
     default:

@@ -77,6 +77,7 @@ bool TSterownik::DataReadReply(uint8_t code, int length) {
   const uint8_t total = ramka::Total(data, img::kAreaSize);
   if (total != 0) Log(std::to_string(total) + "  błąd sumy nastaw", log_colour::kRed);
   if (area.bit == AreaBit::Settings2) RepairInjectionTimeAxis();
+  PodmianaNastaw();
   NazwyWykresow(1);
   return true;
 }

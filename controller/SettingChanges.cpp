@@ -109,12 +109,14 @@ void TSterownik::ApplyDependentSettings(int setting, int v, const OpenViews& ope
       }
       change.refreshViews = true;
       break;
+    case 138:
+      PodmianaNastaw();
+      [[fallthrough]];
     case 15:
     case 17:
     case 39:
     case 48:
     case 79:
-    case 138:
     case 156:
     case 257:
     case 261:
@@ -213,9 +215,4 @@ bool TSterownik::StepMultiplier(int setting, int direction) {
   if (stepped < kLowest || stepped > kHighest) return false;
   first = static_cast<uint8_t>(stepped);
   return true;
-}
-
-void TSterownik::LimitLevelSensorTypes() {
-  const int firmware = WersjaProgramu();
-  listaNastaw_[40].max = firmware < 2 || firmware > 9 ? 11 : 4;
 }

@@ -15,6 +15,7 @@
 #include "controller/FamilyTraits.h"
 #include "controller/FirmwareUpload.h"
 #include "controller/ImageLayout.h"
+#include "controller/LearnedCells.h"
 #include "controller/Multiplier.h"
 #include "controller/Nastawa.h"
 #include "controller/Protocol.h"
@@ -187,6 +188,9 @@ class TSterownik : public TSerial {
   void UtworzListeNastawEmuPomPaliwa();
   void WypelnijNastawyDomyslne();
   void ListaNastawSprawdzenie();
+  // The KAVI family's settings 18 and 19 mean what setting 138 makes of them; the link follows
+  // it with the catalogue, each settings page read and each change of 138, so that every
+  // front end reads and limits them alike.
   void PodmianaNastaw();
   // The value lies outside the setting's allowed or normal range.
   bool OutsideRange(int setting) const;
@@ -202,8 +206,6 @@ class TSterownik : public TSerial {
   // Steps the first entry of the multiplier table a multiplier setting (190 or 164) shows;
   // false at its limits.
   bool StepMultiplier(int setting, int direction);
-  // The level sensor types the controller's firmware knows.
-  void LimitLevelSensorTypes();
 
   // Live-parameter definitions of the family.
   const std::vector<Wykres>& ListaWykresow() const { return listaWykresow_; }
@@ -238,6 +240,8 @@ class TSterownik : public TSerial {
 
   // Live parameters of the last status frame, decoded once for every view.
   const DecodedStatus& LastStatus() const { return status_; }
+  // The map cells the controller has reported learning.
+  const LearnedCells& LearnedCellReports() const { return learnedCells_; }
   int PodajIleParamBiez(int mask) const;
   int PodajPozycje(int mask, int n) const;
   // The text of the n-th parameter of the mask; empty when its value has not changed since
@@ -534,6 +538,7 @@ class TSterownik : public TSerial {
   void KaviCatalogueChanges();
   void KaviListPatches();
   void VersionDependentMaxima();
+  void LimitLevelSensorTypes();
   void InjectorTracesFollowChannelCount();
   void BuildChartList(std::span<const charts::Row> rows, int switchVersion);
   bool HistoryKept() const;
@@ -663,6 +668,7 @@ class TSterownik : public TSerial {
   bool uczenieEmulacji_ = false;
   CellAverage emulationCell_;
   CellAverage pressureMapCell_;
+  LearnedCells learnedCells_;
 
   // Today's date and this workstation's identifier, for change-history entries.
   int dataRok_ = 0;  // year - 2000

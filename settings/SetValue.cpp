@@ -16,15 +16,20 @@ bool IsMultiplier(int setting) {
   return setting == 190 || setting == 164;
 }
 
+bool Changeable(const TSterownik& link, const EditorView& view, int setting) {
+  if (!IsVisible(link, setting)) return false;
+  if (!view.administrator && ReservedToAdministrators(link, setting)) return false;
+  return view.viewLevel != kBasic || view.mode != EditorView::kCalibrationPanel;
+}
+
 SettingChange SetValue(TSterownik& link, const EditorView& view, int setting, int value, int kind,
                        const OpenViews& open) {
-  if (!IsVisible(link, setting)) return {};
-  if (view.viewLevel == kBasic && view.mode == EditorView::kCalibrationPanel) return {};
+  if (!Changeable(link, view, setting)) return {};
   return link.ChangeSetting(setting, value, kind, open);
 }
 
 SettingChange StepSetting(TSterownik& link, const EditorView& view, int setting, int direction) {
-  if (!IsVisible(link, setting)) return {};
+  if (!Changeable(link, view, setting)) return {};
   if (IsMultiplier(setting)) {
     // The multiplier shown is its table's first entry in hundredths; the setting holds none.
     if (!link.StepMultiplier(setting, direction)) return {};

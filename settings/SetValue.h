@@ -6,9 +6,12 @@
 #include "controller/Tsterownik.h"
 #include "settings/EditorView.h"
 
-// The one way every change of a setting goes: refused for a hidden setting and for the
-// calibration panel at the basic level (the caller beeps), otherwise stored with what it drives
-// (TSterownik::ChangeSetting).
+// Whether the view lets the installer change the setting: visible, an administrator's setting
+// only in administrator mode, and nothing of the calibration panel at the basic level.
+bool Changeable(const TSterownik& link, const EditorView& view, int setting);
+
+// The one way every change of a setting goes: refused where the setting is not changeable (the
+// caller beeps), otherwise stored with what it drives (TSterownik::ChangeSetting).
 SettingChange SetValue(TSterownik& link, const EditorView& view, int setting, int value, int kind,
                        const OpenViews& open = {});
 

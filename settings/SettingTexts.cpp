@@ -1,5 +1,6 @@
 #include "settings/SettingTexts.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -19,17 +20,17 @@ struct Option {
 
 enum class Applies { Any, Malver, Kavi };
 
-// Lists whose options the editor holds itself, value 0 first.
+// Lists whose options the editor holds itself, value 0 first; some settings share one.
 struct FixedList {
-  int setting;
+  std::vector<int> settings;
   Applies applies;
   std::vector<Option> options;
 };
 
 const std::vector<FixedList>& FixedLists() {
   static const std::vector<FixedList> kLists = {
-      {7, Applies::Any, {{"0-1 V "}, {"0.8-1.6 V"}, {"0-5 V"}, {"5-0 V"}, {"Uego"}}},
-      {11,
+      {{7}, Applies::Any, {{"0-1 V "}, {"0.8-1.6 V"}, {"0-5 V"}, {"5-0 V"}, {"Uego"}}},
+      {{11},
        Applies::Any,
        {{"standard"},
         {"zakłócenie z tyłu (audi)"},
@@ -37,13 +38,12 @@ const std::vector<FixedList>& FixedLists() {
         {"wstępna magnesacja (hyundai)"},
         {"bez podciągania i zakłócenie (renault)"},
         {"spadek ciśnienia benzyny (mazda)"}}},
-      {13, Applies::Any, {{"12 V"}, {"5 V"}, {"manual"}}},
-      {48, Applies::Any, {{"12 V"}, {"5 V"}, {"manual"}}},
-      {47, Applies::Any, {{"1"}, {"2"}, {"5"}, {"10"}, {"15"}, {"30"}}},
-      {71, Applies::Any, {{"VESK PTS-01"}, {"KELLER - 6bar"}, {"VESK PTS 7bar"}}},
-      {73, Applies::Any, {{"Crystal"}, {"RC"}, {"RC+ calibration"}}},
-      {93, Applies::Malver, {{"-"}, {"1"}, {"2"}, {"3"}, {"4"}, {"5"}, {"6"}, {"8"}}},
-      {109,
+      {{13, 48}, Applies::Any, {{"12 V"}, {"5 V"}, {"manual"}}},
+      {{47}, Applies::Any, {{"1"}, {"2"}, {"5"}, {"10"}, {"15"}, {"30"}}},
+      {{71}, Applies::Any, {{"VESK PTS-01"}, {"KELLER - 6bar"}, {"VESK PTS 7bar"}}},
+      {{73}, Applies::Any, {{"Crystal"}, {"RC"}, {"RC+ calibration"}}},
+      {{93}, Applies::Malver, {{"-"}, {"1"}, {"2"}, {"3"}, {"4"}, {"5"}, {"6"}, {"8"}}},
+      {{109},
        Applies::Any,
        {{"", 4091},
         {"", 4092},
@@ -54,8 +54,8 @@ const std::vector<FixedList>& FixedLists() {
         {"ISO 14230-4 KWP fast init."},
         {"ISO 14230-4 KWP slow init."},
         {"ISO 9141-2 (KL)"}}},
-      {132, Applies::Any, {{"-"}, {"KIA"}, {"VOLVO"}}},
-      {298,
+      {{132}, Applies::Any, {{"-"}, {"KIA"}, {"VOLVO"}}},
+      {{298, 299},
        Applies::Any,
        {{"-"},
         {"ignition"},
@@ -71,8 +71,8 @@ const std::vector<FixedList>& FixedLists() {
         {"ecu6"},
         {"ecu7"},
         {"ecu8"}}},
-      {301, Applies::Any, {{"ECU 1"}, {"Plus 1"}}},
-      {307, Applies::Any, {{"DUAL"}, {"DI"}, {"MPI"}}},
+      {{301}, Applies::Any, {{"ECU 1"}, {"Plus 1"}}},
+      {{307}, Applies::Any, {{"DUAL"}, {"DI"}, {"MPI"}}},
   };
   return kLists;
 }
@@ -116,7 +116,9 @@ bool AppliesTo(Applies applies, bool kavi) {
 
 std::optional<std::string> FromFixedList(int setting, int value, bool kavi) {
   for (const FixedList& list : FixedLists()) {
-    if (list.setting != setting || !AppliesTo(list.applies, kavi)) continue;
+    if (std::find(list.settings.begin(), list.settings.end(), setting) == list.settings.end() ||
+        !AppliesTo(list.applies, kavi))
+      continue;
     if (value >= static_cast<int>(list.options.size())) return "?";
     const Option& o = list.options[static_cast<size_t>(value)];
     return o.textId ? LangText(o.textId) : std::string(o.text);

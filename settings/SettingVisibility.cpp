@@ -1,5 +1,8 @@
 #include "settings/SettingVisibility.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "controller/SettingsCatalogue.h"
 #include "controller/Tsterownik.h"
 
@@ -84,13 +87,28 @@ bool HiddenByRule(const TSterownik& link, int setting) {
 
 bool IsVisible(const TSterownik& link, int setting) {
   if (setting < 0 || setting >= kSettingsCount) return false;
+  // An emulator borrows the MALVER list, whose firmware versions are the gas controllers':
+  // every setting of it is offered, whatever the emulator's own firmware version.
+  if (!link.Traits().gasController) return true;
   // A setting that came with a later firmware does not exist in this controller; firmware 0
   // and 1 are development builds that have them all.
   const int firmware = link.WersjaProgramu();
   if (firmware >= 2 && firmware < link.ListaNastaw()[setting].odWersji) return false;
-  return !link.Traits().gasController || !HiddenByRule(link, setting);
+  return !HiddenByRule(link, setting);
 }
 
 bool IsListed(const TSterownik& link, int setting) {
   return IsVisible(link, setting) && link.ListaNastaw()[setting].nazwa != 0;
+}
+
+bool ReservedToAdministrators(const TSterownik& link, int setting) {
+  // Those of the help panel of setting 24, which opens only for administrators, of the OBD
+  // panel's administrator cell, and the cells the family's pages and panels empty without the
+  // administrator flag; less those the editor shows elsewhere to everyone (the KAVI main page's
+  // 23, the KAVI panels' 89).
+  static const std::vector<int> kKavi = {9,  16,  21,  25,  26,  27,  28,  29,
+                                         73, 110, 127, 128, 259, 298, 299, 312};
+  static const std::vector<int> kOthers = {13, 23, 25, 26, 27, 28, 29, 73, 89, 127, 128};
+  const std::vector<int>& reserved = link.Rodzina() == Family::Kavi ? kKavi : kOthers;
+  return std::find(reserved.begin(), reserved.end(), setting) != reserved.end();
 }

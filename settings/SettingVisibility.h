@@ -9,3 +9,7 @@ bool IsVisible(const TSterownik& link, int setting);
 
 // The settings a listing shows: named in the catalogue and visible.
 bool IsListed(const TSterownik& link, int setting);
+
+// The settings the editor shows only among its administrator cells, and nowhere else: no front
+// end changes them outside administrator mode.
+bool ReservedToAdministrators(const TSterownik& link, int setting);

@@ -102,8 +102,6 @@ void TNastawy::SetColours(const ColourRoles& roles, int scheme) {
 void TNastawy::Relayout() {
   HidePopups();
   view_.viewLevel = ImposedViewLevel(link_, view_);
-  if (view_.mode == EditorView::kMainPage) link_.LimitLevelSensorTypes();
-  if (view_.mode == 21) link_.PodmianaNastaw();
   layout_ = LayoutFor(link_, view_);
   geometry_ = GeometryFor(view_, layout_, width(), height());
   if (selected_ && !Selectable(link_, layout_, selected_->row, selected_->column))

@@ -123,17 +123,20 @@ TypedChange SetShownValue(TSterownik& link, const EditorView& view, int setting,
   return {beyondLimits ? TypedRefusal::OutsideLimits : TypedRefusal::NotAValue, {}};
 }
 
-TypedRefusal Offered(const TSterownik& link, int setting) {
+TypedRefusal Offered(const TSterownik& link, const EditorView& view, int setting) {
   if (setting < 0 || setting >= kSettingsCount || link.ListaNastaw()[setting].nazwa == 0)
     return TypedRefusal::NoSuchSetting;
-  return IsVisible(link, setting) ? TypedRefusal::None : TypedRefusal::Hidden;
+  if (!IsVisible(link, setting)) return TypedRefusal::Hidden;
+  if (!view.administrator && ReservedToAdministrators(link, setting))
+    return TypedRefusal::Administrators;
+  return TypedRefusal::None;
 }
 
 }  // namespace
 
 TypedChange SetTypedValue(TSterownik& link, const EditorView& view, int setting,
                           const std::string& typed) {
-  if (const TypedRefusal refusal = Offered(link, setting); refusal != TypedRefusal::None)
+  if (const TypedRefusal refusal = Offered(link, view, setting); refusal != TypedRefusal::None)
     return {refusal, {}};
   const Nastawa& n = link.ListaNastaw()[setting];
   if (IsMultiplier(setting)) {
@@ -148,7 +151,7 @@ TypedChange SetTypedValue(TSterownik& link, const EditorView& view, int setting,
 }
 
 TypedChange SetRawValue(TSterownik& link, const EditorView& view, int setting, int raw) {
-  if (const TypedRefusal refusal = Offered(link, setting); refusal != TypedRefusal::None)
+  if (const TypedRefusal refusal = Offered(link, view, setting); refusal != TypedRefusal::None)
     return {refusal, {}};
   const Nastawa& n = link.ListaNastaw()[setting];
   if (raw < 0 || raw > 0xFF) return {TypedRefusal::NotAValue, {}};

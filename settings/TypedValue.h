@@ -11,11 +11,12 @@
 
 enum class TypedRefusal {
   None,
-  NoSuchSetting,  // outside 0..511, or no name in this controller's catalogue
-  Hidden,         // not offered for this controller as it is set now
-  NotAValue,      // no value of the setting reads like this
-  OutsideLimits,  // a value of the setting, but beyond its minimum or maximum
-  Locked,         // kept in the image, not sent: the controller is password-protected
+  NoSuchSetting,   // outside 0..511, or no name in this controller's catalogue
+  Hidden,          // not offered for this controller as it is set now
+  Administrators,  // offered only in administrator mode, and the view is not in it
+  NotAValue,       // no value of the setting reads like this
+  OutsideLimits,   // a value of the setting, but beyond its minimum or maximum
+  Locked,          // kept in the image, not sent: the controller is password-protected
 };
 
 struct TypedChange {

@@ -426,28 +426,20 @@ void SimController::PutEngine(bool calibration, std::span<uint8_t> p) const {
 }
 
 // Now and then a gas controller tells what it has learned, in the sub-record when the frame
-// carries no message: the cell of the map it works in, or the idle trims of a bank. Driving,
-// the cell learns the petrol time of the moment and keeps it in the controller's memory; an
-// idling engine has nothing new to learn and reports the cell as it stands.
+// carries no message: the cell of the map it works in, or the idle trims of a bank. Driving, or
+// every learnEvery-th frame, the cell learns the petrol time of the moment and keeps it in the
+// controller's memory; an idling engine has nothing new to learn and reports the cell as it
+// stands.
 void SimController::PutLearned(int frame, std::span<uint8_t> p) {
   using namespace status_frame;
   constexpr int kEvery = 100;
   constexpr int kMapCell = 25, kTrims1 = 50, kTrims2 = 75;
   if (!TraitsOf(FamilyOf(static_cast<uint8_t>(identity.family))).gasController) return;
   if (Get8(p, kSubRecord) != 0 || Get8(p, kSubData) != 0) return;
+  const bool learning = learnEvery > 0 && statusFrames_ % learnEvery == 0;
   const int phase = frame % kEvery;
-  if (phase == kMapCell) {
-    const bool onGas = Get8(p, kWorkState) == work_state::kGas;
-    const int cell =
-        16 * std::min<int>(Get8(p, kMapColumn), 15) + std::min<int>(Get8(p, kMapRow), 15);
-    uint8_t& learned = memory[(onGas ? img::MapaEcuGaz : img::MapaEcuBen) + cell];
-    const int tenths = std::min(Get16(p, kInjectionTimes) / 25, 255);  // 0.004 ms to 0.1 ms
-    if (drive && tenths != 0) learned = static_cast<uint8_t>(tenths);
-    if (learned == 0) return;
-    Put8(p, kSubRecord, sub_record::MapCellReport);
-    Put8(p, kSubData, onGas ? 3 : 0);
-    Put8(p, kSubData + 1, cell);
-    Put8(p, kSubData + 2, learned);
+  if (phase == kMapCell || learning) {
+    PutMapCellReport(drive || learning, p);
   } else if (phase == kTrims1 || phase == kTrims2) {
     const bool second = phase == kTrims2;
     const std::array<uint8_t, 4> trims = Trims();
@@ -455,6 +447,21 @@ void SimController::PutLearned(int frame, std::span<uint8_t> p) {
     Put8(p, kSubData, trims[second ? 2 : 0]);
     Put8(p, kSubData + 1, trims[second ? 3 : 1]);
   }
+}
+
+void SimController::PutMapCellReport(bool learn, std::span<uint8_t> p) {
+  using namespace status_frame;
+  const bool onGas = Get8(p, kWorkState) == work_state::kGas;
+  const int cell =
+      16 * std::min<int>(Get8(p, kMapColumn), 15) + std::min<int>(Get8(p, kMapRow), 15);
+  uint8_t& learned = memory[(onGas ? img::MapaEcuGaz : img::MapaEcuBen) + cell];
+  const int tenths = std::min(Get16(p, kInjectionTimes) / 25, 255);  // 0.004 ms to 0.1 ms
+  if (learn && tenths != 0) learned = static_cast<uint8_t>(tenths);
+  if (learned == 0) return;
+  Put8(p, kSubRecord, sub_record::MapCellReport);
+  Put8(p, kSubData, onGas ? 3 : 0);
+  Put8(p, kSubData + 1, cell);
+  Put8(p, kSubData + 2, learned);
 }
 
 // Every hundred frames, frozen or not, an idling gas controller repeats its count of emergency

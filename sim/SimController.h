@@ -91,6 +91,9 @@ class SimController : public ByteDevice {
 
   // Status frames follow the scripted drive of sim/Drive.h instead of idling on gas.
   bool drive = false;
+  // Every n-th status frame the controller learns the map cell it works in, whatever the
+  // engine does, and reports it (0: only as the drive or the idle engine has it).
+  int learnEvery = 0;
   // The next status frame is the first again: the drive starts from the parked car.
   void RestartLiveValues() { liveTick_ = 0; }
 
@@ -122,6 +125,7 @@ class SimController : public ByteDevice {
   void PutIdleOnGas(int frame, std::span<uint8_t> payload) const;
   void PutEngine(bool calibration, std::span<uint8_t> payload) const;
   void PutLearned(int frame, std::span<uint8_t> payload);
+  void PutMapCellReport(bool learn, std::span<uint8_t> payload);
   void PutEmergencyStarts(std::span<uint8_t> payload) const;
   std::array<uint8_t, 4> Trims() const;
   void FillDefaultMemory();

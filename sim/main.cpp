@@ -34,7 +34,8 @@ const char kUsage[] =
     "usage: malver-sim [--family 2|5|6|8|13|255] [--firmware N] [--bootloader]\n"
     "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
     "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
-    "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
+    "                  [--frozen] [--drive] [--learn-every N] [--stall-after N]\n"
+    "                  [--lose-speed-after N]\n"
     "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
     "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n"
     "                  [--ack-layout number|low-byte|zeros|empty]\n"
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
       controller.frozenLiveValues = true;
     } else if (arg == "--drive") {
       controller.drive = true;
+    } else if (arg == "--learn-every" && hasValue) {
+      controller.learnEvery = std::atoi(argv[++i]);
     } else if (arg == "--stall-after" && hasValue) {
       controller.stallAfter = std::atoi(argv[++i]);
     } else if (arg == "--lose-speed-after" && hasValue) {

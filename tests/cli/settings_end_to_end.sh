@@ -28,5 +28,31 @@ grep -qE "^  3  RPM detection treshold +2.40 \[V\]$" <<<"$settings" || fail "bad
 grep -qE "^ 24  Injectors +Valtek 3 Ohm$" <<<"$settings" || fail "bad line, raw: $settings"
 stop_sim
 
+# What the controller's firmware lacks is refused, whichever command asks for it; the settings
+# of the editor's administrator mode need --admin.
+start_sim --family 2 --firmware 8
+"$CLI" set --port "$PORT" 40 7 --raw 2>/dev/null; code=$?
+[ $code = 7 ] || fail "a level sensor type firmware 8 lacks exited $code"
+"$CLI" level --port "$PORT" --tick 5 type 9 2>/dev/null; code=$?
+[ $code = 7 ] || fail "level type 9 on firmware 8 exited $code"
+"$CLI" set --port "$PORT" 40 4 --raw >/dev/null || fail "a type firmware 8 has exited $?"
+err=$("$CLI" set --port "$PORT" 13 yes 2>&1); code=$?
+[ $code = 7 ] || fail "an administrator's setting without --admin exited $code"
+grep -qF "setting 13 (Renix) is changed only in administrator mode (--admin)" <<<"$err" ||
+  fail "administrator's setting: $err"
+"$CLI" set --port "$PORT" 13 yes --admin >/dev/null || fail "13 with --admin exited $?"
+stop_sim
+start_sim --family 255
+"$CLI" set --port "$PORT" 299 rpm 2>/dev/null; code=$?
+[ $code = 7 ] || fail "299 without --admin exited $code"
+out=$("$CLI" set --port "$PORT" 299 rpm --admin) || fail "299 by its option's text exited $?"
+grep -qxF "299  ext2: - -> rpm" <<<"$out" || fail "299: $out"
+stop_sim
+# An emulator offers every setting of its list, whatever its firmware (10 here).
+start_sim --family 8
+out=$("$CLI" set --port "$PORT" 47 10) || fail "the emulator's setting 47 exited $?"
+grep -qxF " 47  Sampling period: 5 -> 10" <<<"$out" || fail "47: $out"
+stop_sim
+
 [ "$failures" = 0 ] && echo "all passed"
 exit "$failures"

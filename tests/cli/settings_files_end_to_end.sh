@@ -35,6 +35,16 @@ cmp -s <(without_history "$WORK/changed.set") <(without_history "$WORK/again.set
   fail "the controller did not keep what was loaded"
 cmp -s "$WORK/changed.set" "$WORK/again.set" && fail "the write left no history entry"
 
+# A controller that learns while the file goes in: the map cells it reports learning meanwhile
+# are its own news, named, and the load succeeds.
+start_sim --family 2 --learn-every 3
+out=$("$CLI" load --port "$PORT" "$WORK/changed.set" --yes --tick 5 --timeout 60000 2>&1) ||
+  fail "load into a learning controller exited $?"
+grep -qE '^learned by the controller meanwhile, its own and not a lost write: MapaEcu(Ben|Gaz) RPM column 0 load row 0' \
+  <<<"$out" || fail "no learned cells named: $out"
+grep -q '^written and read back equal: Nastawy (page 0), ' <<<"$out" || fail "learning: $out"
+stop_sim
+
 start_sim --family 8
 err=$("$CLI" load --port "$PORT" "$WORK/saved.set" --yes 2>&1); code=$?
 [ $code = 7 ] || fail "loading another family's file exited $code"

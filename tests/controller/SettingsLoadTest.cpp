@@ -218,4 +218,38 @@ TEST(SettingsLoadTest, AreaTheControllerDidNotKeepShowsInTheCheck) {
   EXPECT_EQ(check.Differing(load.m.link), GasMap | Settings);
 }
 
+// A controller that learns while it runs changes map cells between the write and the read-back
+// and reports them: they are its own news, named as such, and the rest must still equal.
+TEST(SettingsLoadTest, CellsTheControllerReportedLearningAreItsOwnNews) {
+  ConnectedLoad load(sim::DefaultIdentity(2));
+  load.m.controller.learnEvery = 3;
+  Bytes file = SettingsFileOf(2);
+  // Cells no idling engine would learn: the controller's learning shows in them.
+  for (const size_t map : {16u + 2544u, 16u + 2544u + 256u})
+    file[map] = 1;
+  ASSERT_TRUE(load.Load(file, mb::kIdYes));
+  const WriteCheck check(load.m.link);
+  ASSERT_TRUE(load.m.TickUntil([&] {
+    return load.m.link.ReadOutComplete() && load.m.link.FlagiZapisu() == 0 &&
+           load.m.link.FlagiZapisuWToku() == 0;
+  }));
+  const std::vector<LearnedCell> learned = check.LearnedMeanwhile(load.m.link);
+  ASSERT_FALSE(learned.empty()) << "the controller learned while it was written";
+  for (const LearnedCell& cell : learned) {
+    EXPECT_TRUE(cell.area == PetrolMap || cell.area == GasMap);
+    EXPECT_EQ(cell.column, 0);
+    EXPECT_EQ(cell.row, 0);
+  }
+  EXPECT_EQ(check.Differing(load.m.link), 0u);
+  EXPECT_EQ(LearnedCellNames({{GasMap, 3, 5}, {PetrolMap, 0, 15}}),
+            "MapaEcuGaz RPM column 3 load row 5, MapaEcuBen RPM column 0 load row 15");
+
+  // A cell it did not report is a write it lost, learning or not.
+  const WriteCheck again(load.m.link, GasMap);
+  load.m.controller.memory[img::MapaEcuGaz + 17] ^= 0xFF;
+  load.m.link.CzytajZeSterownika(GasMap);
+  ASSERT_TRUE(load.m.TickUntil([&] { return load.m.link.FlagiCzytania() == 0; }));
+  EXPECT_EQ(again.Differing(load.m.link), GasMap);
+}
+
 }  // namespace

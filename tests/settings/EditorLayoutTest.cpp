@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "controller/SettingsCatalogue.h"
 #include "controller/StatusDecoding.h"
 #include "lang/Langtext.h"
 #include "settings/EditorGeometry.h"
 #include "settings/EditorLayout.h"
 #include "settings/EditorLook.h"
+#include "settings/SettingVisibility.h"
 #include "tests/support/IdentifiedLinkTest.h"
 #include "tests/support/LinkTestAccess.h"
 
@@ -96,6 +100,56 @@ TEST_F(EditorLayoutTest, HelpPanelsListTheirSetting) {
   EXPECT_EQ(Layout(1, 1133).Rows(), 3);
   Identify(2, 12);
   EXPECT_EQ(Layout(1, 1133).Rows(), 5) << "137 and 138 up to firmware 12";
+}
+
+// The settings reserved to administrators are exactly those the editor shows only among its
+// administrator cells: on the main pages, in the strips the family's windows open and in the
+// help panels they lead to, whatever the settings that choose a cell.
+TEST_F(EditorLayoutTest, ReservedSettingsAreThoseOnlyAdministratorsAreShown) {
+  struct Controller {
+    int family, firmware, model, injectors;
+    std::vector<int> strips;  // the calibration strip, the map's sub-views, the OBD panel
+  };
+  const std::vector<int> malver = {1, 20, 21, 27, 28, EditorView::kObdPanel};
+  const std::vector<int> kavi = {1, 20, 21, 22, 23, 24, 25, 26, 27, EditorView::kObdPanel};
+  const Controller controllers[] = {{2, 15, 3, 4, malver}, {2, 12, 3, 4, malver},
+                                    {5, 16, 4, 8, malver}, {6, 14, 5, 4, malver},
+                                    {255, 17, 9, 6, kavi}, {255, 13, 9, 4, kavi}};
+  for (const Controller& c : controllers) {
+    Identify(c.family, c.firmware, c.model, c.injectors);
+    std::set<int> shown[2];  // without and with the administrator flag
+    for (const bool administrator : {false, true}) {
+      std::set<int>& cells = shown[administrator];
+      auto add = [&](const EditorLayout& layout) {
+        for (const int cell : layout.cells)
+          if (cell > 0) cells.insert(cell);
+      };
+      for (const int obdProtocol : {0, 3})
+        for (const int emulation : {0, 1, 2})
+          for (const int emulationKind : {1, 2, 3}) {
+            S(109) = static_cast<uint8_t>(obdProtocol);
+            S(138) = static_cast<uint8_t>(emulation);
+            S(15) = static_cast<uint8_t>(emulationKind);
+            for (const int level : {0, 1, 2})
+              add(Layout(level, EditorView::kMainPage, administrator));
+            for (const int strip : c.strips)
+              add(Layout(2, strip, administrator));
+            // Help panels lead on to others.
+            size_t before = 0;
+            do {
+              before = cells.size();
+              for (const int setting : std::set<int>(cells))
+                if (HelpFor(link, {2, 0, administrator}, setting) == HelpTarget::HelpPanel)
+                  add(Layout(2, EditorView::kHelpPanels + setting, administrator));
+            } while (cells.size() != before);
+          }
+    }
+    for (int setting = 0; setting < kSettingsCount; ++setting) {
+      const bool onlyAdministrators = shown[1].count(setting) && !shown[0].count(setting);
+      EXPECT_EQ(ReservedToAdministrators(link, setting), onlyAdministrators)
+          << c.family << " at firmware " << c.firmware << ": setting " << setting;
+    }
+  }
 }
 
 TEST_F(EditorLayoutTest, ArrowKeysPassOverEmptyAndHiddenCells) {

@@ -91,6 +91,8 @@ TEST_F(LevelRulesTest, ListsFollowTheFirmware) {
     EXPECT_EQ(level::ListEnabled(link, c.setting), c.enabled) << c.firmware << ": " << c.setting;
   }
   EXPECT_EQ(level::ListItems(link, 72), (std::vector<std::string>{"No", "Yes"}));
+  EXPECT_EQ(level::ListItems(link, 40).size(), 5u) << "firmware 3 knows five sensor types";
+  Identify(2, 17);
   EXPECT_EQ(level::ListItems(link, 40).size(), 12u);
 }
 

@@ -11,6 +11,7 @@
 #include "settings/TypedValue.h"
 #include "tests/support/IdentifiedLinkTest.h"
 #include "tests/support/LinkTestAccess.h"
+#include "tests/support/SettingsFiles.h"
 
 namespace {
 
@@ -68,6 +69,15 @@ TEST_F(SettingRulesTest, VisibilityByBoardAndFirmware) {
   EXPECT_FALSE(IsListed(link, 0)) << "the page checksum is no setting";
   Identify(2, 1);
   EXPECT_TRUE(IsListed(link, 156)) << "development firmware has everything";
+
+  // The emulators offer every setting of their list, whatever their firmware; the gas
+  // controllers only those of theirs.
+  Identify(8, 10);
+  for (const int setting : {47, 133, 134, 135, 136, 137, 138, 296, 297, 300, 301, 305})
+    EXPECT_TRUE(IsVisible(link, setting)) << "emulator at firmware 10: " << setting;
+  EXPECT_EQ(SetRawValue(link, view, 47, 3).refusal, TypedRefusal::None);
+  Identify(2, 10);
+  EXPECT_FALSE(IsVisible(link, 47)) << "a MALVER at firmware 10";
 }
 
 TEST_F(SettingRulesTest, OptionTextsOfTheEditorsOwnLists) {
@@ -101,6 +111,9 @@ TEST_F(SettingRulesTest, OptionTextsOfTheEditorsOwnLists) {
       {255, 157, 1, "TPS (" + LangText(1420) + ")"},
       {255, 304, 3, "10 " + LangText(1066)},
       {255, 298, 13, "ecu8"},
+      {255, 299, 0, "-"},
+      {255, 299, 2, "rpm"},
+      {255, 299, 13, "ecu8"},
   };
   for (const Case& c : cases) {
     Identify(c.family, 17, c.family == 255 ? 9 : 3, 6);
@@ -241,6 +254,92 @@ TEST_F(SettingRulesTest, TypedValuesAndTheirRefusals) {
   EXPECT_EQ(ValueText(link, 24), "Barracuda 1.9 Ohm");
   EXPECT_EQ(SetRawValue(link, view, 24, 200).refusal, TypedRefusal::OutsideLimits);
   EXPECT_EQ(SetRawValue(link, view, 24, 256).refusal, TypedRefusal::NotAValue);
+
+  Identify(255, 17, 9, 6);
+  EXPECT_EQ(SetTypedValue(link, view, 299, "rpm").refusal, TypedRefusal::None);
+  EXPECT_EQ(S(299), 2);
+}
+
+// A limit the controller's firmware sets holds wherever a value comes from: typed on the command
+// line, stepped or picked in the editor, chosen in the level sensor window. No view has to be
+// laid out first.
+TEST_F(SettingRulesTest, TheFirmwaresLevelSensorTypesHoldEverywhere) {
+  struct Case {
+    int family, firmware;
+    int types;  // how many the firmware knows
+  };
+  const Case cases[] = {{2, 8, 5},  {2, 2, 5},   {255, 9, 5},  {2, 10, 12},
+                        {2, 1, 12}, {5, 16, 12}, {255, 17, 12}};
+  for (const Case& c : cases) {
+    Identify(c.family, c.firmware);
+    SCOPED_TRACE(testing::Message() << c.family << " at firmware " << c.firmware);
+    EXPECT_EQ(OptionTexts(link, 40).size(), static_cast<size_t>(c.types));
+    EXPECT_EQ(SetRawValue(link, view, 40, c.types - 1).refusal, TypedRefusal::None);
+    EXPECT_EQ(SetRawValue(link, view, 40, c.types).refusal, TypedRefusal::OutsideLimits);
+    SetValue(link, view, 40, 11, 1);
+    EXPECT_EQ(S(40), c.types - 1) << "held to the last type";
+    S(40) = static_cast<uint8_t>(c.types - 1);
+    EXPECT_FALSE(StepSetting(link, view, 40, +1).stored);
+  }
+  Identify(2, 8);
+  EXPECT_EQ(SetTypedValue(link, view, 40, "VESK").refusal, TypedRefusal::NotAValue)
+      << "type 6 is not this firmware's";
+}
+
+// Setting 138 decides what the KAVI family's settings 18 and 19 are; every front end reads and
+// limits them by it, as soon as it changes.
+TEST_F(SettingRulesTest, TheKaviPressureEmulationDecidesSettings18And19) {
+  Identify(255, 17, 9, 6);
+  S(138) = 0;
+  ASSERT_TRUE(SetValue(link, view, 138, 2, 1).stored);
+  EXPECT_EQ(SetRawValue(link, view, 18, 200).refusal, TypedRefusal::None);
+  EXPECT_EQ(ValueText(link, 18), "0.72") << "an offset of (200 - 128) x 0.01";
+  EXPECT_EQ(SetTypedValue(link, view, 19, "7.50").refusal, TypedRefusal::None);
+  EXPECT_EQ(S(19), 240);
+  ASSERT_TRUE(SetValue(link, view, 138, 1, 1).stored);
+  EXPECT_EQ(SetRawValue(link, view, 18, 200).refusal, TypedRefusal::OutsideLimits)
+      << "a modulation goes up to 100";
+
+  // As a settings file brings it: the range check keeps the file's offset.
+  std::vector<uint8_t> file = SettingsFileOf(255);
+  file[SettingPosition(138)] = 2;
+  file[SettingPosition(18)] = 200;
+  file[SettingPosition(0)] = PageChecksum(&file[SettingPosition(0)]);
+  ASSERT_TRUE(link.LoadSettings(file, "offset.set"));
+  EXPECT_EQ(S(18), 200);
+  EXPECT_EQ(link.ListaNastaw()[18].nazwa, 4387u);
+}
+
+// The editor shows some settings only in administrator mode; no other way in changes them
+// outside it.
+TEST_F(SettingRulesTest, AdministratorsSettingsNeedAdministratorMode) {
+  struct Case {
+    int family, setting;
+    bool reserved;
+  };
+  const Case cases[] = {
+      {2, 13, true},    {2, 25, true},    {2, 29, true},    {2, 73, true},     {2, 89, true},
+      {2, 24, false},   {2, 3, false},    {255, 259, true}, {255, 298, true},  {255, 299, true},
+      {255, 312, true}, {255, 9, true},   {255, 16, true},  {255, 110, true},  {255, 27, true},
+      {255, 13, false}, {255, 23, false}, {255, 89, false}, {255, 264, false},
+  };
+  const EditorView installer{2, EditorView::kMainPage, false};
+  for (const Case& c : cases) {
+    Identify(c.family, 17, c.family == 255 ? 9 : 3, 6);
+    S(138) = 1;
+    SCOPED_TRACE(testing::Message() << c.family << ": " << c.setting);
+    const Nastawa& n = link.ListaNastaw()[c.setting];
+    const int other = S(c.setting) == n.min ? n.max : n.min;
+    EXPECT_EQ(SetRawValue(link, installer, c.setting, other).refusal,
+              c.reserved ? TypedRefusal::Administrators : TypedRefusal::None);
+    EXPECT_EQ(S(c.setting) == other, !c.reserved);
+    EXPECT_EQ(SetRawValue(link, view, c.setting, n.min).refusal, TypedRefusal::None);
+  }
+  Identify(2, 15);
+  S(13) = 0;
+  EXPECT_FALSE(ToggleSetting(link, {2, EditorView::kMainPage, false}, 13).stored);
+  EXPECT_TRUE(ToggleSetting(link, view, 13).stored);
+  EXPECT_EQ(S(13), 1);
 }
 
 TEST(TroubleCodeTest, TypedCodes) {
