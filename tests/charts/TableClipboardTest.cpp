@@ -244,7 +244,9 @@ TEST(NumberReader, TakesPlainDecimalsAndRefusesTheRestSayingWhy) {
   for (const Case& c : cases) {
     const chart::FieldNumber read = chart::ReadNumber(c.field, c.decimalComma);
     EXPECT_EQ(read.problem, c.problem) << c.field.substr(0, 24);
-    if (read) EXPECT_DOUBLE_EQ(read.value, c.value) << c.field;
+    if (read) {
+      EXPECT_DOUBLE_EQ(read.value, c.value) << c.field;
+    }
   }
   EXPECT_EQ(chart::NumberRefusal("x", NumberProblem::NotANumber), "\"x\" is not a number");
   EXPECT_EQ(chart::NumberRefusal("1e999", NumberProblem::OutOfRange),
