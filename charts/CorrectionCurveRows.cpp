@@ -8,6 +8,7 @@
 #include "charts/TableText.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
+#include "files/PrintableText.h"
 
 namespace chart {
 namespace {
@@ -137,13 +138,13 @@ CurveFromRows ReadCurveCsv(const CurveKind& kind, std::string_view text) {
   for (size_t l = titled ? 1 : 0; l < lines.size(); ++l) {
     const std::string line = "line " + std::to_string(l + 1);
     if (lines[l].size() != 2)
-      return {std::nullopt, line + " has " + std::to_string(lines[l].size()) +
-                                " fields; a node is its position and its correction in per cent"};
+      return {std::nullopt, line + " has " + CountOf(lines[l].size(), "field") +
+                                "; a node is its position and its correction in per cent"};
     const std::optional<double> position = ReadNumber(lines[l][0], semicolons);
     const std::optional<double> perCent = ReadNumber(lines[l][1], semicolons);
     if (!position || !perCent)
       return {std::nullopt, line + ", column " + (position ? "2" : "1") + ": \"" +
-                                lines[l][position ? 1 : 0] + "\" is not a number"};
+                                Printable(lines[l][position ? 1 : 0]) + "\" is not a number"};
     points.push_back({*position, *perCent});
   }
   CurveFromRows read = CurveNodesFromRows(kind, points);

@@ -6,10 +6,10 @@
 
 #include "files/FileIo.h"
 
-// A file that grows while the program runs, such as a scope recording: created whole through a
-// temporary file renamed into place, then appended to. Every append goes straight to the
-// system, so a killed program loses nothing; the disk is synced at least once a second, so a
-// power cut loses at most the last second.
+// A file that grows while the program runs, such as a scope recording: created whole through
+// ReplacingFile (so its creation refuses what ReplacingFile refuses), then appended to. Every
+// append goes straight to the system, so a killed program loses nothing; the disk is synced at
+// least once a second, so a power cut loses at most the last second.
 class GrowingFile {
  public:
   GrowingFile() = default;

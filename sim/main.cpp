@@ -16,6 +16,7 @@ const char kUsage[] =
     "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
     "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
     "                  [--frozen] [--drive] [--stall-after N] [--lose-speed-after N]\n"
+    "                  [--area-reads N]\n"
     "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
     "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n"
     "Serves a simulated controller on a pseudo-terminal; prints its path and port number.\n";
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
       controller.stallAfter = std::atoi(argv[++i]);
     } else if (arg == "--lose-speed-after" && hasValue) {
       controller.loseSpeedAfter = std::atoi(argv[++i]);
+    } else if (arg == "--area-reads" && hasValue) {
+      controller.areaReads = std::atoi(argv[++i]);
     } else {
       std::fputs(kUsage, stderr);
       return 2;
