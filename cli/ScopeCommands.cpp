@@ -20,8 +20,7 @@ int Record(TSterownik& link, const std::string& out, int seconds, bool longRecor
   const int run = RunUntil(
       link, [&] { return std::chrono::steady_clock::now() >= end; }, time);
   const bool kept = link.RecordingFileOpen();
-  link.ZamnkijOscyloskop();
-  if (!kept) return kFileError;  // the link said why
+  if (!link.ZamnkijOscyloskop() || !kept) return kFileError;  // the link said why
   std::printf("recorded %d records (%s s) to %s\n", link.IleRekordow(),
               FormatNumber(link.IleRekordow() * 0.1, 1).c_str(), Printable(out).c_str());
   return run;

@@ -75,15 +75,20 @@ bool TSterownik::StartRecordingFile(const std::string& path) {
   return true;
 }
 
-void TSterownik::ZamnkijOscyloskop() {
-  plikNagrania_.Close();
+// A file whose last records did not reach the disk is not a recording kept: it is told.
+bool TSterownik::ZamnkijOscyloskop() {
+  const std::string path = plikNagrania_.Path();
+  const bool kept = plikNagrania_.Close().ok;
   Event(EventKind::ScopeRecording, 0);
+  if (!kept) ShowFileError(ui_, FileError::ScopeNotWritten, path);
+  return kept;
 }
 
 // A disk that fills up ends the recording file, once, with the file's name; the recording in
 // memory goes on.
 void TSterownik::RecordingFileFailed() {
   const std::string path = plikNagrania_.Path();
+  plikNagrania_.Close();  // told once, below, whatever the close says
   ZamnkijOscyloskop();
   ShowFileError(ui_, FileError::ScopeNotWritten, path);
 }

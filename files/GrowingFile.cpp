@@ -28,19 +28,24 @@ FileResult GrowingFile::Create(const std::string& path, std::span<const uint8_t>
 
 FileResult GrowingFile::Append(std::span<const uint8_t> bytes, int64_t nowMs) {
   if (fd_ < 0) return {false, "no file open"};
-  if (!WriteAll(fd_, bytes.data(), bytes.size()))
-    return {false, Printable(path_) + ": " + std::strerror(errno)};
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) return Failed();
   if (nowMs - lastSyncMs_ >= kSyncIntervalMs) {
-    ::fdatasync(fd_);
+    // Some file systems tell of a full disk only when the data goes to it.
+    if (::fdatasync(fd_) != 0) return Failed();
     lastSyncMs_ = nowMs;
   }
   return {};
 }
 
-void GrowingFile::Close() {
-  if (fd_ < 0) return;
-  ::fdatasync(fd_);
-  ::close(fd_);
+FileResult GrowingFile::Close() {
+  if (fd_ < 0) return {};
+  FileResult result = ::fdatasync(fd_) == 0 ? FileResult{} : Failed();
+  if (::close(fd_) != 0 && result.ok) result = Failed();
   fd_ = -1;
   path_.clear();
+  return result;
+}
+
+FileResult GrowingFile::Failed() const {
+  return {false, Printable(path_) + ": " + std::strerror(errno)};
 }

@@ -20,11 +20,14 @@ class GrowingFile {
   FileResult Create(const std::string& path, std::span<const uint8_t> start, int64_t nowMs);
   // nowMs: the caller's clock, which decides when the next sync is due.
   FileResult Append(std::span<const uint8_t> bytes, int64_t nowMs);
-  void Close();
+  // Syncs and closes the file; a failure of either (a full disk, an I/O error) is reported.
+  FileResult Close();
   bool IsOpen() const { return fd_ >= 0; }
   const std::string& Path() const { return path_; }
 
  private:
+  FileResult Failed() const;
+
   int fd_ = -1;
   std::string path_;
   int64_t lastSyncMs_ = 0;

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -88,8 +87,8 @@ Target TargetOf(const std::string& path) {
 
 // A name no one is likely to have taken; the exclusive create below makes sure of it.
 std::string TemporaryNameFor(const std::string& target) {
-  static std::atomic<unsigned> counter{0};
-  static std::mt19937 random{std::random_device{}()};
+  thread_local unsigned counter = 0;
+  thread_local std::mt19937 random{std::random_device{}()};
   const std::string name = NameOf(target).substr(0, kLongestNamePart);
   const std::string folder = FolderOf(target);
   return (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(::getpid()) + "-" +
