@@ -7,6 +7,7 @@
 #include "app/ProgramDataFolder.h"
 #include "controller/FirmwareImage.h"
 #include "controller/Tsterownik.h"
+#include "files/PrintableText.h"
 
 namespace {
 
@@ -56,10 +57,14 @@ std::vector<FirmwareEntry> FirmwareList(const std::string& folder, const TSterow
   return entries;
 }
 
-int FittingFirmwareVersion(const std::string& path, const TSterownik& link) {
+int FittingFirmwareVersion(const std::string& path, const TSterownik& link, std::string& refusal) {
   std::vector<uint8_t> bytes;
-  const firmware::ImageCheck check = firmware::CheckImageFile(path, &link.ObrazSterownika(), bytes);
-  return check.ok() ? check.header.version : 0;
+  std::string readError;
+  const firmware::ImageCheck check =
+      firmware::CheckImageFile(path, &link.ObrazSterownika(), bytes, &readError);
+  if (check.ok()) return check.header.version;
+  refusal = "Error code 112. Bad file\n" + (readError.empty() ? Printable(path) : readError);
+  return 0;
 }
 
 bool ControllerIsNewer(const TSterownik& link, int imageVersion) {

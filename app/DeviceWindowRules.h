@@ -22,7 +22,9 @@ struct FirmwareEntry {
 // The images that fit the controller, by file name, from the folder beside the program or,
 // without it, the installed one (ProgramDataFolder); none without either.
 std::vector<FirmwareEntry> FirmwareList(const std::string& folder, const TSterownik& link);
-// The image's firmware version when it fits the controller, 0 when it does not.
-int FittingFirmwareVersion(const std::string& path, const TSterownik& link);
+// The image's firmware version when it fits the controller, 0 when it does not; refusal is
+// then the message that says so: "Error code 112. Bad file", the file's name and, for a file
+// that could not be read (a folder, a device), why.
+int FittingFirmwareVersion(const std::string& path, const TSterownik& link, std::string& refusal);
 // The controller reports a newer firmware than the image holds: the installer is asked.
 bool ControllerIsNewer(const TSterownik& link, int imageVersion);

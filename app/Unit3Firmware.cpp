@@ -96,9 +96,10 @@ void TForm3::UploadFirmware() {
          "img"});
     if (path.empty()) return;
   }
-  const int version = FittingFirmwareVersion(path, link_);
+  std::string refusal;
+  const int version = FittingFirmwareVersion(path, link_, refusal);
   if (version == 0) {
-    ui_.MessageBox("Error code 112. Bad file\n" + path, mb::kIconStop);
+    ui_.MessageBox(refusal, mb::kIconStop);
     return;
   }
   if (ControllerIsNewer(link_, version) &&

@@ -11,6 +11,7 @@
 #include "charts/TableText.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
+#include "files/PrintableText.h"
 
 namespace chart {
 namespace {
@@ -193,8 +194,8 @@ CurveFromRows ReadCurveCsv(const CorrectionCurve& current, std::string_view text
   for (size_t l = titled ? 1 : 0; l < lines.size(); ++l) {
     const std::string line = "line " + std::to_string(l + 1);
     if (lines[l].size() != 2)
-      return {std::nullopt, line + " has " + std::to_string(lines[l].size()) +
-                                " fields; a node is its position and its correction in per cent"};
+      return {std::nullopt, line + " has " + CountOf(lines[l].size(), "field") +
+                                "; a node is its position and its correction in per cent"};
     const FieldNumber position = ReadNumber(lines[l][0], semicolons);
     const FieldNumber perCent = ReadNumber(lines[l][1], semicolons);
     if (!position || !perCent) {

@@ -7,6 +7,7 @@
 #include "charts/TableText.h"
 #include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace chart {
@@ -39,12 +40,12 @@ CsvLoad Refused(std::string why) {
 
 std::string CheckShape(const TextRows& rows) {
   if (rows.size() != kLines)
-    return "The file has " + std::to_string(rows.size()) + " lines; a table has " +
+    return "The file has " + CountOf(rows.size(), "line") + "; a table has " +
            std::to_string(kLines) + ": the column headers and " + std::to_string(kSize) + " rows.";
   for (size_t i = 0; i < rows.size(); ++i)
     if (rows[i].size() != kFields)
-      return "Line " + std::to_string(i + 1) + " has " + std::to_string(rows[i].size()) +
-             " fields; every line has " + std::to_string(kFields) + ".";
+      return "Line " + std::to_string(i + 1) + " has " + CountOf(rows[i].size(), "field") +
+             "; every line has " + std::to_string(kFields) + ".";
   return {};
 }
 
@@ -55,8 +56,8 @@ std::string CheckHeader(const std::string& field, double expected, const std::st
   if (!value)
     return Where(line, column) + ": the header " + NumberRefusal(field, value.problem) + ".";
   if (std::fabs(value.value - expected) > kHeaderTolerance)
-    return Where(line, column) + ": the header is " + field + " but the controller's is " + shown +
-           "; the table would land on other breakpoints.";
+    return Where(line, column) + ": the header is " + Printable(field) +
+           " but the controller's is " + shown + "; the table would land on other breakpoints.";
   return {};
 }
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "files/PrintableText.h"
+
 namespace chart {
 namespace {
 
@@ -69,7 +71,7 @@ FieldNumber ReadNumber(const std::string& field, bool decimalComma) {
 }
 
 std::string NumberRefusal(const std::string& field, NumberProblem problem) {
-  const std::string quoted = "\"" + field + "\"";
+  const std::string quoted = "\"" + Printable(field) + "\"";
   if (problem == NumberProblem::OutOfRange) return quoted + " is too large or too small a number";
   return quoted + " is not a number";
 }

@@ -10,17 +10,10 @@
 #include "controller/NumberText.h"
 #include "controller/SettingsFile.h"
 #include "controller/WriteCheck.h"
+#include "files/PrintableText.h"
 #include "scope/ScopeFile.h"
 
 namespace {
-
-int ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  if (const FileResult read = ReadWholeFile(path, bytes, scope_file::kLargestFile); !read.ok) {
-    Fail("cannot read " + read.error);
-    return kFileError;
-  }
-  return kOk;
-}
 
 void PrintFileIdentity(const TSterownik& link) {
   std::printf("name:      %s\n", link.StrNazwaSterownika().c_str());
@@ -54,22 +47,24 @@ bool LoadForIdentity(TSterownik& link, StoredFileKind kind, std::span<const uint
 
 }  // namespace
 
+// A file of another kind is told as what it is; one that cannot be read, as that.
+int ReadFailed(const FileResult& read) {
+  Fail(read.wrongKind ? read.error : "cannot read " + read.error);
+  return kFileError;
+}
+
 int Saved(const FileResult& saved, size_t size, const std::string& out) {
   if (!saved.ok) {
     Fail("cannot write " + saved.error);
     return kFileError;
   }
-  std::printf("saved %zu bytes to %s\n", size, out.c_str());
+  std::printf("saved %zu bytes to %s\n", size, Printable(out).c_str());
   return kOk;
 }
 
 int ReadSettingsFile(const std::string& path, std::vector<uint8_t>& bytes) {
-  if (const int read = ReadFile(path, bytes); read != kOk) return read;
-  if (const std::string fault = CheckSettingsFile(bytes).fault; !fault.empty()) {
-    Fail(path + ": " + fault);
-    return kFileError;
-  }
-  return kOk;
+  const FileResult read = ReadWholeFile(path, bytes, SettingsFileKind());
+  return read.ok ? kOk : ReadFailed(read);
 }
 
 int FromSettingsFile(TSterownik& link, const std::string& path) {
@@ -85,16 +80,25 @@ int SaveSettings(const TSterownik& link, const std::string& out) {
   return Saved(WriteFileAtomically(out, bytes), bytes.size(), out);
 }
 
+// Everything but the identity is told by the first bytes and the size: a file of no kind is
+// refused before the rest of it is read.
 int Inspect(TSterownik& link, const std::string& path) {
+  FileInspection file;
+  size_t size = 0;
+  const FileKind anyKind{.name = "any file the program reads",
+                         .largest = scope_file::kLargestFile,
+                         .headerSize = kInspectedHeaderSize,
+                         .refuse = [&](std::span<const uint8_t> header, size_t fileSize) {
+                           size = fileSize;
+                           file = InspectFile(path, header, fileSize);
+                           return file.fault;
+                         }};
   std::vector<uint8_t> bytes;
-  if (const int read = ReadFile(path, bytes); read != kOk) return read;
-  const FileInspection file = InspectFile(path, bytes);
+  const FileResult read = ReadWholeFile(path, bytes, anyKind);
+  if (!read.ok && file.fault.empty()) return ReadFailed(read);
   std::printf("kind:      %s\n", KindName(file.kind));
-  std::printf("size:      %zu bytes\n", bytes.size());
-  if (!file.fault.empty()) {
-    Fail(path + ": " + file.fault);
-    return kFileError;
-  }
+  std::printf("size:      %zu bytes\n", size);
+  if (!file.fault.empty()) return ReadFailed(read);
   if (file.kind == StoredFileKind::Settings) std::printf("level:     %d\n", file.level);
   if (file.kind == StoredFileKind::Scope) PrintRecording(file);
   const bool identity = LoadForIdentity(link, file.kind, bytes, path);

@@ -10,6 +10,9 @@
 
 // The commands on files: settings files shown, saved, inspected and loaded into a controller.
 
+// Tells why a file was not read (exit 6): as what it is when it is of another kind.
+int ReadFailed(const FileResult& read);
+
 // Reports a file written (its size) or why it was not.
 int Saved(const FileResult& saved, size_t size, const std::string& out);
 

@@ -11,6 +11,7 @@
 #include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
 #include "controller/FirmwareImage.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace {
@@ -92,7 +93,7 @@ int CheckFile(const std::string& path, const TSterownik* link, bool printHeader)
   }
   if (printHeader) {
     std::error_code error;
-    std::printf("file:        %s (%ju bytes)\n", path.c_str(),
+    std::printf("file:        %s (%ju bytes)\n", Printable(path).c_str(),
                 static_cast<uintmax_t>(std::filesystem::file_size(path, error)));
     const bool headerRead = check.fault != firmware::ImageFault::TooLarge &&
                             check.fault != firmware::ImageFault::NotAnImage;
@@ -100,7 +101,7 @@ int CheckFile(const std::string& path, const TSterownik* link, bool printHeader)
     std::printf("verdict:     %s\n", check.ok() ? "ok" : "refused");
   }
   if (check.ok()) return kOk;
-  Fail(path + ": " + firmware::FaultText(check));
+  Fail(Printable(path) + ": " + firmware::FaultText(check));
   return ExitFor(check);
 }
 

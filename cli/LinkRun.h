@@ -47,8 +47,11 @@ int PortNumberOf(const std::string& port);
 int Connect(TSterownik& link, const std::string& port, const CommandTime& time);
 
 // Runs the link's ticks at its own pace until done(): kOk, or kNoAnswer with its message when
-// the link counts the controller lost or the command's time is up.
-int RunUntil(TSterownik& link, const std::function<bool()>& done, const CommandTime& time);
+// the link counts the controller lost or the command's time is up. A time bound that ends a
+// command while the controller answers is said as such, with how far it got: progress(), or
+// else the areas read and written so far.
+int RunUntil(TSterownik& link, const std::function<bool()>& done, const CommandTime& time,
+             const std::function<std::string()>& progress = {});
 
 // Waits until everything the identification asked for has been read.
 int ReadOut(TSterownik& link, const CommandTime& time);

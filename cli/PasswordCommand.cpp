@@ -11,6 +11,7 @@
 #include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
 #include "files/FileIo.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace {
@@ -78,7 +79,7 @@ int SaveRecord(const PasswordOptions& o) {
   TSterownik link(ui, clock);
   link.SetPasswordFile(o.out);
   const int result = SaveResult(link.ZapiszPlikHaslo(o.password));
-  if (result == kOk) std::printf("password record written to %s\n", o.out.c_str());
+  if (result == kOk) std::printf("password record written to %s\n", Printable(o.out).c_str());
   return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "cli/FileCommands.h"
 #include "controller/NumberText.h"
+#include "files/PrintableText.h"
 #include "scope/ScopeFile.h"
 #include "scope/ScopeTools.h"
 
@@ -19,19 +20,16 @@ int Record(TSterownik& link, const std::string& out, int seconds, bool longRecor
   const int run = RunUntil(
       link, [&] { return std::chrono::steady_clock::now() >= end; }, time);
   const bool kept = link.RecordingFileOpen();
-  link.ZamnkijOscyloskop();
-  if (!kept) return kFileError;  // the link said why
+  if (!link.ZamnkijOscyloskop() || !kept) return kFileError;  // the link said why
   std::printf("recorded %d records (%s s) to %s\n", link.IleRekordow(),
-              FormatNumber(link.IleRekordow() * 0.1, 1).c_str(), out.c_str());
+              FormatNumber(link.IleRekordow() * 0.1, 1).c_str(), Printable(out).c_str());
   return run;
 }
 
 int LoadScopeFile(TSterownik& link, const std::string& file) {
   std::vector<uint8_t> bytes;
-  if (const FileResult read = ReadWholeFile(file, bytes, scope_file::kLargestFile); !read.ok) {
-    Fail("cannot read " + read.error);
-    return kFileError;
-  }
+  if (const FileResult read = ReadWholeFile(file, bytes, scope_file::Kind()); !read.ok)
+    return ReadFailed(read);
   if (link.LoadScope(std::move(bytes), file) < 0) return kFileError;  // the link said why
   return kOk;
 }
@@ -44,6 +42,6 @@ int ExportCsv(TSterownik& link, const std::string& file, const std::string& out,
     Fail("cannot write " + saved.error);
     return kFileError;
   }
-  std::printf("exported %d records to %s\n", link.IleRekordow(), out.c_str());
+  std::printf("exported %d records to %s\n", link.IleRekordow(), Printable(out).c_str());
   return kOk;
 }

@@ -14,6 +14,7 @@
 #include "controller/NumberText.h"
 #include "controller/WriteCheck.h"
 #include "files/FileIo.h"
+#include "files/PrintableText.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ int ReadTable(TSterownik& link, const std::string& name, const CommandTime& time
       names += (names.empty() ? "" : ", ") + std::string(t.name);
     for (std::string_view curve : chart::CurveNames())
       names += ", " + std::string(curve);
-    Fail("no table is called \"" + name + "\"; the tables are " + names);
+    Fail("no table is called \"" + Printable(name) + "\"; the tables are " + names);
     return kUsage;
   }
   link.CzytajZeSterownika(before->write | AreaBit::Settings);
@@ -103,7 +104,7 @@ int LoadCurveCsv(TSterownik& link, const chart::CurveKind& kind, const std::stri
   if (const int before = ReadOut(link, time); before != kOk) return before;
   const chart::CurveFromRows read = chart::ReadCurveCsv(chart::CurveInView(link, kind), text);
   if (!read.curve) {
-    Fail(path + ": " + read.error + ". Nothing was written.");
+    Fail(Printable(path) + ": " + read.error + ". Nothing was written.");
     return kFileError;
   }
   if (!chart::StoreCurveNodes(link, *read.curve)) {
@@ -142,7 +143,7 @@ int LoadTableCsv(TSterownik& link, const std::string& name, const std::string& p
   if (const int read = ReadTable(link, name, time, view); read != kOk) return read;
   const chart::CsvLoad loaded = chart::ReadTableCsv(link, view, text);
   if (!loaded.ok) {
-    Fail(path + ": " + loaded.message + " Nothing was written.");
+    Fail(Printable(path) + ": " + loaded.message + " Nothing was written.");
     return kFileError;
   }
   if (loaded.bytes == chart::TableOf(link, view)) {

@@ -70,11 +70,15 @@
 #include "cli/WorkstationSetup.h"
 #include "controller/Clock.h"
 #include "controller/ImageFile.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
+#include "scope/ScopeCsv.h"
 
 namespace {
 
 constexpr int kDefaultBoundMs = 30000;
+constexpr char kDecimalSeparatorRule[] =
+    "--decimal-sep takes one printable mark other than \";\", a sign, a digit or a letter";
 // A calibration at idle takes minutes: a few thousand status frames.
 constexpr int kCalibrationBoundMs = 15 * 60 * 1000;
 
@@ -225,9 +229,7 @@ bool Parse(int argc, char** argv, Options& o) {
     return o.port.empty() != o.file.empty() && o.image.empty() && o.arguments.empty() &&
            (o.kind.empty() || ParseMapListing(o.kind, o.listing));
   if (o.command == "inspect") return o.arguments.size() == 1 && o.port.empty();
-  if (o.command == "csv")
-    return o.arguments.size() == 1 && o.port.empty() && !o.out.empty() &&
-           o.decimalSeparator.size() == 1 && o.decimalSeparator != ";";
+  if (o.command == "csv") return o.arguments.size() == 1 && o.port.empty() && !o.out.empty();
   if (o.command == "settings")
     return o.port.empty() + o.image.empty() + o.file.empty() == 2 && o.arguments.empty();
   if (o.port.empty() || !o.file.empty()) return false;
@@ -271,7 +273,8 @@ int Live(TSterownik& link, int count, const CommandTime& time) {
     std::fflush(stdout);
   };
   return RunUntil(
-      link, [&] { return frames >= count; }, time);
+      link, [&] { return frames >= count; }, time,
+      [&] { return std::to_string(frames) + " of " + std::to_string(count) + " status frames"; });
 }
 
 int FromImage(TSterownik& link, const std::string& path) {
@@ -358,7 +361,13 @@ int main(int argc, char** argv) {
   UseWorkstation(link);
   if (o.log) LogTransmission(link);
   if (o.command == "inspect") return Inspect(link, o.arguments[0]);
-  if (o.command == "csv") return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
+  if (o.command == "csv") {
+    if (!scope::IsCsvDecimalSeparator(o.decimalSeparator)) {
+      Fail(std::string(kDecimalSeparatorRule) + ", not \"" + Printable(o.decimalSeparator) + "\"");
+      return Finished(kUsageExplained);
+    }
+    return ExportCsv(link, o.arguments[0], o.out, o.decimalSeparator[0]);
+  }
   if (!o.image.empty()) return FromImage(link, o.image);
   if (o.command == "map" && !o.file.empty())
     return MapFromSettingsFile(link, o.file, o.listing, o.csv);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "controller/NumberText.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace {
@@ -62,7 +63,8 @@ namespace {
 
 FileResult WriteInto(const std::string& folder,
                      std::initializer_list<std::pair<const char*, std::string>> files) {
-  if (!std::filesystem::is_directory(folder)) return {false, folder + ": no such folder"};
+  if (!std::filesystem::is_directory(folder))
+    return {false, Printable(folder) + ": no such folder"};
   for (const auto& [name, text] : files) {
     const FileResult r = WriteFileAtomically(folder + "/" + name, text);
     if (!r.ok) return r;

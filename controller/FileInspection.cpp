@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "controller/ImageLayout.h"
+#include "controller/NumberText.h"
 #include "controller/SettingsFile.h"
 #include "controller/TableBlock.h"
 #include "controller/TableFile.h"
@@ -16,37 +17,30 @@ bool BeginsWith(std::span<const uint8_t> bytes, std::string_view magic) {
   return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
 }
 
-FileInspection SettingsFile(std::span<const uint8_t> bytes) {
-  const SettingsFileCheck check = CheckSettingsFile(bytes);
+FileInspection SettingsFile(std::span<const uint8_t> header, size_t size) {
+  const SettingsFileCheck check = CheckSettingsHeader(header, size);
   return {StoredFileKind::Settings, check.level, table_block::Areas(check.level), check.fault};
 }
 
-// A table file tells its table by its extension alone, and ".fpe" stands for two; without one
-// of their extensions it may be any of the three.
-FileInspection ScopeFile(std::span<const uint8_t> bytes) {
-  const scope_file::Contents file = scope_file::Parse(bytes);
+FileInspection ScopeFile(std::span<const uint8_t> header, size_t size) {
+  const scope_file::Contents file = scope_file::ParseHeader(header, size);
   FileInspection i{StoredFileKind::Scope, file.level, table_block::Areas(file.level), {}};
   i.records = file.recordCount;
   i.recordSize = file.recordSize;
   i.trailingBytes = file.trailingBytes;
-  if (file.refusal == scope_file::Refusal::BadHeader)
-    i.fault =
-        "not a scope recording: it must begin with \"osc file\", a table level of 1, 2 or 3 "
-        "and a record-size code of 1 or 2";
-  if (file.refusal == scope_file::Refusal::ShortTableBlock)
-    i.fault = std::to_string(bytes.size()) + " bytes, shorter than the header and the level-" +
-              std::to_string(file.level) + " table block (" +
-              std::to_string(scope_file::RecordsStart(file.level)) + " bytes)";
+  i.fault = scope_file::RefusalText(file, size);
   return i;
 }
 
+// A table file tells its table by its extension alone, and ".fpe" stands for two; without one
+// of their extensions it may be any of the three.
 FileInspection TableFile(const std::string& extension, size_t size) {
   uint32_t areas = 0;
   for (const table_file::Kind& k : table_file::Kinds())
     if (extension.empty() || extension == k.extension) areas |= k.area;
   std::string fault;
   if (size != static_cast<size_t>(table_file::kSize))
-    fault = std::to_string(size) + " bytes, where a table file has exactly " +
+    fault = CountOf(size, "byte") + ", where a table file has exactly " +
             std::to_string(table_file::kSize);
   return {StoredFileKind::Table, 0, areas, fault};
 }
@@ -60,19 +54,23 @@ uint32_t ImageAreas() {
 
 }  // namespace
 
-FileInspection InspectFile(const std::string& path, std::span<const uint8_t> bytes) {
+FileInspection InspectFile(const std::string& path, std::span<const uint8_t> header, size_t size) {
   std::string extension = std::filesystem::path(path).extension().string();
   if (!extension.empty()) extension.erase(0, 1);
-  if (extension == "set" || BeginsWith(bytes, settings_file::kMagic)) return SettingsFile(bytes);
-  if (extension == "osc" || BeginsWith(bytes, scope_file::kMagic)) return ScopeFile(bytes);
-  if (extension == "fpe" || extension == "fpm") return TableFile(extension, bytes.size());
-  if (bytes.size() == static_cast<size_t>(table_file::kSize)) return TableFile("", bytes.size());
-  if (bytes.size() == static_cast<size_t>(img::kSize))
-    return {StoredFileKind::Image, 0, ImageAreas(), {}};
+  if (extension == "set" || BeginsWith(header, settings_file::kMagic))
+    return SettingsFile(header, size);
+  if (extension == "osc" || BeginsWith(header, scope_file::kMagic)) return ScopeFile(header, size);
+  if (extension == "fpe" || extension == "fpm") return TableFile(extension, size);
+  if (size == static_cast<size_t>(table_file::kSize)) return TableFile("", size);
+  if (size == static_cast<size_t>(img::kSize)) return {StoredFileKind::Image, 0, ImageAreas(), {}};
   return {StoredFileKind::Unknown, 0, 0,
-          std::to_string(bytes.size()) +
-              " bytes, neither a settings file, a table file (256 bytes) nor a controller image (" +
+          CountOf(size, "byte") +
+              ", neither a settings file, a table file (256 bytes) nor a controller image (" +
               std::to_string(img::kSize) + " bytes)"};
+}
+
+FileInspection InspectFile(const std::string& path, std::span<const uint8_t> bytes) {
+  return InspectFile(path, bytes, bytes.size());
 }
 
 const char* KindName(StoredFileKind kind) {

@@ -21,5 +21,8 @@ struct FileInspection {
   int trailingBytes = 0;
 };
 
+// Everything but the identity is told by the file's name, its first bytes and its size.
+inline constexpr size_t kInspectedHeaderSize = 16;
+FileInspection InspectFile(const std::string& path, std::span<const uint8_t> header, size_t size);
 FileInspection InspectFile(const std::string& path, std::span<const uint8_t> bytes);
 const char* KindName(StoredFileKind kind);

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "files/DataFolders.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace {
@@ -72,7 +73,7 @@ std::string FileErrorText(FileError error, const std::string& path) {
   const ErrorMessage& m =
       *std::find_if(std::begin(kMessages), std::end(kMessages),
                     [error](const ErrorMessage& e) { return e.error == error; });
-  return LangText(m.textId) + " (" + std::to_string(m.number) + ") : \n" + path;
+  return LangText(m.textId) + " (" + std::to_string(m.number) + ") : \n" + Printable(path);
 }
 
 void ShowFileError(UiServices& ui, FileError error, const std::string& path) {

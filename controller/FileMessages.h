@@ -35,7 +35,8 @@ enum class FileError {
   PasswordEmpty,
 };
 
-// The message of a failure: its text, its number in parentheses, and the file's path.
+// The message of a failure: its text, its number in parentheses, and the file's path (its
+// control characters escaped).
 std::string FileErrorText(FileError error, const std::string& path);
 // Shows it in a message box with the error icon.
 void ShowFileError(UiServices& ui, FileError error, const std::string& path);

@@ -1,9 +1,9 @@
 #include "controller/FirmwareImage.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "files/FileIo.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 
 namespace firmware {
@@ -95,17 +95,12 @@ ImageCheck CheckImage(std::span<const uint8_t> file, const ControllerImage& cont
 
 ImageCheck CheckImageFile(const std::string& path, const ControllerImage* controller,
                           std::vector<uint8_t>& bytes, std::string* readError) {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) {
-    if (readError) *readError = path + ": " + error.message();
-    return {.fault = ImageFault::Missing};
-  }
-  if (size > kLargestFile) return {.fault = ImageFault::TooLarge};
   std::vector<uint8_t> file;
-  if (const FileResult read = ReadWholeFile(path, file, kLargestFile); !read.ok) {
+  if (const FileResult read =
+          ReadWholeFile(path, file, {.name = "a firmware image", .largest = kLargestFile});
+      !read.ok) {
     if (readError) *readError = read.error;
-    return {.fault = ImageFault::Missing};
+    return {.fault = read.wrongKind ? ImageFault::TooLarge : ImageFault::Missing};
   }
   const ImageCheck check = Check(file, controller);
   if (check.ok()) bytes = std::move(file);
@@ -115,12 +110,12 @@ ImageCheck CheckImageFile(const std::string& path, const ControllerImage* contro
 std::string RefusalMessage(ImageFault fault, const std::string& path) {
   switch (fault) {
     case ImageFault::TooLarge:
-      return LangText(2150) + " (142) : \n" + path;
+      return LangText(2150) + " (142) : \n" + Printable(path);
     case ImageFault::NotAnImage:
     case ImageFault::OtherController:
     case ImageFault::Truncated:
     case ImageFault::Unversioned:
-      return LangText(2152) + " (143) : \n" + path;
+      return LangText(2152) + " (143) : \n" + Printable(path);
     default:
       return {};
   }

@@ -1,14 +1,16 @@
 #include "controller/ImageFile.h"
 
 #include "controller/Tsterownik.h"
+#include "files/PrintableText.h"
 
 FileResult LoadImageFile(TSterownik& link, const std::string& path) {
   constexpr size_t kImageSize = img::kSize;
   std::vector<uint8_t> bytes;
-  const FileResult read = ReadWholeFile(path, bytes, kImageSize);
+  const FileResult read =
+      ReadWholeFile(path, bytes, {.name = "a controller image", .largest = kImageSize});
   if (!read.ok) return read;
   if (!link.WczytajObraz(bytes))
-    return {false, path + ": not a controller image (" + std::to_string(bytes.size()) +
+    return {false, Printable(path) + ": not a controller image (" + std::to_string(bytes.size()) +
                        " bytes; an image has " + std::to_string(kImageSize) + ")"};
   return {};
 }

@@ -25,3 +25,7 @@ std::string FormatNumber(double value, int decimals, char decimalSeparator) {
   FormatNumberInto(text, value, decimals, decimalSeparator);
   return text;
 }
+
+std::string CountOf(size_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}

@@ -13,9 +13,7 @@
 namespace {
 
 constexpr int kFirstVersionWithPassword = 7;
-// Anything larger is no record: it is refused without being read whole.
-constexpr size_t kLargestFileRead = 64 * 1024;
-
+const FileKind kPasswordFile{.name = "a password record", .largest = password_record::kSize};
 constexpr int kSaved = 0;
 constexpr int kBadPassword = 4;
 constexpr int kNotWritten = 8;
@@ -37,8 +35,9 @@ int TSterownik::CzytajPlikHaslo() {
   std::fill_n(&obraz_[img::RekordHasla], password_record::kSize, 0);
   if (!FileExists(plikHasla_)) return -1;
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(plikHasla_, bytes, kLargestFileRead).ok) {
-    ShowFileError(ui_, FileError::PasswordNotOpened, plikHasla_);
+  if (const FileResult read = ReadWholeFile(plikHasla_, bytes, kPasswordFile); !read.ok) {
+    ShowFileError(ui_, read.wrongKind ? FileError::PasswordWrongSize : FileError::PasswordNotOpened,
+                  plikHasla_);
     return -1;
   }
   return LoadPasswordRecord(bytes, plikHasla_);

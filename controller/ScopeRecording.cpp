@@ -9,6 +9,7 @@
 #include "controller/TableBlock.h"
 #include "controller/Tsterownik.h"
 #include "files/FileIo.h"
+#include "files/PrintableText.h"
 #include "lang/Langtext.h"
 #include "lang/UiServices.h"
 #include "scope/ScopeFile.h"
@@ -43,7 +44,8 @@ void TSterownik::KasujOscyloskop(int recordSize) {
   if (plikNagrania_.IsOpen() && recordSize != rozmiarRekordu_) {
     const std::string path = plikNagrania_.Path();
     ZamnkijOscyloskop();
-    ui_.MessageBox(LangText(kRecordingClosedForSize) + "\n" + path, mb::kIconExclamation);
+    ui_.MessageBox(LangText(kRecordingClosedForSize) + "\n" + Printable(path),
+                   mb::kIconExclamation);
   }
   std::fill(buforOsc_.begin(), buforOsc_.end(), 0);
   ileRekordow_ = 0;
@@ -73,15 +75,20 @@ bool TSterownik::StartRecordingFile(const std::string& path) {
   return true;
 }
 
-void TSterownik::ZamnkijOscyloskop() {
-  plikNagrania_.Close();
+// A file whose last records did not reach the disk is not a recording kept: it is told.
+bool TSterownik::ZamnkijOscyloskop() {
+  const std::string path = plikNagrania_.Path();
+  const bool kept = plikNagrania_.Close().ok;
   Event(EventKind::ScopeRecording, 0);
+  if (!kept) ShowFileError(ui_, FileError::ScopeNotWritten, path);
+  return kept;
 }
 
 // A disk that fills up ends the recording file, once, with the file's name; the recording in
 // memory goes on.
 void TSterownik::RecordingFileFailed() {
   const std::string path = plikNagrania_.Path();
+  plikNagrania_.Close();  // told once, below, whatever the close says
   ZamnkijOscyloskop();
   ShowFileError(ui_, FileError::ScopeNotWritten, path);
 }
@@ -93,8 +100,9 @@ int TSterownik::CzytajOscyloskop(const std::string& path, const std::string& doc
     chosen = ui_.OpenFileDialog(ScopeFileDialog(FileDialogPurpose::Read, documentsFolder));
   if (chosen.empty()) return -1;
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(chosen, bytes, scope_file::kLargestFile).ok) {
-    ShowFileError(ui_, FileError::ScopeNotOpened, chosen);
+  if (const FileResult read = ReadWholeFile(chosen, bytes, scope_file::Kind()); !read.ok) {
+    ShowFileError(ui_, read.wrongKind ? FileError::ScopeWrongType : FileError::ScopeNotOpened,
+                  chosen);
     return -1;
   }
   return LoadScope(std::move(bytes), chosen);

@@ -5,32 +5,47 @@
 #include <algorithm>
 
 #include "controller/FileMessages.h"
+#include "controller/NumberText.h"
 #include "controller/TableBlock.h"
 #include "controller/Tsterownik.h"
 
 namespace {
 
 std::string Bytes(size_t size) {
-  return std::to_string(size) + " bytes";
+  return CountOf(size, "byte");
 }
 
 }  // namespace
 
-SettingsFileCheck CheckSettingsFile(std::span<const uint8_t> bytes) {
+SettingsFileCheck CheckSettingsHeader(std::span<const uint8_t> header, size_t size) {
   using namespace settings_file;
-  if (bytes.size() < static_cast<size_t>(kHeaderSize))
-    return {0, Bytes(bytes.size()) + ", shorter than the " + std::to_string(kHeaderSize) +
-                   "-byte header"};
-  if (!std::equal(kMagic.begin(), kMagic.end(), bytes.begin()))
+  if (size < static_cast<size_t>(kHeaderSize) || header.size() < static_cast<size_t>(kHeaderSize))
+    return {0, Bytes(size) + ", shorter than the " + std::to_string(kHeaderSize) + "-byte header"};
+  if (!std::equal(kMagic.begin(), kMagic.end(), header.begin()))
     return {0, "does not begin with \"set file\""};
-  const int level = bytes[kLevelByte];
+  const int level = header[kLevelByte];
   if (table_block::Size(level) == 0)
     return {0, "level " + std::to_string(level) + ", where only levels 1 to 3 exist"};
-  const size_t size = static_cast<size_t>(kHeaderSize + table_block::Size(level));
-  if (bytes.size() < size)
-    return {0, Bytes(bytes.size()) + ", where a level-" + std::to_string(level) +
-                   " settings file has " + Bytes(size)};
+  if (size > kLargestFile)
+    return {0, Bytes(size) + ", more than a settings file has (" + Bytes(kLargestFile) + ")"};
+  const size_t levelSize = static_cast<size_t>(kHeaderSize + table_block::Size(level));
+  if (size < levelSize)
+    return {0, Bytes(size) + ", where a level-" + std::to_string(level) + " settings file has " +
+                   Bytes(levelSize)};
   return {level, {}};
+}
+
+SettingsFileCheck CheckSettingsFile(std::span<const uint8_t> bytes) {
+  return CheckSettingsHeader(bytes, bytes.size());
+}
+
+FileKind SettingsFileKind() {
+  return {.name = "a settings file",
+          .largest = settings_file::kLargestFile,
+          .headerSize = settings_file::kHeaderSize,
+          .refuse = [](std::span<const uint8_t> header, size_t size) {
+            return CheckSettingsHeader(header, size).fault;
+          }};
 }
 
 std::vector<uint8_t> SettingsFileBytes(const TSterownik& link) {

@@ -58,8 +58,9 @@ bool TSterownik::CzytajUstawienia(const std::string& path, const std::string& do
         ui_.OpenFileDialog(SettingsFileDialog(FileDialogPurpose::Read, "set", documentsFolder));
   if (chosen.empty()) return false;
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(chosen, bytes).ok) {
-    ShowFileError(ui_, FileError::SettingsNotOpened, chosen);
+  if (const FileResult read = ReadWholeFile(chosen, bytes, SettingsFileKind()); !read.ok) {
+    ShowFileError(ui_, read.wrongKind ? FileError::SettingsWrongType : FileError::SettingsNotOpened,
+                  chosen);
     return false;
   }
   return LoadSettings(bytes, chosen);

@@ -52,8 +52,11 @@ bool TSterownik::CzytajZPliku(int kind, const std::string& documentsFolder) {
       SettingsFileDialog(FileDialogPurpose::Read, table->extension, documentsFolder));
   if (path.empty()) return false;
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes).ok) {
-    ShowFileError(ui_, FileError::TableNotOpened, path);
+  if (const FileResult read =
+          ReadWholeFile(path, bytes, {.name = "a table file", .largest = table_file::kSize});
+      !read.ok) {
+    ShowFileError(ui_, read.wrongKind ? FileError::TableWrongSize : FileError::TableNotOpened,
+                  path);
     return false;
   }
   return LoadTable(kind, bytes, path);

@@ -380,7 +380,8 @@ class TSterownik : public TSerial {
   bool ZapiszOscyloskop(const std::string& documentsFolder);
   bool StartRecordingFile(const std::string& path);
   bool RecordingFileOpen() const { return plikNagrania_.IsOpen(); }
-  void ZamnkijOscyloskop();
+  // False when the file open could not be closed whole (its end may be missing).
+  bool ZamnkijOscyloskop();
   // Loads a recording in place of the live controller: the number of records, -1 when no
   // file was loaded (cancelled or refused, which changes nothing). Asks for a file first when
   // path is empty or names no file.

@@ -1,8 +1,10 @@
 #include "files/DocumentsFolder.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "files/FileIo.h"
 
 namespace {
 
@@ -14,11 +16,13 @@ std::string Environment(const char* name) {
   return value ? value : "";
 }
 
+// The user's folder settings are a few lines; anything larger, or not a file, is none.
+constexpr size_t kLargestUserDirs = 64 * 1024;
+
 std::string FileText(const std::string& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(path, bytes, kLargestUserDirs).ok) return {};
+  return {bytes.begin(), bytes.end()};
 }
 
 // The value of the documents line: quoted, "$HOME/..." or an absolute path.

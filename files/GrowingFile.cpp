@@ -5,6 +5,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/PrintableText.h"
+#include "files/ReplacingFile.h"
+
 namespace {
 constexpr int64_t kSyncIntervalMs = 1000;
 }  // namespace
@@ -12,7 +15,10 @@ constexpr int64_t kSyncIntervalMs = 1000;
 FileResult GrowingFile::Create(const std::string& path, std::span<const uint8_t> start,
                                int64_t nowMs) {
   Close();
-  const FileResult result = WriteFileAtomicallyKeepOpen(path, start, fd_);
+  ReplacingFile file;
+  if (const FileResult opened = file.Open(path); !opened.ok) return opened;
+  file.Write(start);
+  const FileResult result = file.FinishKeepingOpen(fd_);
   if (result.ok) {
     path_ = path;
     lastSyncMs_ = nowMs;
@@ -22,19 +28,24 @@ FileResult GrowingFile::Create(const std::string& path, std::span<const uint8_t>
 
 FileResult GrowingFile::Append(std::span<const uint8_t> bytes, int64_t nowMs) {
   if (fd_ < 0) return {false, "no file open"};
-  if (!WriteAll(fd_, bytes.data(), bytes.size()))
-    return {false, path_ + ": " + std::strerror(errno)};
+  if (!WriteAll(fd_, bytes.data(), bytes.size())) return Failed();
   if (nowMs - lastSyncMs_ >= kSyncIntervalMs) {
-    ::fdatasync(fd_);
+    // Some file systems tell of a full disk only when the data goes to it.
+    if (::fdatasync(fd_) != 0) return Failed();
     lastSyncMs_ = nowMs;
   }
   return {};
 }
 
-void GrowingFile::Close() {
-  if (fd_ < 0) return;
-  ::fdatasync(fd_);
-  ::close(fd_);
+FileResult GrowingFile::Close() {
+  if (fd_ < 0) return {};
+  FileResult result = ::fdatasync(fd_) == 0 ? FileResult{} : Failed();
+  if (::close(fd_) != 0 && result.ok) result = Failed();
   fd_ = -1;
   path_.clear();
+  return result;
+}
+
+FileResult GrowingFile::Failed() const {
+  return {false, Printable(path_) + ": " + std::strerror(errno)};
 }

@@ -1,5 +1,7 @@
 #include "scope/ScopeCsv.h"
 
+#include <cctype>
+
 #include "controller/NumberText.h"
 #include "controller/Protocol.h"
 #include "controller/StatusDecoding.h"
@@ -33,6 +35,12 @@ void AppendCell(std::string& out, std::string& cell, const Wykres& definition,
 
 }  // namespace
 
+bool IsCsvDecimalSeparator(std::string_view separator) {
+  if (separator.size() != 1) return false;
+  const char c = separator[0];
+  return std::ispunct(static_cast<unsigned char>(c)) && c != ';' && c != '-' && c != '+';
+}
+
 std::string CsvHeader(std::span<const Wykres> definitions) {
   std::string header = "sec;";
   for (const Wykres& definition : definitions)
@@ -52,11 +60,26 @@ void AppendCsvLine(std::string& out, int recordIndex, std::span<const uint8_t> r
   out += kLineEnd;
 }
 
+void StreamCsv(const RecordSpan& records, std::span<const Wykres> definitions,
+               const uint8_t* settings, char decimalSeparator,
+               const std::function<bool(std::string_view piece)>& write) {
+  std::string piece = CsvHeader(definitions);
+  for (int i = 0; i < records.count; ++i) {
+    AppendCsvLine(piece, i, records.At(i), definitions, settings, decimalSeparator);
+    if (piece.size() < kCsvPieceBytes) continue;
+    if (!write(piece)) return;
+    piece.clear();
+  }
+  if (!piece.empty()) write(piece);
+}
+
 std::string ScopeCsv(const RecordSpan& records, std::span<const Wykres> definitions,
                      const uint8_t* settings, char decimalSeparator) {
-  std::string csv = CsvHeader(definitions);
-  for (int i = 0; i < records.count; ++i)
-    AppendCsvLine(csv, i, records.At(i), definitions, settings, decimalSeparator);
+  std::string csv;
+  StreamCsv(records, definitions, settings, decimalSeparator, [&csv](std::string_view piece) {
+    csv += piece;
+    return true;
+  });
   return csv;
 }
 

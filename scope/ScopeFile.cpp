@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controller/NumberText.h"
 #include "controller/TableBlock.h"
 #include "controller/Tsterownik.h"
 
@@ -23,33 +24,64 @@ int RecordsStart(int level) {
   return block == 0 ? 0 : kHeaderSize + block;
 }
 
-Contents Parse(std::span<const uint8_t> file) {
+Contents ParseHeader(std::span<const uint8_t> header, size_t size) {
   Contents c;
-  if (file.size() < static_cast<size_t>(kHeaderSize)) {
+  if (size < static_cast<size_t>(kHeaderSize) || header.size() < static_cast<size_t>(kHeaderSize)) {
     c.refusal = Refusal::BadHeader;
     return c;
   }
   // The record size follows the header's code even in a file refused for another reason.
-  c.recordSize = file[kRecordCodeByte] == kLongRecordCode ? 256 : 128;
-  c.level = file[kLevelByte];
-  const uint8_t code = file[kRecordCodeByte];
-  if (!MagicMatches(file) || RecordsStart(c.level) == 0 ||
+  c.recordSize = header[kRecordCodeByte] == kLongRecordCode ? 256 : 128;
+  c.level = header[kLevelByte];
+  const uint8_t code = header[kRecordCodeByte];
+  if (!MagicMatches(header) || RecordsStart(c.level) == 0 ||
       (code != kShortRecordCode && code != kLongRecordCode)) {
     c.refusal = Refusal::BadHeader;
     return c;
   }
   const size_t start = static_cast<size_t>(RecordsStart(c.level));
-  if (file.size() < start) {
+  if (size < start) {
     c.refusal = Refusal::ShortTableBlock;
     return c;
   }
-  c.tableBlock = file.subspan(kHeaderSize, start - kHeaderSize);
-  const size_t recordBytes = file.size() - start;
-  const size_t size = static_cast<size_t>(c.recordSize);
-  c.recordCount = static_cast<int>(recordBytes / size);
-  c.trailingBytes = static_cast<int>(recordBytes % size);
-  c.records = file.subspan(start, static_cast<size_t>(c.recordCount) * size);
+  const size_t recordBytes = size - start;
+  const size_t recordSize = static_cast<size_t>(c.recordSize);
+  c.recordCount = static_cast<int>(recordBytes / recordSize);
+  c.trailingBytes = static_cast<int>(recordBytes % recordSize);
   return c;
+}
+
+Contents Parse(std::span<const uint8_t> file) {
+  Contents c = ParseHeader(file, file.size());
+  if (c.refusal != Refusal::None) return c;
+  const size_t start = static_cast<size_t>(RecordsStart(c.level));
+  c.tableBlock = file.subspan(kHeaderSize, start - kHeaderSize);
+  c.records = file.subspan(start, static_cast<size_t>(c.recordCount) * c.recordSize);
+  return c;
+}
+
+std::string RefusalText(const Contents& contents, size_t size) {
+  switch (contents.refusal) {
+    case Refusal::BadHeader:
+      return "not a scope recording: it must begin with \"osc file\", a table level of 1, 2 or 3 "
+             "and a record-size code of 1 or 2";
+    case Refusal::ShortTableBlock:
+      return CountOf(size, "byte") + ", shorter than the header and the level-" +
+             std::to_string(contents.level) + " table block (" +
+             std::to_string(RecordsStart(contents.level)) + " bytes)";
+    case Refusal::None:
+      break;
+  }
+  return {};
+}
+
+FileKind Kind() {
+  return {.name = "a scope recording",
+          .largest = kLargestFile,
+          .headerSize = kHeaderSize,
+          .refuse = [](std::span<const uint8_t> header, size_t size) {
+            return RefusalText(ParseHeader(header, size), size);
+          }};
 }
 
 std::vector<uint8_t> Header(int recordSize) {

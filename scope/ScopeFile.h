@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/FileIo.h"
 #include "scope/Records.h"
 
 class TSterownik;
@@ -38,6 +39,12 @@ struct Contents {
 
 // Checks and splits a file's bytes; nothing is copied.
 Contents Parse(std::span<const uint8_t> file);
+// The same judged from the file's first bytes and its size alone, without the spans.
+Contents ParseHeader(std::span<const uint8_t> header, size_t size);
+// Why a file of size bytes is refused, in plain words; empty when it is not.
+std::string RefusalText(const Contents& contents, size_t size);
+// Scope recordings for ReadWholeFile: another kind of file is refused before it is read whole.
+FileKind Kind();
 // The header of a file the program writes.
 std::vector<uint8_t> Header(int recordSize);
 // A whole file of the records, with the link's identity and tables in a level-3 block.

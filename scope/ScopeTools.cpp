@@ -2,6 +2,7 @@
 
 #include "controller/FileMessages.h"
 #include "controller/Tsterownik.h"
+#include "files/ReplacingFile.h"
 #include "lang/UiServices.h"
 #include "scope/ScopeCsv.h"
 #include "scope/TimeBase.h"
@@ -77,8 +78,11 @@ bool Recording(const ViewState& view) {
 }
 
 FileResult SaveCsv(const TSterownik& link, const std::string& path, char decimalSeparator) {
-  return WriteFileAtomically(
-      path, ScopeCsv(link.Nagranie(), link.ListaWykresow(), link.Nastawy(), decimalSeparator));
+  ReplacingFile file;
+  if (const FileResult opened = file.Open(path); !opened.ok) return opened;
+  StreamCsv(link.Nagranie(), link.ListaWykresow(), link.Nastawy(), decimalSeparator,
+            [&file](std::string_view piece) { return file.Write(piece); });
+  return file.Finish();
 }
 
 bool ExportCsv(const TSterownik& link, UiServices& ui) {

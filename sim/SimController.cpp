@@ -198,6 +198,8 @@ void SimController::HandleFrame(std::vector<uint8_t>& frame) {
   if (code == kIdentification) return Answer(code, IdentificationPayload(data));
   if ((code & 0xF0) == 0x90) return Answer(code, StatusPayload(code));
   if (const auto* area = transmission::AreaOfReadCode(code)) {
+    if (areaReads == 0) return;
+    if (areaReads > 0) --areaReads;
     std::vector<uint8_t> payload(2 + img::kAreaSize, 0);
     std::copy_n(&memory[area->offset], img::kAreaSize, payload.begin() + 2);
     return Answer(code, payload);

@@ -76,6 +76,7 @@ class SimController : public ByteDevice {
   bool frozenLiveValues = false;  // live values stay at their starting point
   int stallAfter = -1;            // the idling engine stalls after n status frames (-1: never)
   int loseSpeedAfter = -1;        // its speed signal is lost after n status frames (-1: never)
+  int areaReads = -1;  // answers only the first n reads of its data areas (-1: all of them)
 
   // Firmware uploads: the acknowledgement of block k is lost, or sent twice; at block k the
   // line goes dead (silent stays set until the test clears it), or the power is cut: the block

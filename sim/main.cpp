@@ -35,7 +35,7 @@ const char kUsage[] =
     "                  [--password] [--maker N] [--silent] [--silent-after N] [--silent-for N]\n"
     "                  [--split] [--delay N] [--drop-every N] [--corrupt-every N]\n"
     "                  [--frozen] [--drive] [--learn-every N] [--stall-after N]\n"
-    "                  [--lose-speed-after N]\n"
+    "                  [--lose-speed-after N] [--area-reads N]\n"
     "                  [--flash-mode N] [--drop-ack-at K] [--duplicate-ack-at K]\n"
     "                  [--cut-at-block K] [--power-cut-at-block K] [--ignore-jump]\n"
     "                  [--ack-layout number|low-byte|zeros|empty]\n"
@@ -101,6 +101,8 @@ int main(int argc, char** argv) {
       controller.stallAfter = std::atoi(argv[++i]);
     } else if (arg == "--lose-speed-after" && hasValue) {
       controller.loseSpeedAfter = std::atoi(argv[++i]);
+    } else if (arg == "--area-reads" && hasValue) {
+      controller.areaReads = std::atoi(argv[++i]);
     } else {
       std::fputs(kUsage, stderr);
       return 2;

@@ -1,9 +1,11 @@
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -187,6 +189,29 @@ class DeviceWindowTest : public QObject {
     w.Open(TForm3::kDeviceInfo);
     QVERIFY2(w.device().windowFlags().testFlag(Qt::WindowCloseButtonHint),
              "the close box is back after the upload");
+  }
+
+  // A file chosen in the dialog that is no file at all is refused with the reason, and nothing
+  // is sent.
+  void aChosenPipeOrFolderIsRefusedWithItsReason() {
+    DeviceWindow w;
+    QVERIFY(w.connected);
+    fs::remove_all(w.FirmwareFolder());
+    const fs::path pipe = w.documents / "pipe.img";
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    w.Open(TForm3::kFirmware);
+    const struct {
+      std::string path, cause;
+    } cases[] = {{pipe.string(), "is not a file"},
+                 {w.documents.string(), "is a folder, not a file"}};
+    for (const auto& c : cases) {
+      w.s.ui.paths = {c.path};
+      const size_t shown = w.s.ui.messages.size();
+      w.device().uploadButton()->click();
+      QCOMPARE(w.s.ui.messages.size(), shown + 1);
+      QCOMPARE(w.s.ui.messages.back().text, "Error code 112. Bad file\n" + c.path + ": " + c.cause);
+      QVERIFY(!w.s.link().AktualizacjaZlecona());
+    }
   }
 
   // The cable pulled in the middle of an upload: the watchdog gives up and says so; with the

@@ -16,6 +16,7 @@
 #include "app/Workstation.h"
 #include "controller/Colour.h"
 #include "lang/Langtext.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/LinkTestAccess.h"
 #include "tests/support/OfflineLink.h"
 #include "tests/support/SimLink.h"
@@ -147,15 +148,17 @@ TEST_F(ConfigurationTest, EveryTraceColourHasItsOwnKey) {
 // The file is replaced whole or not at all: a write that fails leaves the old file as it was.
 TEST_F(ConfigurationTest, FailedWriteLeavesTheOldFile) {
   const std::string path = Write("[1]\r\nComm=7\r\n");
-  fs::create_directories(path + ".tmp");  // the temporary file cannot be made
   Configuration c;
   c.comm = 9;
-  EXPECT_FALSE(WriteConfiguration(path, c, link));
+  {
+    const FileSizeLimit limit(16);  // the new file fails part way, as on a full disk
+    EXPECT_FALSE(WriteConfiguration(path, c, link));
+  }
   EXPECT_EQ(Read(path), "[1]\r\nComm=7\r\n");
-  fs::remove(path + ".tmp");
   ASSERT_TRUE(WriteConfiguration(path, c, link));
   EXPECT_NE(Read(path).find("Comm=9"), std::string::npos);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  for (const fs::directory_entry& e : fs::directory_iterator(folder))
+    EXPECT_EQ(e.path().filename(), "Malver2.ini") << "a temporary file was left behind";
 }
 
 TEST_F(ConfigurationTest, WhereTheFileIs) {

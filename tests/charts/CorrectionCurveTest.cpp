@@ -505,7 +505,7 @@ TEST_F(CurveLinkTest, CurveCsvRoundTripsAndNamesBadLines) {
     const char* names;
   };
   const Bad bad[] = {
-      {"bar,%\n0.5,0\n1.2\n2.5,0\n", "line 3 has 1 fields"},
+      {"bar,%\n0.5,0\n1.2\n2.5,0\n", "line 3 has 1 field;"},
       {"bar,%\n0.5,0\n1.2,ten\n2.5,0\n", "line 3, column 2: \"ten\" is not a number"},
       {"bar,%\n0.6,0\n2.5,0\n", "the node row 1"},
       {"", "2 to 8 nodes"},

@@ -74,6 +74,19 @@ err=$(table KorOdTempRed --load "$WORK/wide.csv" 2>&1 >/dev/null)
 grep -qF "line 3 has 3 fields" <<<"$err" || fail "the wide line is not named: $err"
 [ "$(table KorOdTempRed --csv | sed -n 3p)" = "40,+10" ] || fail "a refused curve changed it"
 
+# What the file holds is quoted with its control characters escaped, so a NUL cannot cut the
+# message; a count of one is said in the singular.
+sed '1s/,600,/,6@0,/' "$WORK/before.csv" | tr @ '\000' >"$WORK/nul.csv"
+err=$(table MapaCis --load "$WORK/nul.csv" 2>&1 >/dev/null)
+grep -qF 'line 1, column 2: the header "6\00" is not a number. Nothing was written.' <<<"$err" ||
+  fail "a NUL in a header: $err"
+sed '5s/,.*$//' "$WORK/before.csv" >"$WORK/one.csv"
+grep -qF "Line 5 has 1 field; every line has 17." <<<"$(table MapaCis --load "$WORK/one.csv" 2>&1)" ||
+  fail "a line of one field"
+printf '°C,%%\n-30,+17\n20\n100,-3\n' >"$WORK/lonely.csv"
+grep -qF "line 3 has 1 field;" <<<"$(table KorOdTempRed --load "$WORK/lonely.csv" 2>&1)" ||
+  fail "a node of one field"
+
 table Boost 2>/dev/null; [ $? = 2 ] || fail "an unknown table is not usage"
 stop_sim
 

@@ -213,6 +213,20 @@ const BrokenFile kBrokenFiles[] = {
     {"LevelFour", [](const TempFolder& f) { return Put(f, "level4.set", WithLevel(4)); },
      kWrongType},
     {"Noise", [](const TempFolder& f) { return Put(f, "noise.set", Noise(1 << 20)); }, kWrongType},
+    {"LongerThanAnySettingsFile",
+     [](const TempFolder& f) {
+       Bytes file = SettingsFileOf(2);
+       file.push_back(0);
+       return Put(f, "longer.set", file);
+     },
+     kWrongType},
+    {"TwoGigabytesOfZeros",
+     [](const TempFolder& f) {
+       const std::string path = Put(f, "zeros.set", {});
+       fs::resize_file(path, uintmax_t{2} << 30);
+       return path;
+     },
+     kWrongType},
     {"Folder",
      [](const TempFolder& f) {
        fs::create_directories(f.File("folder.set"));
@@ -288,7 +302,10 @@ TEST(SettingsFileCheckTest, ReasonsForTheCommandLine) {
             "6143 bytes, where a level-3 settings file has 6144 bytes");
   Bytes longer = good;
   longer.push_back(0);
-  EXPECT_EQ(CheckSettingsFile(longer).level, 3) << "what follows the block is not read";
+  EXPECT_EQ(CheckSettingsFile(longer).fault,
+            "6145 bytes, more than a settings file has (6144 bytes)");
+  EXPECT_EQ(CheckSettingsFile(Cut(AtLevel(good, 1), 6144)).level, 1)
+      << "what follows a shorter level's block is not read";
 }
 
 }  // namespace

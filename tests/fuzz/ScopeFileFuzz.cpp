@@ -2,6 +2,8 @@
 // replayed into the link's views, exported as CSV, dumped as OBD data and drawn as the three
 // diagnostic charts; and loaded over a connected controller of the family the first byte picks.
 
+#include <algorithm>
+
 #include "charts/DiagnosticCharts.h"
 #include "controller/FileInspection.h"
 #include "scope/ObdDump.h"
@@ -13,6 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::span<const uint8_t> file(data + 1, size - 1);
   InspectFile("fuzz.osc", file);
+  // The reader's first look: the first bytes, and a size that may be far beyond them.
+  InspectFile("fuzz.osc", file.first(std::min(file.size(), kInspectedHeaderSize)),
+              file.size() * data[0]);
 
   OfflineLink offline;
   const int records = offline.link.LoadScope(file, "fuzz.osc");

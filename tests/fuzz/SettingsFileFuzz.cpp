@@ -2,6 +2,8 @@
 // setting's text formatted afterwards), and loaded into a connected controller of the family
 // the first byte picks, the write agreed to and sent.
 
+#include <algorithm>
+
 #include "controller/FileInspection.h"
 #include "tests/fuzz/FuzzLink.h"
 #include "tests/support/OfflineLink.h"
@@ -10,6 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::span<const uint8_t> file(data + 1, size - 1);
   InspectFile("fuzz.set", file);
+  // The reader's first look: the first bytes, and a size that may be far beyond them.
+  InspectFile("fuzz.set", file.first(std::min(file.size(), kInspectedHeaderSize)),
+              file.size() * data[0]);
 
   OfflineLink offline;
   if (offline.link.LoadSettings(file, "fuzz.set")) {

@@ -106,6 +106,52 @@ TEST_F(FamilyTwoRecordingTest, EveryColumnInEveryLine) {
     EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
 }
 
+// A long recording's CSV goes out in pieces of a bounded size, so its export needs no memory in
+// proportion to its length; together they are the header and every line as they always were.
+TEST_F(FamilyTwoRecordingTest, LongRecordingIsExportedInBoundedPieces) {
+  const std::vector<Wykres> definitions = {{1400, 1056, 17, 11, 10.0, 0, 0, 1.0, 0x01},
+                                           {1452, 1057, 99, 22, 1.0, 1, 0, 1.0, 0x01}};
+  constexpr int kRecords = 40000;
+  std::vector<uint8_t> bytes;
+  for (int i = 0; i < kRecords; ++i)
+    bytes.insert(bytes.end(), recording.begin() + (i % 5) * 128,
+                 recording.begin() + (i % 5 + 1) * 128);
+  const RecordSpan records{bytes, 128, kRecords};
+
+  std::string expected = CsvHeader(definitions);
+  for (int i = 0; i < kRecords; ++i)
+    AppendCsvLine(expected, i, records.At(i), definitions, nullptr, ',');
+  std::string streamed;
+  size_t pieces = 0;
+  StreamCsv(records, definitions, nullptr, ',', [&](std::string_view piece) {
+    ++pieces;
+    EXPECT_LE(piece.size(), kCsvPieceBytes + 100) << "a piece is at most one line over";
+    streamed += piece;
+    return true;
+  });
+  EXPECT_GT(pieces, 5u);
+  EXPECT_EQ(streamed, expected);
+  EXPECT_EQ(ScopeCsv(records, definitions, nullptr, ','), expected);
+}
+
+TEST_F(FamilyTwoRecordingTest, ExportStopsWhenAPieceIsNotTaken) {
+  const std::vector<Wykres> definitions = {{1400, 1056, 17, 11, 10.0, 0, 0, 1.0, 0x01}};
+  std::vector<uint8_t> bytes(size_t{100000} * 128, 0);
+  int pieces = 0;
+  StreamCsv({bytes, 128, 100000}, definitions, nullptr, '.', [&](std::string_view) {
+    ++pieces;
+    return false;
+  });
+  EXPECT_EQ(pieces, 1);
+}
+
+TEST(ScopeCsvTest, DecimalSeparatorIsOnePrintableMark) {
+  for (const char* usable : {".", ",", "'", "_", "/"})
+    EXPECT_TRUE(IsCsvDecimalSeparator(usable)) << usable;
+  for (const char* unusable : {"\n", ";", "", ",,", "5", "x", "-", "+", " ", "\t", "\x7f"})
+    EXPECT_FALSE(IsCsvDecimalSeparator(unusable)) << unusable;
+}
+
 TEST(ScopeCsvTest, EmptyRecordingIsTheHeaderAlone) {
   Texts().LanguageIndex = 0;
   const std::vector<Wykres> definitions = {{1400, 1056, 17, 11, 10.0, 0, 0, 1.0, 0x01}};

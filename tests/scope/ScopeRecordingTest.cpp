@@ -8,6 +8,7 @@
 #include "controller/ImageLayout.h"
 #include "files/FileIo.h"
 #include "scope/ScopeFile.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/MemoryLink.h"
 #include "tests/support/OfflineLink.h"
 #include "tests/support/TempFolder.h"
@@ -221,6 +222,27 @@ TEST(ScopeRecording, LoadingAskedForInTheScopeFolderAndCancelled) {
   EXPECT_EQ(link.ui.dialogs[0].request.filters[0].caption, "Scope file (*.osc)");
   EXPECT_EQ(link.ui.dialogs[0].request.defaultExtension, "osc");
   EXPECT_TRUE(link.ui.messages.empty());
+}
+
+// A recording file that the disk cannot take any more ends, told once with its name; the
+// records in memory go on.
+TEST(ScopeRecording, FullDiskEndsTheRecordingFileOnce) {
+  TempFolder folder("scope-full");
+  RecordingLink live(2);
+  const std::string path = folder.File("drive.osc");
+  ASSERT_TRUE(live.m.link.StartRecordingFile(path));
+  const size_t room = std::filesystem::file_size(path) + 3 * kShort;  // for three more records
+  {
+    const FileSizeLimit limit(room);
+    live.Record(6);
+  }
+  EXPECT_FALSE(live.m.link.RecordingFileOpen());
+  ASSERT_EQ(live.m.ui.messages.size(), 1u);
+  EXPECT_EQ(live.m.ui.messages[0].text, "File write error (131) : \n" + path);
+  EXPECT_EQ(live.Events(EventKind::ScopeRecording, 0), 1);
+  live.Record(2);
+  EXPECT_EQ(live.m.ui.messages.size(), 1u);
+  EXPECT_EQ(Read(path).size(), room) << "the records the disk took stay";
 }
 
 // A file whose creation fails is not reported as started.
