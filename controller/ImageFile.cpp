@@ -1,5 +1,6 @@
 #include "controller/ImageFile.h"
 
+#include "controller/NumberText.h"
 #include "controller/Tsterownik.h"
 #include "files/PrintableText.h"
 
@@ -10,8 +11,8 @@ FileResult LoadImageFile(TSterownik& link, const std::string& path) {
       ReadWholeFile(path, bytes, {.name = "a controller image", .largest = kImageSize});
   if (!read.ok) return read;
   if (!link.WczytajObraz(bytes))
-    return {false, Printable(path) + ": not a controller image (" + std::to_string(bytes.size()) +
-                       " bytes; an image has " + std::to_string(kImageSize) + ")"};
+    return {false, Printable(path) + ": not a controller image (" + CountOf(bytes.size(), "byte") +
+                       "; an image has " + std::to_string(kImageSize) + ")"};
   return {};
 }
 
