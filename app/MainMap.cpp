@@ -3,6 +3,7 @@
 // Oscilloscope tab's second and third presses.
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,7 +95,12 @@ void TForm1::BuildMapPage() {
   auto* slot = new QVBoxLayout(mapScopeSlot_);
   slot->setContentsMargins(0, 0, 0, 0);
   mapScopeSlot_->hide();
-  grafika_ = new TGrafika(*link_, mapPage_);
+  // A table that needs more room than the page has scrolls rather than shrinking its digits.
+  auto* chartScroll = new QScrollArea(mapPage_);
+  chartScroll->setFrameShape(QFrame::NoFrame);
+  chartScroll->setWidgetResizable(true);
+  grafika_ = new TGrafika(*link_, chartScroll);
+  chartScroll->setWidget(grafika_);
   connect(grafika_, &TGrafika::DataChanged, this, [this] {
     SettingChanged();
     RecolourMapCaptions();
@@ -109,7 +115,7 @@ void TForm1::BuildMapPage() {
   tools->addStretch(1);
   toolPanel_->setFixedWidth(kToolPanelWidth);
   auto* chartRow = new QHBoxLayout;
-  chartRow->addWidget(grafika_, 1);
+  chartRow->addWidget(chartScroll, 1);
   chartRow->addWidget(toolPanel_);
   auto* page = new QVBoxLayout(mapPage_);
   page->setContentsMargins(0, 0, 0, 0);

@@ -31,6 +31,7 @@
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
+#include "app/WindowRules.h"
 #include "app/Workstation.h"
 #include "charts/Tgrafika.h"
 #include "controller/CommandLineFile.h"
@@ -41,6 +42,14 @@
 #include "scope/ScopeTraces.h"
 #include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
+
+namespace {
+
+// A title bar and the frame around the window, which the window cannot measure before it is
+// shown.
+constexpr QSize kFrameAllowance(16, 40);
+
+}  // namespace
 
 QString MainWindowCaption() {
   return QStringLiteral("MALVER ver2.%1.2").arg(16);
@@ -127,9 +136,15 @@ void TForm1::ApplyConfiguration() {
     if (config_.state == 2) setWindowState(Qt::WindowMaximized);
     if (config_.state == 1) setWindowState(Qt::WindowMinimized);
   } else {
-    resize(740, 480 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->availableGeometry().center() - rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const int menu = menuBar()->sizeHint().height();
+    const FirstStartWindow first =
+        FirstStartWindowFor(available.width(), available.height(), kFrameAllowance.width(),
+                            kFrameAllowance.height() + menu);
+    resize(first.width, first.height + menu);
+    move(available.center() - rect().center());
+    if (first.maximised) setWindowState(Qt::WindowMaximized);
   }
   setMinimumSize(640, 480);
   grafika_->SetDeviationPoints(config_.checkBox1 != 0);

@@ -257,6 +257,28 @@ TEST(WindowRulesTest, RowsAndColours) {
   EXPECT_EQ(SchemeColours(0, 0xF0F0F0, 0, 0).light, 0xFAFAFAu);
 }
 
+// A first start fills a large screen with the design's largest size, a laptop's with the
+// middle one, and a screen too small for either with the whole of it.
+TEST(WindowRulesTest, FirstStartWindowFitsTheScreen) {
+  const struct {
+    int width, height;
+    FirstStartWindow window;
+  } screens[] = {
+      {1920, 1040, {1200, 900, false}},
+      {1366, 728, {800, 600, false}},
+      {1024, 738, {800, 600, false}},
+      {1280, 960, {1200, 900, false}},  // exactly the largest with its decorations
+      {1280, 959, {800, 600, false}},
+      {800, 570, {800, 600, true}},
+  };
+  for (const auto& s : screens) {
+    const FirstStartWindow w = FirstStartWindowFor(s.width, s.height, 16, 60);
+    EXPECT_EQ(w.width, s.window.width) << s.width << " x " << s.height;
+    EXPECT_EQ(w.height, s.window.height) << s.width << " x " << s.height;
+    EXPECT_EQ(w.maximised, s.window.maximised) << s.width << " x " << s.height;
+  }
+}
+
 TEST(WindowRulesTest, ObdPictureAndProtocol) {
   const uint32_t ecus[2] = {0x18DAF110, 0x7E8};
   struct Case {
