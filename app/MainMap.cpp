@@ -298,7 +298,18 @@ void TForm1::LayoutToolsRow(const MapTools& tools) {
     const QString caption = tool.button == kCorrectionAxis ? Q(LangText(grafika_->TekstOsiKorekt()))
                             : tool.caption                 ? QString::fromLatin1(tool.caption)
                                                            : Q(LangText(tool.hintId));
-    b->setText(Wrapped(caption, b->fontMetrics(), width));
+    // A word too long for the button takes a smaller face, down to the smallest readable.
+    QFont font = toolsRow_->font();
+    const auto widestWord = [&] {
+      int widest = 0;
+      for (const QString& word : caption.split(QLatin1Char(' ')))
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(word));
+      return widest;
+    };
+    while (font.pointSize() > 7 && widestWord() > width)
+      font.setPointSize(font.pointSize() - 1);
+    b->setFont(font);
+    b->setText(Wrapped(caption, QFontMetrics(font), width));
   }
 }
 

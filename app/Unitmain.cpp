@@ -48,6 +48,8 @@ namespace {
 // A title bar and the frame around the window, which the window cannot measure before it is
 // shown.
 constexpr QSize kFrameAllowance(16, 40);
+// Between two command buttons: buttons that touch read as one.
+constexpr int kCommandGap = 6;
 
 }  // namespace
 
@@ -251,6 +253,7 @@ void TForm1::BuildWindow() {
   panelStatus_->setToolTip(QStringLiteral("[F11]"));
   auto* bottom = new QHBoxLayout(bottomBar_);
   bottom->setContentsMargins(2, 0, 2, 0);
+  bottom->setSpacing(kCommandGap);
   for (int i = 0; i < 3; ++i) {
     commandButtons_[static_cast<size_t>(i)] = new QPushButton(bottomBar_);
     bottom->addWidget(commandButtons_[static_cast<size_t>(i)]);
@@ -408,7 +411,30 @@ void TForm1::ShowCommandRow(const CommandRow& row, bool help) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, CommandColour(row[i].colour, colours_));
     b->setPalette(p);
-    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
+  }
+  FitCommandButtons();
+}
+
+// The command buttons fit the bottom bar beside the help button and the work-state panel,
+// packed closer where the captions are long or the window narrow.
+void TForm1::FitCommandButtons() {
+  const int gap = bottomBar_->layout()->spacing();
+  int room = bottomBar_->width() - panelStatus_->width() - 16 - 4 - 2 * gap;
+  if (!helpButton_->isHidden()) room -= helpButton_->width() + gap;
+  // Packed close and still too wide, the captions take the smallest readable size.
+  for (int size : {bottomBar_->font().pointSize(), 7}) {
+    std::vector<int> captions;
+    for (QPushButton* b : commandButtons_) {
+      QFont font = b->font();
+      font.setPointSize(size);
+      b->setFont(font);
+      if (!b->isHidden()) captions.push_back(b->fontMetrics().horizontalAdvance(b->text()));
+    }
+    const int margin = CommandButtonMargin(room, captions, gap);
+    for (QPushButton* b : commandButtons_)
+      b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + margin);
+    if (CommandButtonMargin(room + 12 * static_cast<int>(captions.size()), captions, gap) > 8)
+      break;
   }
 }
 
@@ -482,6 +508,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   status.setPointSize(bar == 28 ? 7 : 8);
   statusText_->setFont(status);
   FitRowFonts();
+  FitCommandButtons();
 }
 
 // The three tab rows: the first and second share the width among five or six buttons, the

@@ -27,8 +27,9 @@ constexpr QSize kSizes[] = {{640, 480}, {740, 480}, {1280, 800}};
 // English, Polish and Korean are the languages whose pages are kept as screenshots.
 constexpr int kShotLanguages[] = {0, 1, 12};
 const QStringList kShotPages = {QStringLiteral("tab 0"),  QStringLiteral("tab 1"),
-                                QStringLiteral("map 11"), QStringLiteral("map 12"),
-                                QStringLiteral("obd 31"), QStringLiteral("obd 33")};
+                                QStringLiteral("tab 3"),  QStringLiteral("map 11"),
+                                QStringLiteral("map 12"), QStringLiteral("obd 31"),
+                                QStringLiteral("obd 33")};
 
 QString Where(const QString& page, int language, QSize size) {
   return QStringLiteral("%1, language %2, %3 x %4")
@@ -77,6 +78,33 @@ struct Fit {
       }
     }
     ++pages;
+  }
+
+  // No button or label of `shown` lies over another, and the bottom bar's command buttons keep a
+  // gap between them.
+  void CaptionsApart(QWidget& shown, const QString& where) {
+    std::vector<std::pair<QWidget*, QString>> captions;
+    for (QAbstractButton* b : shown.findChildren<QAbstractButton*>())
+      if (b->isVisible() && !b->text().isEmpty()) captions.emplace_back(b, b->text());
+    for (QLabel* l : shown.findChildren<QLabel*>())
+      if (l->isVisible() && !l->text().trimmed().isEmpty() && !l->wordWrap())
+        captions.emplace_back(l, l->text());
+    const auto rectOf = [&](QWidget* w) {
+      return QRect(w->mapTo(&shown, QPoint(0, 0)), w->size());
+    };
+    for (size_t i = 0; i < captions.size(); ++i) {
+      const auto& [widget, text] = captions[i];
+      const QRect r = rectOf(widget);
+      const QString what = where + ": \"" + text + "\"";
+      const bool command = qobject_cast<QPushButton*>(widget) != nullptr;
+      for (size_t j = i + 1; j < captions.size(); ++j) {
+        const auto& [other, otherText] = captions[j];
+        if (widget->isAncestorOf(other) || other->isAncestorOf(widget)) continue;
+        const int gap = command && qobject_cast<QPushButton*>(other) ? 2 : 0;
+        QVERIFY2(!r.adjusted(-gap, 0, gap, 0).intersects(rectOf(other)),
+                 qPrintable(what + " lies over \"" + otherText + "\""));
+      }
+    }
   }
 
   // The pages of the main window, each selected in turn; `visit` looks at each.
@@ -155,11 +183,14 @@ class WindowFitTest : public QObject {
       f.Resize(size);
       for (int language = 0; language < TextTable::kLanguageCount; ++language) {
         f.window().SetLanguage(language);
-        f.VisitPages(
-            [&](const QString& page) { f.Check(f.window(), Where(page, language, size)); });
+        f.VisitPages([&](const QString& page) {
+          f.Check(f.window(), Where(page, language, size));
+          f.CaptionsApart(f.window(), Where(page, language, size));
+        });
         if (QTest::currentTestFailed()) return;
         f.VisitDialogs([&](QWidget& dialog, const QString& name) {
           f.Check(dialog, Where(name, language, size));
+          f.CaptionsApart(dialog, Where(name, language, size));
         });
         if (QTest::currentTestFailed()) return;
       }
