@@ -146,7 +146,6 @@ void TForm1::ApplyConfiguration() {
                             kFrameAllowance.height() + menu);
     resize(first.width, first.height + menu);
     move(available.center() - rect().center());
-    if (first.maximised) setWindowState(Qt::WindowMaximized);
   }
   setMinimumSize(640, 480);
   grafika_->SetDeviationPoints(config_.checkBox1 != 0);

@@ -96,8 +96,9 @@ FirstStartWindow FirstStartWindowFor(int availableWidth, int availableHeight, in
   static constexpr std::pair<int, int> kDesignSizes[] = {{1200, 900}, {800, 600}};
   for (const auto& [width, height] : kDesignSizes)
     if (width + decorationWidth <= availableWidth && height + decorationHeight <= availableHeight)
-      return {width, height, false};
-  return {800, 600, true};
+      return {width, height};
+  return {std::max(640, availableWidth - decorationWidth),
+          std::max(480, availableHeight - decorationHeight)};
 }
 
 GridHeights FitGrids(int room, int parameters, int injections, int minimum) {
