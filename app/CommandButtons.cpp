@@ -216,3 +216,11 @@ bool StartOrStopCalibration(TSterownik& link, UiServices& ui) {
   ui.MessageBox(LangText(link.PolaczonyPortComm() ? 1239 : 1240), mb::kIconExclamation);
   return false;
 }
+
+int CommandButtonMargin(int room, const std::vector<int>& captionWidths, int gap) {
+  constexpr int kMargin = 20, kPackedMargin = 8;
+  int needed = 0;
+  for (int width : captionWidths)
+    needed += width + kMargin + gap;
+  return needed <= room ? kMargin : kPackedMargin;
+}

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TObd;
 class TSterownik;
@@ -85,3 +86,7 @@ bool StartOrStopCalibration(TSterownik& link, UiServices& ui);
 
 // Runs a command with its confirmation; true when it ran.
 bool RunCommand(TSterownik& link, UiServices& ui, int tag, const CommandContext& context = {});
+
+// The margin each command button keeps beside its caption: 20 pixels while the buttons fit
+// `room` with `gap` between them, else the 8 of buttons packed close (their gap stays).
+int CommandButtonMargin(int room, const std::vector<int>& captionWidths, int gap);

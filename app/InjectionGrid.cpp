@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "app/FittedValue.h"
 #include "app/TickBox.h"
 #include "app/WindowRules.h"
 #include "controller/InjectionRows.h"
@@ -173,10 +174,9 @@ void InjectionGrid::PaintValue(QPainter& p, const QRect& cell, const InjectionRo
   QColor text = petrol ? QColor(255, 0, 0) : QColor(0, 160, 0);
   if (variant_ == 1) text = colours_.text;
   if (petrol && look.portInjection) text = colours_.secondaryText;
-  p.setFont(valueFont_);
   p.setPen(text);
-  p.drawText(cell.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
-             texts_[static_cast<size_t>(row)][petrol ? 0 : 1]);
+  DrawValue(p, cell.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
+            texts_[static_cast<size_t>(row)][petrol ? 0 : 1], {}, OneFace(valueFont_, 6));
 }
 
 void InjectionGrid::PressRow(int row, int x) {

@@ -3,6 +3,7 @@
 // Oscilloscope tab's second and third presses.
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,7 +95,12 @@ void TForm1::BuildMapPage() {
   auto* slot = new QVBoxLayout(mapScopeSlot_);
   slot->setContentsMargins(0, 0, 0, 0);
   mapScopeSlot_->hide();
-  grafika_ = new TGrafika(*link_, mapPage_);
+  // A table that needs more room than the page has scrolls rather than shrinking its digits.
+  auto* chartScroll = new QScrollArea(mapPage_);
+  chartScroll->setFrameShape(QFrame::NoFrame);
+  chartScroll->setWidgetResizable(true);
+  grafika_ = new TGrafika(*link_, chartScroll);
+  chartScroll->setWidget(grafika_);
   connect(grafika_, &TGrafika::DataChanged, this, [this] {
     SettingChanged();
     RecolourMapCaptions();
@@ -109,7 +115,7 @@ void TForm1::BuildMapPage() {
   tools->addStretch(1);
   toolPanel_->setFixedWidth(kToolPanelWidth);
   auto* chartRow = new QHBoxLayout;
-  chartRow->addWidget(grafika_, 1);
+  chartRow->addWidget(chartScroll, 1);
   chartRow->addWidget(toolPanel_);
   auto* page = new QVBoxLayout(mapPage_);
   page->setContentsMargins(0, 0, 0, 0);
@@ -292,7 +298,18 @@ void TForm1::LayoutToolsRow(const MapTools& tools) {
     const QString caption = tool.button == kCorrectionAxis ? Q(LangText(grafika_->TekstOsiKorekt()))
                             : tool.caption                 ? QString::fromLatin1(tool.caption)
                                                            : Q(LangText(tool.hintId));
-    b->setText(Wrapped(caption, b->fontMetrics(), width));
+    // A word too long for the button takes a smaller face, down to the smallest readable.
+    QFont font = toolsRow_->font();
+    const auto widestWord = [&] {
+      int widest = 0;
+      for (const QString& word : caption.split(QLatin1Char(' ')))
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(word));
+      return widest;
+    };
+    while (font.pointSize() > 7 && widestWord() > width)
+      font.setPointSize(font.pointSize() - 1);
+    b->setFont(font);
+    b->setText(Wrapped(caption, QFontMetrics(font), width));
   }
 }
 

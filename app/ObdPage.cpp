@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/FittedValue.h"
 #include "lang/Langtext.h"
 #include "obd/PidCatalogue.h"
 #include "obd/Telmobd.h"
@@ -53,6 +54,7 @@ ObdPage::ObdPage(TObd& obd, QWidget* parent) : QWidget(parent), obd_(obd) {
   status_->setFocusPolicy(Qt::NoFocus);
   status_->horizontalHeader()->setStretchLastSection(true);
   status_->setFixedWidth(260);
+  status_->setItemDelegateForColumn(1, new FittedValueItems(status_));
   for (int row = 0; row < ElmStatusGrid::kIleWierszy; ++row)
     SetCell(status_, row, 0,
             QString::fromLatin1(ElmStatusGrid::kEtykiety[static_cast<size_t>(row)]));
@@ -91,6 +93,7 @@ void ObdPage::BuildPidGrid() {
     pids_->setColumnWidth(c, kPidColumnWidths[c]);
   pids_->horizontalHeader()->setStretchLastSection(true);
   pids_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  pids_->setItemDelegateForColumn(kValueColumn, new FittedValueItems(pids_));
   char hex[4];
   for (int pid = 0; pid < kPidCount; ++pid) {
     const PidRecord& record = Pidy()[static_cast<size_t>(pid)];

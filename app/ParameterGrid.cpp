@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "app/FittedValue.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
 
@@ -143,12 +144,12 @@ void ParameterGrid::PaintRow(QPainter& p, int row, const QRect& rect) {
     PaintParameter(p, row, name, value);
   } else {
     p.setPen(colours_.text);
-    p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, NameText(row));
+    DrawCaption(p, name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, NameText(row));
   }
   p.fillRect(value, colours_.valueBackground);
-  p.setFont(valueFont_);
   p.setPen(colours_.secondaryText);
-  p.drawText(value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, ValueText(row));
+  DrawValue(p, value.adjusted(0, 0, -5, 0), Qt::AlignRight | Qt::AlignVCenter, ValueText(row), {},
+            OneFace(valueFont_));
 }
 
 // A live parameter's name and unit, with its bar in the bar variant.
@@ -162,9 +163,14 @@ void ParameterGrid::PaintParameter(QPainter& p, int row, const QRect& name, cons
     p.fillPath(bar, ToQColor(w.kolor));
   }
   p.setPen((variant_ & 1) ? ToQColor(w.kolor) : colours_.text);
-  p.drawText(name.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Q(LangText(w.nazwa)));
-  p.drawText(name.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
-             Q(LangText(w.jednostka)));
+  // The unit keeps its place at the right; the name takes what is left of the column.
+  const QString unit = Q(LangText(w.jednostka));
+  const int unitWidth = std::min(p.fontMetrics().horizontalAdvance(unit), name.width() / 2);
+  const QRect unitRoom(name.right() - 1 - unitWidth, name.top(), unitWidth, name.height());
+  DrawCaption(p, unitRoom, Qt::AlignRight | Qt::AlignVCenter, unit);
+  DrawCaption(
+      p, QRect(QPoint(name.left() + 4, name.top()), QPoint(unitRoom.left() - 4, name.bottom())),
+      Qt::AlignLeft | Qt::AlignVCenter, Q(LangText(w.nazwa)));
 }
 
 void ParameterGrid::mouseDoubleClickEvent(QMouseEvent* event) {

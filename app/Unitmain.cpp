@@ -31,6 +31,7 @@
 #include "app/Unit7.h"
 #include "app/Unitadmin.h"
 #include "app/Unitlogo.h"
+#include "app/WindowRules.h"
 #include "app/Workstation.h"
 #include "charts/Tgrafika.h"
 #include "controller/CommandLineFile.h"
@@ -41,6 +42,16 @@
 #include "scope/ScopeTraces.h"
 #include "scope/Toscyloskop.h"
 #include "settings/Tnastawy.h"
+
+namespace {
+
+// A title bar and the frame around the window, which the window cannot measure before it is
+// shown.
+constexpr QSize kFrameAllowance(16, 40);
+// Between two command buttons: buttons that touch read as one.
+constexpr int kCommandGap = 6;
+
+}  // namespace
 
 QString MainWindowCaption() {
   return QStringLiteral("MALVER ver2.%1.2").arg(16);
@@ -127,9 +138,14 @@ void TForm1::ApplyConfiguration() {
     if (config_.state == 2) setWindowState(Qt::WindowMaximized);
     if (config_.state == 1) setWindowState(Qt::WindowMinimized);
   } else {
-    resize(740, 480 + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->availableGeometry().center() - rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+    const int menu = menuBar()->sizeHint().height();
+    const FirstStartWindow first =
+        FirstStartWindowFor(available.width(), available.height(), kFrameAllowance.width(),
+                            kFrameAllowance.height() + menu);
+    resize(first.width, first.height + menu);
+    move(available.center() - rect().center());
   }
   setMinimumSize(640, 480);
   grafika_->SetDeviationPoints(config_.checkBox1 != 0);
@@ -236,6 +252,7 @@ void TForm1::BuildWindow() {
   panelStatus_->setToolTip(QStringLiteral("[F11]"));
   auto* bottom = new QHBoxLayout(bottomBar_);
   bottom->setContentsMargins(2, 0, 2, 0);
+  bottom->setSpacing(kCommandGap);
   for (int i = 0; i < 3; ++i) {
     commandButtons_[static_cast<size_t>(i)] = new QPushButton(bottomBar_);
     bottom->addWidget(commandButtons_[static_cast<size_t>(i)]);
@@ -393,7 +410,30 @@ void TForm1::ShowCommandRow(const CommandRow& row, bool help) {
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, CommandColour(row[i].colour, colours_));
     b->setPalette(p);
-    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 20);
+  }
+  FitCommandButtons();
+}
+
+// The command buttons fit the bottom bar beside the help button and the work-state panel,
+// packed closer where the captions are long or the window narrow.
+void TForm1::FitCommandButtons() {
+  const int gap = bottomBar_->layout()->spacing();
+  int room = bottomBar_->width() - panelStatus_->width() - 16 - 4 - 2 * gap;
+  if (!helpButton_->isHidden()) room -= helpButton_->width() + gap;
+  // Packed close and still too wide, the captions take the smallest readable size.
+  for (int size : {bottomBar_->font().pointSize(), 7}) {
+    std::vector<int> captions;
+    for (QPushButton* b : commandButtons_) {
+      QFont font = b->font();
+      font.setPointSize(size);
+      b->setFont(font);
+      if (!b->isHidden()) captions.push_back(b->fontMetrics().horizontalAdvance(b->text()));
+    }
+    const int margin = CommandButtonMargin(room, captions, gap);
+    for (QPushButton* b : commandButtons_)
+      b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + margin);
+    if (CommandButtonMargin(room + 12 * static_cast<int>(captions.size()), captions, gap) > 8)
+      break;
   }
 }
 
@@ -467,6 +507,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   status.setPointSize(bar == 28 ? 7 : 8);
   statusText_->setFont(status);
   FitRowFonts();
+  FitCommandButtons();
 }
 
 // The three tab rows: the first and second share the width among five or six buttons, the

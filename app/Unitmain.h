@@ -211,6 +211,7 @@ class TForm1 : public QMainWindow {
   void WriteLines(QTextEdit* edit, const std::vector<ListLine>& lines);
   void OpenDocumentFolder(const char* folder);
   void FitRowFonts();
+  void FitCommandButtons();
   void SetLeftPanelCollapsed(bool collapsed);
   void ShowCommands(int tab);
   void ShowCommandRow(const std::array<CommandButton, 4>& row, bool help);

@@ -91,6 +91,16 @@ int PanelRowHeight(int panelHeight, int pictureHeight, int rows) {
   return height < 17 ? 17 : height;
 }
 
+FirstStartWindow FirstStartWindowFor(int availableWidth, int availableHeight, int decorationWidth,
+                                     int decorationHeight) {
+  static constexpr std::pair<int, int> kDesignSizes[] = {{1200, 900}, {800, 600}};
+  for (const auto& [width, height] : kDesignSizes)
+    if (width + decorationWidth <= availableWidth && height + decorationHeight <= availableHeight)
+      return {width, height};
+  return {std::max(640, availableWidth - decorationWidth),
+          std::max(480, availableHeight - decorationHeight)};
+}
+
 GridHeights FitGrids(int room, int parameters, int injections, int minimum) {
   if (parameters + injections <= room) return {parameters, injections};
   const int kept = std::min(parameters, minimum);

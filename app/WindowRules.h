@@ -38,6 +38,16 @@ FamilyLayout LayoutForController(const TSterownik& link);
 // sub-view kind and OBD sub-tab; 0 when it has none.
 int HelpVideoOf(const TSterownik& link, int tab, int podWidokMapy, int podZakladkaObd);
 
+// The window at a first start, with no configuration to restore: the largest of the design's
+// 4:3 client sizes that fits the screen's available area with the window's decorations (title
+// bar, frame, menu bar), else all of that area, never below the 640 x 480 minimum; a designed
+// 740 x 480 looks lost on a large screen and cuts values short on every one.
+struct FirstStartWindow {
+  int width = 0, height = 0;  // the client area below the menu bar
+};
+FirstStartWindow FirstStartWindowFor(int availableWidth, int availableHeight, int decorationWidth,
+                                     int decorationHeight);
+
 // Height of one row of the right panel's grids.
 int PanelRowHeight(int panelHeight, int pictureHeight, int rows);
 

@@ -42,8 +42,12 @@ Picture BackgroundPicture(const TSterownik& link, const PlotGeometry& plot,
 Picture DataPicture(const TSterownik& link, const PlotGeometry& plot, const ChartColours& colours,
                     const ViewState& view, DiagnosticState& diagnostic, const TextWidth& width,
                     const TextHeight& height) {
-  if (view.kind == kInjectionMapKind)
-    return InjectionMapData(link, plot, colours, MapOptions(view), width);
+  if (view.kind == kInjectionMapKind) {
+    // The legend over the data, so that no curve or node hides a line of it.
+    Picture p = InjectionMapData(link, plot, colours, MapOptions(view), width);
+    p.Append(InjectionMapLegend(link, plot, colours, MapOptions(view)));
+    return p;
+  }
   if (const CurveKind* curve = CurveKindOf(view.kind))
     return CorrectionCurveData(link, *curve, plot, colours, view.selectedPoint, view.focused);
   if (IsDiagnosticKind(view.kind))

@@ -121,8 +121,11 @@ std::string MultiplierLegend(const TSterownik& link) {
   return legend + "   " + ShownBank(bank);
 }
 
-void Legend(Picture& p, const TSterownik& link, const PlotGeometry& plot,
-            const ChartColours& colours) {
+}  // namespace
+
+Picture InjectionMapLegend(const TSterownik& link, const PlotGeometry& plot,
+                           const ChartColours& colours, const InjectionMapOptions& options) {
+  Picture p;
   const std::pair<std::string, uint32_t> lines[] = {{MultiplierLegend(link), colours.curve},
                                                     {"----" + LangText(1700), kPetrol},
                                                     {"----" + LangText(1701), kGas},
@@ -135,9 +138,10 @@ void Legend(Picture& p, const TSterownik& link, const PlotGeometry& plot,
     p.Add(line);
     y += 20;
   }
+  if (!link.Czy_KAVI())
+    p.Append(CheckMark(DeviationCheckCentre(plot), options.deviationPoints, colours));
+  return p;
 }
-
-}  // namespace
 
 Picture InjectionMapBackground(const TSterownik& link, const PlotGeometry& plot,
                                const ChartColours& colours, const InjectionMapOptions& options) {
@@ -148,9 +152,6 @@ Picture InjectionMapBackground(const TSterownik& link, const PlotGeometry& plot,
   if (deviationCheck && options.deviationPoints) DeviationScale(p, plot);
   BankCaption(p, link, plot, colours);
   PetrolMarker(p, link, plot, colours);
-  Legend(p, link, plot, colours);
-  if (deviationCheck)
-    p.Append(CheckMark(DeviationCheckCentre(plot), options.deviationPoints, colours));
   p.Append(ArrowButtons(plot, colours));
   return p;
 }

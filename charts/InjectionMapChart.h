@@ -18,14 +18,18 @@ struct InjectionMapOptions {
   bool focused = false;          // the keys go to the nodes
 };
 
-// Frame, axes, legend, bank caption, petrol-time marker, the deviation check mark and the arrow
-// buttons: what changes only with the data or the size.
+// Frame, axes, bank caption, petrol-time marker and the arrow buttons: what changes only with
+// the data or the size.
 Picture InjectionMapBackground(const TSterownik& link, const PlotGeometry& plot,
                                const ChartColours& colours, const InjectionMapOptions& options);
 // The map points and trends, the deviation and the multiplier, over the background.
 Picture InjectionMapData(const TSterownik& link, const PlotGeometry& plot,
                          const ChartColours& colours, const InjectionMapOptions& options,
                          const TextWidth& width);
+
+// The legend's lines and the deviation's check mark, drawn over the data.
+Picture InjectionMapLegend(const TSterownik& link, const PlotGeometry& plot,
+                           const ChartColours& colours, const InjectionMapOptions& options);
 
 // The check mark of the deviation's points, beside the deviation's legend line.
 inline Point DeviationCheckCentre(const PlotGeometry& plot) {

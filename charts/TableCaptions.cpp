@@ -41,6 +41,24 @@ std::string RpmCorrectionTitle(const TSterownik& link) {
   return title + "  " + shown + BankCylinders(link, bank) + ")";
 }
 
+// Where the check marks of the top line begin: a caption of that line ends before it.
+int ChecksLeft(const UpperTableChecks& checks) {
+  const Point leftmost = checks.obdCorrections ? *checks.obdCorrections : checks.injectionTimes;
+  return leftmost.x - 10;
+}
+
+// A caption of the top line, centred on the bitmap where that keeps it clear of the check
+// marks, else from the left edge. Bold is measured a tenth wider than the regular face.
+Text TopLineCaption(std::string text, uint32_t colour, bool bold, int plotWidth, int checksLeft,
+                    const TextWidth& width) {
+  const int textWidth = width(text, 8) * (bold ? 11 : 10) / 10;
+  const bool centred = plotWidth / 2 + textWidth / 2 < checksLeft - 4;
+  Text t = Caption({centred ? plotWidth / 2 : 2, 2}, std::move(text), colour,
+                   centred ? Align::Centre : Align::Left);
+  t.bold = bold;
+  return t;
+}
+
 void DeviationLegend(Picture& p, int y, const TextWidth& width) {
   struct Piece {
     std::string text;
@@ -74,8 +92,9 @@ void UpperCaptions(Picture& p, const TSterownik& link, const PlotGeometry& plot,
   const std::string title = LangText(UpperTitleId(link, table, options.shown));
   const uint32_t colour =
       table == UpperTable::InjectionTimes ? colours.text : colours.secondaryText;
+  const int checksLeft = ChecksLeft(UpperTableChecksOf(link, plot.width, width));
   if (plot.width > kCentredTitleWidth)
-    p.Add(Caption({plot.width / 2, 2}, title, colour, Align::Centre));
+    p.Add(TopLineCaption(title, colour, false, plot.width, checksLeft, width));
   else
     p.Add(Caption({0, 2}, title, colour));
   if (options.shown == MapShown::Deviation) DeviationLegend(p, upper.Bottom() + 6, width);
@@ -99,9 +118,12 @@ Picture RpmCorrectionCaptions(const TSterownik& link, const PlotGeometry& plot,
   Picture p;
   const TableGrids grids =
       TableGridsOf(kRpmCorrectionKind, options.upperTable, plot.width, plot.height);
-  const int titleY = grids.upper ? plot.height / 2 + 7 : 2;
-  p.Add(
-      BoldCaption({plot.width / 2, titleY}, RpmCorrectionTitle(link), colours.text, Align::Centre));
+  if (grids.upper)
+    p.Add(BoldCaption({plot.width / 2, plot.height / 2 + 7}, RpmCorrectionTitle(link), colours.text,
+                      Align::Centre));
+  else
+    p.Add(TopLineCaption(RpmCorrectionTitle(link), colours.text, true, plot.width,
+                         ChecksLeft(UpperTableChecksOf(link, plot.width, width)), width));
   if (grids.upper) UpperCaptions(p, link, plot, colours, options, *grids.upper, width);
   UpperTableMarks(p, link, plot, colours, options, width);
   return p;

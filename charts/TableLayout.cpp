@@ -13,16 +13,21 @@ namespace {
 constexpr int kBorder = 2;
 constexpr int kGridTop = 16;
 constexpr int kLargestFont = 25;
-constexpr int kSmallestFont = 5;
 // The petrol pressure map and the petrol dose draw their decimals a size below the headers'.
 constexpr int kSmallerDataKinds[] = {12, 14};
 
-// The largest size at which the text fits the width and a line fits the row.
+// The largest size at which the text fits the width and a line fits the row; the smallest
+// readable one when none does (the view then scrolls, or marks what still does not fit).
 int FittedSize(std::string_view text, int room, int rowHeight, const TextWidth& width,
                const TextHeight& height) {
-  for (int points = kLargestFont; points >= kSmallestFont; --points)
+  for (int points = kLargestFont; points >= kSmallestTableFont; --points)
     if (width(text, points) < room && height(points) < rowHeight - 1) return points;
-  return kSmallestFont - 1;
+  return kSmallestTableFont;
+}
+
+// A cell holds "5000" at the smallest readable size, with the margins FittedSize asks for.
+GridGeometry LeastCells(const TextWidth& width, const TextHeight& height) {
+  return {0, 0, width(kWidestHeader, kSmallestTableFont) + 3, height(kSmallestTableFont) + 3};
 }
 
 // The longest text a cell of the format shows.
@@ -78,6 +83,15 @@ TableGrids TableGridsOf(int kind, int upperTable, int width, int height) {
   return grids;
 }
 
+ViewSize LeastTableView(int kind, int upperTable, const TextWidth& width,
+                        const TextHeight& height) {
+  const GridGeometry least = LeastCells(width, height);
+  const int cellsWide = least.column * kGridCells, cellsHigh = least.row * kGridCells;
+  if (kind != kRpmCorrectionKind) return {cellsWide + 25, cellsHigh + 20};
+  if (upperTable == 0) return {cellsWide + 10, cellsHigh + 20};
+  return {cellsWide + 10, 2 * (cellsHigh + 30)};
+}
+
 int TextHeightEstimate(int points) {
   return points * 5 / 3;
 }
@@ -92,14 +106,14 @@ TableFonts FittedFonts(const TSterownik& link, int kind, int upperTable, const T
   TableFonts fonts;
   fonts.corner = cornerSize(false);
   fonts.upperCorner = grids.upper ? cornerSize(true) : fonts.corner;
-  fonts.headers = FittedSize("5000", g.column - 2, g.row, width, height);
+  fonts.headers = FittedSize(kWidestHeader, g.column - 2, g.row, width, height);
   const auto dataSize = [&](const std::string& widest, int largest) {
     return std::min(largest, FittedSize(widest, g.column - 2, g.row, width, height));
   };
   const char separator = link.DecimalSeparator();
   int largest = fonts.headers;
   for (int smaller : kSmallerDataKinds)
-    if (kind == smaller) largest = fonts.headers * 9 / 10;
+    if (kind == smaller) largest = std::max(kSmallestTableFont, fonts.headers * 9 / 10);
   if (const GridKind* gridKind = GridKindOf(kind))
     fonts.data = dataSize(WidestText(MainTableInView(link, *gridKind).cells, separator), largest);
   if (!grids.upper) return fonts;

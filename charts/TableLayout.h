@@ -10,6 +10,11 @@ class TSterownik;
 // which cell a point of the view falls on.
 namespace chart {
 
+// Below this size a table's digits are too small to read: the view scrolls instead.
+inline constexpr int kSmallestTableFont = 7;
+// The widest header, an rpm breakpoint.
+inline constexpr std::string_view kWidestHeader = "5000";
+
 // Grid columns and rows 0..16: column 0 holds the row headers, row 0 the column headers; grid
 // row r shows table row 16 - r, so the lowest load is at the bottom.
 inline constexpr int kGridCells = 17;
@@ -59,6 +64,14 @@ TableGrids TableGridsOf(int kind, int upperTable, int width, int height);
 // The line height of a font size: the widget measures its font, tests use the estimate.
 using TextHeight = std::function<int(int points)>;
 int TextHeightEstimate(int points);
+
+// The smallest view in which the kind's grids hold their headers at the smallest readable size;
+// a smaller view scrolls.
+struct ViewSize {
+  int width = 0;
+  int height = 0;
+};
+ViewSize LeastTableView(int kind, int upperTable, const TextWidth& width, const TextHeight& height);
 
 // Font sizes that let the texts fit their cells: the headers' fits "5000", the data cells' their
 // table's widest value too.

@@ -10,6 +10,7 @@
 #include "charts/TableCells.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
+#include "lang/TextFit.h"
 
 namespace chart {
 namespace {
@@ -31,7 +32,18 @@ struct Painted {
   Picture& p;
   const TSterownik& link;
   const ChartColours& colours;
+  const TextWidth& width;
   const TextHeight& height;
+
+  // A cell's text whole at its grid's size or a smaller readable one, else the mark that it
+  // does not fit; the cell's tooltip holds its value.
+  Text Fitted(const CellBox& box, std::string text, int points, Align align, int x,
+              uint32_t colour) const {
+    const auto measure = [this](std::string_view t, int size) { return width(t, size); };
+    const FittedText fitted =
+        FitText(text, "", box.right - box.left - 3, {points, kSmallestTableFont}, measure);
+    return Text{{x, TextTop(box, fitted.size)}, fitted.value, colour, fitted.size, align};
+  }
 
   void Cell(const CellBox& box, uint32_t background) const {
     p.Add(Rect{box.left, box.top, box.right, box.bottom, background});
@@ -41,11 +53,8 @@ struct Painted {
   }
   void Header(const CellBox& box, std::string text, int points, uint32_t background) const {
     Cell(box, background);
-    p.Add(Text{{(box.left + box.right) / 2, TextTop(box, points)},
-               std::move(text),
-               colours.headerText,
-               points,
-               Align::Centre});
+    p.Add(Fitted(box, std::move(text), points, Align::Centre, (box.left + box.right) / 2,
+                 colours.headerText));
   }
   void Headers(const GridContent& g) const {
     Header(g.grid.Box({0, 0}), g.corner, g.cornerPoints, colours.headerBackground);
@@ -70,8 +79,7 @@ struct Painted {
            cell.background);
     }
     if (text.empty()) return;
-    p.Add(Text{
-        {box.right - 2, TextTop(box, points)}, std::move(text), cell.text, points, Align::Right});
+    p.Add(Fitted(box, std::move(text), points, Align::Right, box.right - 2, cell.text));
   }
 };
 
@@ -133,7 +141,7 @@ Picture TableData(const TSterownik& link, int kind, const PlotGeometry& plot,
   const TableGrids grids = TableGridsOf(kind, upperTable, plot.width, plot.height);
   if (grids.main.column <= 0 || grids.main.row <= 0) return p;
   const TableFonts fonts = FittedFonts(link, kind, upperTable, grids, width, height);
-  const Painted paint{p, link, colours, height};
+  const Painted paint{p, link, colours, width, height};
   const Block* selection = options.focused ? &options.selection : nullptr;
   MainGrid(p, paint, kind,
            ContentOf(link, kind, false, grids.main, fonts, colours.headerBackground), selection);

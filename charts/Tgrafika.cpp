@@ -71,6 +71,7 @@ void TGrafika::UstawRodzaj(int kind) {
   upperLiveCell_.reset();
   // Only a request: the table arrives later and the main window redraws the chart then.
   if (const uint32_t read = chart::ReadOnSelection(kind)) link_.CzytajZeSterownika(read);
+  KeepTablesReadable();
   RysujTlo();
   Odswiez();
 }

@@ -51,7 +51,7 @@ class TGrafika : public QWidget {
   void SetGasPressureShown(bool on);
   bool GasPressureShown() const { return pokazCisnienieGazu_; }
   int GornaTabela() const { return gornaTabela_; }
-  void SetGornaTabela(int table) { gornaTabela_ = table; }
+  void SetGornaTabela(int table);
 
   // The tables (TgrafikaTables.cpp). The block edit of the "+" (151) and "-" (152) buttons.
   void ZmienZaznaczone(int code);
@@ -66,6 +66,8 @@ class TGrafika : public QWidget {
   void ParkujEdytor();
   // For window tests: the grids as laid out now, and the selected block.
   chart::TableGrids Grids() const;
+  // Below the tables' least size the view grows and its scroll area scrolls.
+  void KeepTablesReadable();
   chart::Block Selection() const;
 
   // The live cursor from every status frame.

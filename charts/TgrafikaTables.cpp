@@ -50,6 +50,18 @@ bool TGrafika::GridKindShown() const {
   return isVisible() && chart::IsGridKind(rodzajWykresu_);
 }
 
+void TGrafika::SetGornaTabela(int table) {
+  gornaTabela_ = table;
+  KeepTablesReadable();
+}
+
+void TGrafika::KeepTablesReadable() {
+  if (!chart::IsGridKind(rodzajWykresu_)) return setMinimumSize(0, 0);
+  const chart::ViewSize least = chart::LeastTableView(
+      rodzajWykresu_, chart::ShownUpperTable(link_, gornaTabela_), ChartTextWidth, ChartTextHeight);
+  setMinimumSize(least.width, least.height);
+}
+
 chart::TableGrids TGrafika::Grids() const {
   if (!chart::IsGridKind(rodzajWykresu_)) return {};
   return chart::TableGridsOf(rodzajWykresu_, chart::ShownUpperTable(link_, gornaTabela_), width(),
@@ -94,6 +106,7 @@ void TGrafika::PressOnTables(QPoint at, bool shift) {
     if (const auto table = chart::UpperTableAfterPress(link_, gornaTabela_, width(), ChartTextWidth,
                                                        at.x(), at.y())) {
       gornaTabela_ = *table;
+      KeepTablesReadable();
       Przerysuj();
       emit ToolsChanged();
       return;

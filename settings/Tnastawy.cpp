@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 #include <QUrl>
 #include <QtMath>
 
+#include "app/FittedValue.h"
 #include "app/QtColours.h"
 #include "controller/Tsterownik.h"
 #include "lang/Langtext.h"
@@ -20,8 +22,12 @@
 namespace {
 
 constexpr int kHelpAreaWidth = 16;
+// As wide as the columns give up when the rows do not fit.
+constexpr int kScrollBarWidth = 10;
 constexpr int kVideoButton[2] = {24, 16};
 constexpr int kLargestNameFont = 24;
+// Below this a digit is no longer told from its neighbour.
+constexpr int kSmallestFont = 7;
 constexpr int kTroubleCodeLength = 5;
 
 QColor Colour(uint32_t bgr) {
@@ -55,6 +61,13 @@ TNastawy::TNastawy(TSterownik& link, QWidget* parent) : QWidget(parent), link_(l
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   nameFont_.setBold(true);
+  // A page with more rows than the editor's height has scrolls instead of cutting them off.
+  scroll_ = new QScrollBar(Qt::Vertical, this);
+  scroll_->hide();
+  connect(scroll_, &QScrollBar::valueChanged, this, [this] {
+    HidePopups();
+    update();
+  });
   list_ = new QListWidget(this);
   list_->hide();
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -104,6 +117,7 @@ void TNastawy::Relayout() {
   view_.viewLevel = ImposedViewLevel(link_, view_);
   layout_ = LayoutFor(link_, view_);
   geometry_ = GeometryFor(view_, layout_, width(), height());
+  PlaceScrollBar();
   if (selected_ && !Selectable(link_, layout_, selected_->row, selected_->column))
     selected_.reset();
   FitFonts();
@@ -117,8 +131,26 @@ void TNastawy::UpdateStatus(const DecodedStatus& status) {
   update();
 }
 
+void TNastawy::PlaceScrollBar() {
+  const int rows = layout_.Rows() * geometry_.rowHeight;
+  if (rows <= height()) {
+    scroll_->hide();
+    scroll_->setValue(0);
+    return;
+  }
+  scroll_->setGeometry(width() - kScrollBarWidth, 0, kScrollBarWidth, height());
+  scroll_->setRange(0, rows - height());
+  scroll_->setPageStep(height());
+  scroll_->setSingleStep(geometry_.rowHeight);
+  scroll_->show();
+}
+
+int TNastawy::ScrolledBy() const {
+  return scroll_->isVisible() ? scroll_->value() : 0;
+}
+
 QRect TNastawy::CellRect(int row, int column) const {
-  return QRect(column * (width() / geometry_.columns), row * geometry_.rowHeight,
+  return QRect(column * (width() / geometry_.columns), row * geometry_.rowHeight - ScrolledBy(),
                geometry_.columnWidth, geometry_.rowHeight);
 }
 
@@ -147,7 +179,7 @@ QRect TNastawy::HelpArea(int row, int column) const {
 
 std::optional<CellPosition> TNastawy::CellAt(QPoint point) const {
   if (geometry_.rowHeight <= 0) return std::nullopt;
-  const int row = point.y() / geometry_.rowHeight;
+  const int row = (point.y() + ScrolledBy()) / geometry_.rowHeight;
   const int column = point.x() / std::max(1, width() / geometry_.columns);
   if (row < 0 || row >= layout_.Rows() || column < 0 || column >= layout_.columns)
     return std::nullopt;
@@ -156,35 +188,46 @@ std::optional<CellPosition> TNastawy::CellAt(QPoint point) const {
 
 // The largest fonts at which the widest name and the widest value fit their rooms.
 void TNastawy::FitFonts() {
-  QString widestName, widestValue;
-  for (int cell : layout_.cells) {
-    if (cell < 0) continue;
-    QString name = Text(NameId(link_, view_, cell)) + Q(BankSuffix(link_, cell));
-    if (HelpFor(link_, view_, cell) != HelpTarget::None) name += QStringLiteral("  ");
-    if (name.size() > widestName.size()) widestName = name;
-    const QString value = Q(ValueText(link_, cell) + " " + link_.UnitText(cell));
-    if (value.size() > widestValue.size()) widestValue = value;
-  }
-  auto fit = [&](QFont& font, const QString& text, int room) {
+  QFont valueBold = valueFont_;
+  valueBold.setBold(true);
+  auto widest = [&](QFont font, auto textOf) {
+    return [this, font, textOf](int size) mutable {
+      font.setPointSize(size);
+      const QFontMetrics metrics(font);
+      int width = 0;
+      for (int cell : layout_.cells)
+        if (cell >= 0) width = std::max(width, metrics.horizontalAdvance(textOf(cell)));
+      return width;
+    };
+  };
+  auto fit = [&](QFont& font, const std::function<int(int)>& widthAt, int room) {
     QFont probe = font;
-    const int size = FittingFontSize(
-        [&](int points) {
-          probe.setPointSize(points);
-          return QFontMetrics(probe).horizontalAdvance(text);
-        },
+    font.setPointSize(FittingFontSize(
+        widthAt,
         [&](int points) {
           probe.setPointSize(points);
           return QFontMetrics(probe).height();
         },
-        room, geometry_.rowHeight, kLargestNameFont);
-    font.setPointSize(size);
+        room, geometry_.rowHeight, kLargestNameFont));
   };
-  fit(nameFont_, widestName, geometry_.valueLeft - geometry_.nameLeft - kHelpAreaWidth);
-  fit(valueFont_, widestValue,
+  fit(nameFont_,
+      widest(nameFont_,
+             [this](int cell) {
+               const bool help = HelpFor(link_, view_, cell) != HelpTarget::None;
+               return NameOf(cell) + (help ? QStringLiteral("  ") : QString());
+             }),
+      geometry_.valueLeft - geometry_.nameLeft - kHelpAreaWidth);
+  fit(valueFont_,
+      widest(valueBold,
+             [this](int cell) { return Q(ValueText(link_, cell) + " " + link_.UnitText(cell)); }),
       geometry_.valueRight - geometry_.valueLeft - 2 * geometry_.buttonSize);
   valueBold_ = unitFont_ = valueFont_;
   valueBold_.setBold(true);
   unitFont_.setBold(false);
+}
+
+QString TNastawy::NameOf(int setting) const {
+  return Text(NameId(link_, view_, setting)) + Q(BankSuffix(link_, setting));
 }
 
 void TNastawy::HidePopups() {
@@ -393,6 +436,7 @@ void TNastawy::keyPressEvent(QKeyEvent* event) {
       if (const auto to =
               MoveSelection(link_, layout_, *selected_, event->key() == Qt::Key_Down ? +1 : -1)) {
         selected_ = to;
+        ScrollTo(to->row);
         update();
       } else {
         QApplication::beep();
@@ -402,6 +446,17 @@ void TNastawy::keyPressEvent(QKeyEvent* event) {
       QWidget::keyPressEvent(event);
       break;
   }
+}
+
+void TNastawy::ScrollTo(int row) {
+  const QRect cell = CellRect(row, 0);
+  if (cell.top() < 0) scroll_->setValue(scroll_->value() + cell.top());
+  if (cell.bottom() >= height()) scroll_->setValue(scroll_->value() + cell.bottom() - height() + 1);
+}
+
+void TNastawy::wheelEvent(QWheelEvent* event) {
+  if (!scroll_->isVisible()) return QWidget::wheelEvent(event);
+  QCoreApplication::sendEvent(scroll_, event);
 }
 
 void TNastawy::resizeEvent(QResizeEvent*) {
@@ -465,7 +520,7 @@ void TNastawy::PaintFrames(QPainter& p) {
   const Span both{2, width() - 4}, left{2, half - 4}, right{half + 2, width() - 4};
   bool openBoth = false, openColumns = false;
   for (int row = 0; row < layout_.Rows(); ++row) {
-    const int top = row * h;
+    const int top = row * h - ScrolledBy();
     const int cell = layout_.Cell(row, 0);
     if (cell == element::HeaderEngine || cell == element::HeaderOptions) {
       open(both, top);
@@ -537,8 +592,7 @@ void TNastawy::PaintSetting(QPainter& p, int setting, const CellPosition& cell) 
                                                        : Colour(roles_.dimText));
   const QRect name(area.left() + geometry_.nameLeft, area.top(),
                    geometry_.valueLeft - geometry_.nameLeft - kHelpAreaWidth - 2, area.height());
-  texts_.Draw(p, name, Qt::AlignLeft | Qt::AlignVCenter,
-              Text(NameId(link_, view_, setting)) + Q(BankSuffix(link_, setting)));
+  DrawCaption(p, name, Qt::AlignLeft | Qt::AlignVCenter, NameOf(setting));
   if (HelpFor(link_, view_, setting) != HelpTarget::None) {
     const QRect help = HelpArea(cell.row, cell.column).adjusted(1, 3, -1, -3);
     p.setPen(Colour(roles_.secondaryText));
@@ -563,24 +617,10 @@ void TNastawy::PaintSetting(QPainter& p, int setting, const CellPosition& cell) 
     texts_.Draw(p, MinusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("-"));
     texts_.Draw(p, PlusButton(cell.row, cell.column), Qt::AlignCenter, QStringLiteral("+"));
   }
-  const QString unit = Q(link_.UnitText(setting));
-  const qreal unitWidth = unit.isEmpty() ? 0 : texts_.Get(unitFont_, " " + unit).size().width();
-  QString value = Q(ValueText(link_, setting));
-  auto valueWidth = [&] { return texts_.Get(valueBold_, value).size().width(); };
-  while (!value.isEmpty() && valueWidth() + unitWidth > room.width())
-    value.chop(1);
-  const int width = qCeil(valueWidth());
-  const int total = width + qCeil(unitWidth);
-  const int left = room.center().x() - total / 2;
   p.setPen(text);
-  p.setFont(valueBold_);
-  texts_.Draw(p, QRect(left, room.top(), total, room.height()), Qt::AlignLeft | Qt::AlignVCenter,
-              value);
-  if (!unit.isEmpty()) {
-    p.setFont(unitFont_);
-    texts_.Draw(p, QRect(left + width, room.top(), qCeil(unitWidth), room.height()),
-                Qt::AlignLeft | Qt::AlignVCenter, " " + unit);
-  }
+  const QString unit = Q(link_.UnitText(setting));
+  DrawValue(p, room, Qt::AlignHCenter | Qt::AlignVCenter, Q(ValueText(link_, setting)),
+            unit.isEmpty() ? unit : " " + unit, {valueBold_, unitFont_, kSmallestFont});
 }
 
 // The value fields are all alike: each background is drawn once and then stamped, as the
@@ -625,10 +665,21 @@ void TNastawy::PaintNozzleIndicator(QPainter& p, const QRect& area) {
   small.setPointSize(std::max(7, nameFont_.pointSize() - 2));
   p.setFont(small);
   p.setPen(Colour(roles_.dimText));
+  // The ends' captions keep to their thirds at most and the title takes what lies between
+  // them, so that the three never print over each other.
   const QRect labels(bar.left(), area.top(), bar.width(), area.height() / 2);
-  texts_.Draw(p, labels, Qt::AlignLeft | Qt::AlignVCenter, Text(1285));
-  texts_.Draw(p, labels, Qt::AlignHCenter | Qt::AlignVCenter, Text(1284));
-  texts_.Draw(p, labels, Qt::AlignRight | Qt::AlignVCenter, Text(1286));
+  const int gap = 4;
+  const auto endWidth = [&](int id) {
+    return std::min(p.fontMetrics().horizontalAdvance(Text(id)), labels.width() / 3 - gap);
+  };
+  const QRect tooLarge(labels.left(), labels.top(), endWidth(1285), labels.height());
+  const int smallWidth = endWidth(1286);
+  const QRect tooSmall(labels.right() + 1 - smallWidth, labels.top(), smallWidth, labels.height());
+  const QRect title(QPoint(tooLarge.right() + 1 + gap, labels.top()),
+                    QPoint(tooSmall.left() - 1 - gap, labels.bottom()));
+  DrawCaption(p, tooLarge, Qt::AlignLeft | Qt::AlignVCenter, Text(1285));
+  DrawCaption(p, title, Qt::AlignHCenter | Qt::AlignVCenter, Text(1284));
+  DrawCaption(p, tooSmall, Qt::AlignRight | Qt::AlignVCenter, Text(1286));
 }
 
 void TNastawy::PaintButtonRow(QPainter& p, const QRect& area) {

@@ -15,6 +15,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QScrollBar;
 class TSterownik;
 struct DecodedStatus;
 struct SettingChange;
@@ -64,12 +65,17 @@ class TNastawy : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent*) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::optional<CellPosition> CellAt(QPoint point) const;
   int SettingAt(const CellPosition& cell) const { return layout_.Cell(cell.row, cell.column); }
   void FitFonts();
+  void PlaceScrollBar();
+  int ScrolledBy() const;
+  void ScrollTo(int row);
+  QString NameOf(int setting) const;
   void HidePopups();
   void Apply(const SettingChange& change);
   void Step(int setting, int direction);
@@ -107,6 +113,7 @@ class TNastawy : public QWidget {
   int repeats_ = 0;
   QPoint pressedAt_;
   QListWidget* list_ = nullptr;
+  QScrollBar* scroll_ = nullptr;
   QLineEdit* codeEdit_ = nullptr;
   int listSetting_ = -1;
 };

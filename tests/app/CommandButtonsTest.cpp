@@ -123,3 +123,11 @@ TEST_F(CommandButtonsTest, LearningToggleAndPressureMapWrite) {
 }
 
 }  // namespace
+
+// Long captions in a narrow bar pack the buttons close instead of pushing them out of the bar.
+TEST(CommandButtonMarginTest, PacksTheButtonsWhenTheyDoNotFit) {
+  const std::vector<int> polish = {90, 100, 125, 75};  // four captions, 390 pixels
+  EXPECT_EQ(CommandButtonMargin(500, polish, 6), 20) << "390 + 4 x 26 = 494";
+  EXPECT_EQ(CommandButtonMargin(493, polish, 6), 8);
+  EXPECT_EQ(CommandButtonMargin(0, {}, 6), 20) << "no buttons";
+}

@@ -260,6 +260,25 @@ TEST(WindowRulesTest, RowsAndColours) {
   EXPECT_EQ(SchemeColours(0, 0xF0F0F0, 0, 0).light, 0xFAFAFAu);
 }
 
+// A first start fills a large screen with the design's largest size, a laptop's with the
+// middle one, and a screen too small for either with all of its area, but never below the
+// minimum.
+TEST(WindowRulesTest, FirstStartWindowFitsTheScreen) {
+  const struct {
+    int width, height;
+    FirstStartWindow window;
+  } screens[] = {
+      {1920, 1040, {1200, 900}}, {1366, 728, {800, 600}}, {1024, 738, {800, 600}},
+      {1280, 960, {1200, 900}},  // exactly the largest with its decorations
+      {1280, 959, {800, 600}},   {800, 570, {784, 510}},  {640, 480, {640, 480}},
+  };
+  for (const auto& s : screens) {
+    const FirstStartWindow w = FirstStartWindowFor(s.width, s.height, 16, 60);
+    EXPECT_EQ(w.width, s.window.width) << s.width << " x " << s.height;
+    EXPECT_EQ(w.height, s.window.height) << s.width << " x " << s.height;
+  }
+}
+
 TEST(WindowRulesTest, ObdPictureAndProtocol) {
   const uint32_t ecus[2] = {0x18DAF110, 0x7E8};
   struct Case {

@@ -75,6 +75,7 @@ class InjectionMapTest : public ::testing::Test {
   Picture Background(bool deviationPoints = true) {
     return InjectionMapBackground(m.link, kPlot, kColours, {deviationPoints, -1, false});
   }
+  Picture Legend() { return InjectionMapLegend(m.link, kPlot, kColours, {true, -1, false}); }
 
   MemoryLink m;
 };
@@ -286,7 +287,7 @@ TEST_F(TwoBankMapTest, BankCaptionNamesTheBanksCylinders) {
   const Text* caption = TextOf(bank1, "Bank 1 ( 1 3 4 )");
   ASSERT_TRUE(caption);
   EXPECT_EQ(caption->at, (Point{40, 2}));
-  EXPECT_TRUE(Shows(bank1, "----Multiplier   Bank 1"));
+  EXPECT_TRUE(Shows(Legend(), "----Multiplier   Bank 1"));
   m.link.ZmienBank(2);
   EXPECT_TRUE(Shows(Background(), "Bank 2 ( 5 6 7 8 )"));
 }
@@ -349,11 +350,10 @@ class DiMpiMapTest : public InjectionMapTest {
 
 // The DI/MPI board's banks are its two injection systems, named in the legend only.
 TEST_F(DiMpiMapTest, LegendNamesTheInjectionSystem) {
-  const Picture bank1 = Background();
-  EXPECT_TRUE(Shows(bank1, "----Multiplier  DI"));
+  EXPECT_TRUE(Shows(Legend(), "----Multiplier  DI"));
   m.link.ZmienBank(2);
   const Picture bank2 = Background();
-  EXPECT_TRUE(Shows(bank2, "----Multiplier  MPI"));
+  EXPECT_TRUE(Shows(Legend(), "----Multiplier  MPI"));
   for (const Text& t : All<Text>(bank2))
     EXPECT_EQ(t.text.find("Bank"), std::string::npos) << t.text;
 }

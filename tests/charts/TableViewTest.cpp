@@ -118,7 +118,7 @@ TEST_F(TableViewTest, UpperTableAsTheViewCanShowIt) {
 }
 
 // The largest size that fits, the petrol pressure map and dose a tenth smaller, and the
-// smallest when nothing fits.
+// smallest readable size when nothing fits (the view then scrolls).
 TEST_F(TableViewTest, FontsFitTheCells) {
   const auto fonts = [&](int kind, int w, int h) {
     return FittedFonts(o.link, kind, 0, TableGridsOf(kind, 0, w, h), TextWidthEstimate,
@@ -130,10 +130,34 @@ TEST_F(TableViewTest, FontsFitTheCells) {
   EXPECT_EQ(wide.corner, 10) << "\"bar\\rpm\" is 52 pixels at 10 points";
   EXPECT_EQ(fonts(12, 1000, 600).data, 16);
   EXPECT_EQ(fonts(14, 1000, 600).data, 14) << "\"2.040\" fits no larger";
-  EXPECT_EQ(fonts(13, 200, 120).headers, 4) << "nothing fits";
+  EXPECT_EQ(fonts(13, 200, 120).headers, kSmallestTableFont) << "nothing fits";
 }
 
-// Every text of every grid kind keeps inside its cell at the sizes installers use.
+// A view smaller than this scrolls: its cells hold the headers at the smallest readable size,
+// and one pixel less in either direction would not.
+TEST_F(TableViewTest, LeastViewKeepsTheDigitsReadable) {
+  for (int kind : kKinds)
+    for (int upper : {0, 1}) {
+      const ViewSize least = LeastTableView(kind, upper, TextWidthEstimate, TextHeightEstimate);
+      const auto headers = [&](int w, int h) {
+        const TableGrids grids = TableGridsOf(kind, upper, w, h);
+        const TableFonts fonts =
+            FittedFonts(o.link, kind, upper, grids, TextWidthEstimate, TextHeightEstimate);
+        return TextWidthEstimate(kWidestHeader, fonts.headers) < grids.main.column - 2 &&
+               TextHeightEstimate(fonts.headers) < grids.main.row - 1;
+      };
+      EXPECT_TRUE(headers(least.width, least.height)) << kind << " " << upper;
+      EXPECT_FALSE(headers(least.width - kGridCells, least.height)) << kind << " " << upper;
+    }
+}
+
+std::pair<int, int> LeastSize(int kind) {
+  const ViewSize least = LeastTableView(kind, 1, TextWidthEstimate, TextHeightEstimate);
+  return {least.width, least.height};
+}
+
+// Every text of every grid kind keeps inside its cell at the sizes installers use and at the
+// least one, whole or as the mark that it does not fit, and never smaller than readable.
 TEST_F(TableViewTest, TextsStayInsideTheirCells) {
   for (int c = 0; c < 16; ++c)
     for (int r = 0; r < 16; ++r) {
@@ -143,7 +167,7 @@ TEST_F(TableViewTest, TextsStayInsideTheirCells) {
   for (int r = 0; r < 16; ++r)
     Setting(224 + r) = 255;
   for (int kind : kKinds)
-    for (auto [w, h] : {std::pair{1000, 600}, {1920, 1080}}) {
+    for (auto [w, h] : {std::pair{1000, 600}, {1920, 1080}, LeastSize(kind)}) {
       const PlotGeometry plot = PlotGeometryFor(w, h, kind);
       const Picture p = TableData(o.link, kind, plot, colours, Options(1, MapShown::Deviation),
                                   TextWidthEstimate, TextHeightEstimate);
@@ -162,6 +186,7 @@ TEST_F(TableViewTest, TextsStayInsideTheirCells) {
         EXPECT_GE(left, box.left) << "kind " << kind << " \"" << t->text << "\" " << w;
         EXPECT_LE(left + width, box.right) << "kind " << kind << " \"" << t->text << "\" " << w;
         EXPECT_LE(t->at.y + TextHeightEstimate(t->points), box.bottom) << t->text;
+        EXPECT_GE(t->points, kSmallestTableFont) << t->text;
       }
     }
 }
