@@ -4,7 +4,8 @@
 #include <vector>
 
 // "COM n" on this system: a fixed rule between port numbers 1..1023 and device paths, so the
-// configuration keeps one integer per link. See serial/README.md for the table.
+// configuration keeps one integer per link. See serial/README.md for the table. On Windows COM n
+// is the system's own port n (ComPortsWindows.cpp).
 
 // The device path of COM port n, or empty when n names no device family.
 std::string ComDevicePath(int n);
@@ -15,7 +16,9 @@ int ComPortNumber(const std::string& path);
 
 struct ComPort {
   int number;
-  std::string device;  // short device name, e.g. "ttyUSB0" or "pts/3"
+  // Short device name, e.g. "ttyUSB0" or "pts/3"; on Windows the driver's friendly name,
+  // or empty.
+  std::string device;
 };
 
 // The serial devices present, by ascending number. root is prepended to /sys and /dev so that

@@ -1,6 +1,6 @@
 #include "serial/Ftd2xx.h"
 
-#include <dlfcn.h>
+#include "serial/RuntimeLibrary.h"
 
 namespace ftdi {
 
@@ -8,14 +8,14 @@ namespace {
 
 template <typename F>
 bool Bind(void* module, const char* name, F& entry) {
-  entry = reinterpret_cast<F>(dlsym(module, name));
+  entry = reinterpret_cast<F>(RuntimeLibrarySymbol(module, name));
   return entry != nullptr;
 }
 
 }  // namespace
 
 std::unique_ptr<Library> Library::Load(const std::string& fileName) {
-  void* module = dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* module = LoadRuntimeLibrary(fileName);
   if (!module) return nullptr;
   Api a{};
   // FT_ListDevices serves both as the counting and as the listing call.
@@ -33,14 +33,14 @@ std::unique_ptr<Library> Library::Load(const std::string& fileName) {
       Bind(module, "FT_GetDeviceInfoList", a.GetDeviceInfoList) &&
       Bind(module, "FT_GetDeviceInfoDetail", a.GetDeviceInfoDetail);
   if (!complete) {
-    dlclose(module);
+    UnloadRuntimeLibrary(module);
     return nullptr;
   }
   return std::unique_ptr<Library>(new Library(module, a));
 }
 
 Library::~Library() {
-  dlclose(module_);
+  UnloadRuntimeLibrary(module_);
 }
 
 }  // namespace ftdi

@@ -6,7 +6,7 @@
 
 // The FTDI D2XX library bound at run time. Only what the transport calls is typed here; the
 // vendor's Linux library keeps the Windows calling shapes (DWORD is 32 bits, handles are
-// pointers).
+// pointers), and on 64-bit Windows there is one calling convention.
 namespace ftdi {
 
 using Handle = void*;
@@ -61,6 +61,10 @@ class Library {
   Api api_;
 };
 
+#ifdef _WIN32
+inline constexpr const char* kDefaultLibraryName = "ftd2xx.dll";
+#else
 inline constexpr const char* kDefaultLibraryName = "libftd2xx.so";
+#endif
 
 }  // namespace ftdi

@@ -40,7 +40,8 @@ std::vector<PortEntry> TSerial::ComEntries(const std::string& root) {
   std::vector<PortEntry> entries;
   for (const ComPort& port : PresentComPorts(root)) {
     PortEntry e;
-    e.caption = "COM" + std::to_string(port.number) + " - " + port.device;
+    e.caption = "COM" + std::to_string(port.number);
+    if (!port.device.empty()) e.caption += " - " + port.device;
     e.tag = port.number;
     e.checked = CommOpen() && port.number == PortNumber;
     if (!CommOpen() && port.number == PortNumber) e.caption += " (*)";

@@ -7,10 +7,17 @@
 #include "serial/LineSettings.h"
 #include "serial/OpenError.h"
 
-// A serial device through termios, opened raw and exclusively.
+// A serial device opened raw and exclusively: through termios (SerialDevicePort.cpp), or a
+// Windows COM port (SerialDevicePortWindows.cpp).
 class SerialDevicePort : public BytePort {
  public:
-  static constexpr int kNoHandle = -1;
+#ifdef _WIN32
+  using NativeHandle = void*;  // the port's HANDLE
+  static constexpr NativeHandle kNoHandle = nullptr;
+#else
+  using NativeHandle = int;  // the device's descriptor
+  static constexpr NativeHandle kNoHandle = -1;
+#endif
 
   // Null when the device cannot be opened or another program holds it; error says why.
   static std::unique_ptr<SerialDevicePort> Open(const std::string& path, PortOpenError& error);
@@ -22,7 +29,7 @@ class SerialDevicePort : public BytePort {
   // any rate the driver accepts (not only the standard ones).
   ConfigureResult Configure(const LineSettings& line);
 
-  int Handle() const { return fd_; }
+  NativeHandle Handle() const { return fd_; }
 
   int Read(unsigned char* buffer, int count) override;
   // Gives up after 2 ms plus 2 ms per byte when the line does not take the bytes.
@@ -34,6 +41,6 @@ class SerialDevicePort : public BytePort {
   bool Connected() const override;
 
  private:
-  explicit SerialDevicePort(int fd) : fd_(fd) {}
-  const int fd_;
+  explicit SerialDevicePort(NativeHandle fd) : fd_(fd) {}
+  const NativeHandle fd_;
 };

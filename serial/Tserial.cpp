@@ -136,7 +136,7 @@ void TSerial::PortOnClick(int& entryTag) {
   }
 }
 
-int TSerial::CommHandle() const {
+SerialDevicePort::NativeHandle TSerial::CommHandle() const {
   const SerialDevicePort* device = SerialDevice();
   return device ? device->Handle() : SerialDevicePort::kNoHandle;
 }

@@ -7,8 +7,8 @@
 #include "serial/BytePort.h"
 #include "serial/Ftd2xx.h"
 #include "serial/OpenError.h"
+#include "serial/SerialDevicePort.h"
 
-class SerialDevicePort;
 struct LineSettings;
 
 // One entry of a connection menu's port list; the window turns it into a radio item of
@@ -55,8 +55,8 @@ class TSerial {
   // fixed Connect/Disconnect entry (tag below 1) rewrites.
   void PortOnClick(int& entryTag);
 
-  // The open COM port's descriptor, or SerialDevicePort::kNoHandle.
-  int CommHandle() const;
+  // The open COM port's descriptor (a HANDLE on Windows), or SerialDevicePort::kNoHandle.
+  SerialDevicePort::NativeHandle CommHandle() const;
   bool CommOpen() const { return SerialDevice() != nullptr; }
   // The open FTDI converter's handle, or null.
   ftdi::Handle FtdiHandle() const;
